@@ -1,0 +1,31 @@
+#include "core/ErrorLog.h"
+
+#include <cstdio>
+#include <string>
+
+#include "os/Clock.h"
+#include "os/ExclusiveFile.h"
+#include "os/Paths.h"
+
+namespace zentoir {
+
+namespace {
+constexpr int kAttempts = 5;
+constexpr int kRetryDelayMs = 100;
+}  // namespace
+
+std::string ErrorLogPath() { return os::TempDirectory() + "ErrorLog.txt"; }
+
+void AppendErrorLog(const DynString& text) {
+  const std::string path = ErrorLogPath();
+  std::string line(text.View());
+  line += "\r\n";
+  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    if (os::AppendExclusive(path.c_str(), line)) return;
+    if (attempt < kAttempts) os::SleepMilliseconds(kRetryDelayMs);
+  }
+}
+
+void RemoveErrorLog() { std::remove(ErrorLogPath().c_str()); }
+
+}  // namespace zentoir

@@ -1,0 +1,52 @@
+// The project settings handed over at start-up and the runtime's one process-wide state.
+#pragma once
+
+#include <cstdint>
+
+#include "text/DynString.h"
+
+namespace zentoir {
+
+// Filled by the game's entry before InitRuntime.
+struct StartupSettings {
+  int32_t screenWidth = 800;
+  int32_t screenHeight = 600;
+  int32_t fullScreen = 0;
+  int32_t frameRateLimit = -1;
+  int32_t multisampleLevel = 0;
+  int32_t hideMouseCursor = 1;
+  int32_t debugMode = 0;
+};
+
+// The runtime's process-wide state. Device objects register their own release steps
+// with the stop routine (core/Shutdown.h) and keep their pointers here.
+struct RuntimeContext {
+  DynString titleCopy;  // the window title, restored after a pause
+
+  uint8_t autoPause = 0;
+  uint8_t paused = 0;
+  uint8_t escapeEnds = 1;
+  int32_t debugMode = 0;
+
+  // Error information reported by the stop routine.
+  double errorCode = 0;
+  double errorLine = 0;
+  double currentModule = 0;
+  double currentLine = 0;
+
+  // Music state.
+  double musicLoopTime = 0;
+  double musicVolume = -1;
+
+  // Frame time stamps in milliseconds.
+  double startTime = 0;
+  double currentFrameTime = 0;
+  double previousFrameTime = 0;
+
+  int32_t selectedFont = 0;
+};
+
+StartupSettings& Settings();
+RuntimeContext& Runtime();
+
+}  // namespace zentoir

@@ -1,0 +1,73 @@
+#include "core/Stop.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/ErrorLog.h"
+#include "core/RuntimeContext.h"
+#include "core/Shutdown.h"
+#include "os/Process.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+namespace {
+
+bool stopping = false;
+
+void WriteDebugReport() {
+  const RuntimeContext& rt = Runtime();
+  AppendErrorLog("-End On Line");
+  AppendErrorLog(IntegerToText(TruncateToInt32(rt.errorCode)));
+  AppendErrorLog(IntegerToText(TruncateToInt32(rt.errorLine) - 1));
+  AppendErrorLog(IntegerToText(TruncateToInt32(rt.currentLine)));
+  AppendErrorLog(IntegerToText(TruncateToInt32(rt.currentModule)));
+}
+
+// Releases the devices once; a stop reached again during the release (a window
+// message, a failing release step) goes straight on to the exit.
+void ShutdownOnce() {
+  if (stopping) return;
+  stopping = true;
+  ShutdownRuntime();
+}
+
+}  // namespace
+
+void StopProgram() {
+  const bool firstStop = !stopping;
+  ShutdownOnce();
+  if (firstStop && Runtime().debugMode != 0) WriteDebugReport();
+  std::fflush(nullptr);
+  std::exit(0);
+}
+
+void EndProgram() {
+  SetErrorCode(0);
+  StopProgram();
+}
+
+void EndAndRun(const DynString& commandLine) {
+  ShutdownOnce();
+  os::StartCommandLine(commandLine.CStr());
+  std::fflush(nullptr);
+  std::exit(0);
+}
+
+void SetErrorCode(double code) {
+  RuntimeContext& rt = Runtime();
+  rt.errorCode = code;
+  rt.errorLine = rt.currentLine;
+}
+
+void SetLineInfo(double module, double line) {
+  RuntimeContext& rt = Runtime();
+  rt.currentModule = module;
+  rt.currentLine = line;
+}
+
+void StopWithError(int code) {
+  SetErrorCode(code);
+  StopProgram();
+}
+
+}  // namespace zentoir

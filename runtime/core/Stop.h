@@ -1,0 +1,37 @@
+// The one stop routine every way out of the program goes through, and the error
+// information it reports.
+#pragma once
+
+#include "text/DynString.h"
+
+namespace zentoir {
+
+// Error numbers recorded before a stop.
+enum ErrorNumber : int {
+  kErrorNone = 0,
+  kErrorFile = 3,        // a file read or write failed
+  kErrorArgument = 7,    // an argument out of range, or no memory for an array
+  kErrorIndex = 9,       // an array index out of range
+  kErrorNoMoreData = 20  // no more data items to read
+};
+
+// Releases every runtime device, reports the error in debug mode and ends the process
+// with exit code 0. Safe to reach from anywhere, also while a stop is under way.
+[[noreturn]] void StopProgram();
+
+// A normal end: error code 0, then StopProgram.
+[[noreturn]] void EndProgram();
+
+// Shuts down, starts another program with the command line and exits.
+[[noreturn]] void EndAndRun(const DynString& commandLine);
+
+// Records the reason of a stop together with the current line.
+void SetErrorCode(double code);
+
+// Records the source module and line being executed.
+void SetLineInfo(double module, double line);
+
+// Records the error number and stops: the end of every fatal runtime error.
+[[noreturn]] void StopWithError(int code);
+
+}  // namespace zentoir

@@ -1,0 +1,22 @@
+#include "os/Clock.h"
+
+#include <time.h>
+
+#include <cerrno>
+
+namespace zentoir::os {
+
+double MonotonicMs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1.0e6;
+}
+
+void SleepMilliseconds(long long ms) {
+  if (ms <= 0) return;
+  timespec remaining{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+  while (nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {
+  }
+}
+
+}  // namespace zentoir::os

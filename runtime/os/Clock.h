@@ -1,0 +1,12 @@
+// The monotonic clock and sleeping.
+#pragma once
+
+namespace zentoir::os {
+
+// Milliseconds of a monotonic clock with sub-millisecond resolution.
+double MonotonicMs();
+
+// Sleeps for the given milliseconds (nothing for 0 or less).
+void SleepMilliseconds(long long ms);
+
+}  // namespace zentoir::os

@@ -1,0 +1,12 @@
+// Files opened "without sharing": an exclusive advisory lock held while open.
+#pragma once
+
+#include <string_view>
+
+namespace zentoir::os {
+
+// Appends bytes to a file, creating it if missing and keeping its contents. Fails
+// (false) when another holder has the file locked or it cannot be opened or written.
+bool AppendExclusive(const char* path, std::string_view bytes);
+
+}  // namespace zentoir::os

@@ -1,0 +1,20 @@
+// Platform paths: the temporary directory, the executable, the current directory.
+#pragma once
+
+#include <string>
+
+namespace zentoir::os {
+
+// $TMPDIR, else "/tmp/", always ending in '/'.
+std::string TempDirectory();
+
+// Full path of the running executable ("" when it cannot be read).
+std::string ExecutablePath();
+
+// The current directory with a trailing '/' ("" when it cannot be read).
+std::string CurrentDirectory();
+
+// Changes the current directory; true on success.
+bool ChangeDirectory(const std::string& path);
+
+}  // namespace zentoir::os

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs everything the runtime, the game, the tools and the tests need on Debian 12.
+# Idempotent: when every package is present it does nothing and returns at once.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config git
+  libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev liblzo2-dev libfreetype-dev
+  fonts-freefont-ttf timgm6mb-soundfont fluidsynth
+  libgl-dev libgl1-mesa-dri mesa-utils xvfb xdotool x11-utils
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
