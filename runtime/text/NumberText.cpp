@@ -23,7 +23,8 @@ uint32_t WriteUnsignedDigits(char* out, uint64_t value) {
     digits[n++] = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  for (int i = 0; i < n; ++i) out[i] = digits[n - 1 - i];
+  for (int i = 0; i < n; ++i)
+    out[i] = digits[n - 1 - i];
   out[n] = 0;
   return static_cast<uint32_t>(n);
 }
@@ -43,7 +44,8 @@ uint32_t StripFractionZeros(char* text, uint32_t length) {
   char* exponent = std::strchr(point, 'e');
   char* end = exponent ? exponent : text + length;
   char* last = end;
-  while (last - 1 > point && last[-1] == '0') --last;
+  while (last - 1 > point && last[-1] == '0')
+    --last;
   const size_t tail = static_cast<size_t>(text + length - end);
   std::memmove(last, end, tail + 1);
   return static_cast<uint32_t>(last - text) + static_cast<uint32_t>(tail);
@@ -89,7 +91,9 @@ int64_t TruncateToInt64(double value) {
   return static_cast<int64_t>(value);
 }
 
-uint32_t WriteIntegerText(char* out, int32_t value) { return WriteWholeNumber(out, value); }
+uint32_t WriteIntegerText(char* out, int32_t value) {
+  return WriteWholeNumber(out, value);
+}
 
 uint32_t WriteNumberText(char* out, double value) {
   if (value == 0) value = 0.0;  // no "-0"
@@ -106,9 +110,13 @@ uint32_t WriteNumberText(char* out, double value) {
   return length;
 }
 
-DynString IntegerToText(int32_t value) { return DynString(value); }
+DynString IntegerToText(int32_t value) {
+  return DynString(value);
+}
 
-DynString NumberToText(double value) { return DynString(value); }
+DynString NumberToText(double value) {
+  return DynString(value);
+}
 
 double NumberTextLength(double value) {
   char text[kNumberReserve];
@@ -118,13 +126,15 @@ double NumberTextLength(double value) {
 double TextToNumber(const DynString& text) {
   const char* p = text.CStr();
   const char* end = p + text.length;
-  while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r'))) ++p;
+  while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
+    ++p;
   bool negative = false;
   if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
   // Take the longest prefix of the form digits [. digits] [e [sign] digits].
   const char* start = p;
   auto digitsFrom = [end](const char* q) {
-    while (q < end && *q >= '0' && *q <= '9') ++q;
+    while (q < end && *q >= '0' && *q <= '9')
+      ++q;
     return q;
   };
   const char* q = digitsFrom(p);
