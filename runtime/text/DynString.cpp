@@ -1,7 +1,7 @@
 #include "text/DynString.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "core/Stop.h"
 #include "text/NumberText.h"
@@ -41,7 +41,7 @@ void DynString::InitEmptyText() noexcept {
 }
 
 void DynString::ReleaseText() noexcept {
-  if (buffer && buffer != SharedEmpty()) delete[] buffer;
+  if (buffer && buffer != SharedEmpty()) std::free(buffer);
   buffer = nullptr;
   capacity = 0;
   length = 0;
@@ -51,13 +51,13 @@ char* DynString::ReserveText(uint32_t needed) {
   if (capacity > needed) return buffer;
   if (needed > UINT32_MAX - kGranularity) StopWithError(kErrorArgument);
   const uint32_t newCapacity = CapacityFor(needed);
-  char* fresh = new (std::nothrow) char[newCapacity];
-  if (!fresh) StopWithError(kErrorArgument);
+  // realloc keeps the contents and can often grow the block in place.
   const bool owned = capacity > 0;
+  char* fresh =
+      static_cast<char*>(owned ? std::realloc(buffer, newCapacity) : std::malloc(newCapacity));
+  if (!fresh) StopWithError(kErrorArgument);
   if (owned) {
-    std::memcpy(fresh, buffer, length);
     fresh[length] = 0;
-    delete[] buffer;
   } else {
     fresh[0] = 0;
   }
