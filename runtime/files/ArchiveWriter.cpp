@@ -25,7 +25,7 @@ bool CheckNames(const std::vector<ArchiveInput>& inputs, std::string& error) {
     }
     for (size_t j = 0; j < i; ++j) {
       if (EqualIgnoringAsciiCase(inputs[j].name, name)) {
-        error = "duplicate name: " + inputs[j].name + " and " + name;
+        error = "duplicate base name (letter case is ignored): " + inputs[j].name + " and " + name;
         return false;
       }
     }
