@@ -1,7 +1,6 @@
 #include "os/File.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,20 +8,6 @@
 #include <utility>
 
 namespace zentoir::os {
-namespace {
-
-// Takes the lock that stands for "no sharing" and closes the descriptor when another
-// opener holds it. File systems without locks open without it.
-int Locked(int fd) {
-  if (fd < 0) return -1;
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-    close(fd);
-    return -1;
-  }
-  return fd;
-}
-
-}  // namespace
 
 File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
 
@@ -42,7 +27,7 @@ bool File::OpenRead(const std::string& path) {
     close(fd);
     fd = -1;
   }
-  fd_ = Locked(fd);
+  fd_ = fd;
   return IsOpen();
 }
 
@@ -50,7 +35,7 @@ bool File::CreateAnew(const std::string& path) {
   Close();
   unlink(path.c_str());
   // O_EXCL: never write through a link someone placed under this name meanwhile.
-  fd_ = Locked(open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   return IsOpen();
 }
 

@@ -1,5 +1,6 @@
-// Plain files through POSIX descriptors. Every open takes an exclusive advisory lock,
-// so a file is not shared with other openers while it is open here.
+// Plain files through POSIX descriptors. They are not locked: a file written anew is
+// always deleted and created again, so a reader keeps the file it opened, and an
+// advisory lock could not keep other openers out anyway.
 #pragma once
 
 #include <cstddef>

@@ -10,7 +10,7 @@ namespace zentoir {
 namespace {
 
 using testing::ReadFileBytes;
-using testing::TempDir;
+using testing::ScopedTempDir;
 using testing::WriteFileBytes;
 
 class ChannelTest : public ::testing::Test {
@@ -26,8 +26,8 @@ class ChannelTest : public ::testing::Test {
     ASSERT_EQ(OpenFileChannel(0, path_.c_str(), 1), 1.0);
   }
 
-  TempDir dir_;
-  std::string path_ = dir_.File("data.bin");
+  ScopedTempDir dir_;
+  std::string path_ = dir_.Path() + "data.bin";
 };
 
 TEST_F(ChannelTest, BinaryValuesAreLittleEndianAndReadBackUnsigned) {
@@ -91,7 +91,7 @@ TEST_F(ChannelTest, ReadLineSplitsAtCrLfAndLfAndEndsAtTheEndOfTheFile) {
   ReadLine(0, line);
   EXPECT_STREQ(line.CStr(), "def");
   EXPECT_EQ(EndOfFile(0), 1.0);
-  EXPECT_STOPS_WITH_ERROR(ReadLine(0, line), 3);
+  EXPECT_STOPS_WITH_ERROR(3, ReadLine(0, line));
 
   OpenWith("one\n\r\nthree\r\n");
   ReadLine(0, line);
@@ -138,34 +138,34 @@ TEST_F(ChannelTest, ReadingPastTheEndIsErrorThree) {
   ReadWord(0, value);
   EXPECT_EQ(value, 0x0201);
   EXPECT_EQ(EndOfFile(0), 0.0);
-  EXPECT_STOPS_WITH_ERROR(ReadWord(0, value), 3);
-  EXPECT_STOPS_WITH_ERROR(ReadLong(0, value), 3);
+  EXPECT_STOPS_WITH_ERROR(3, ReadWord(0, value));
+  EXPECT_STOPS_WITH_ERROR(3, ReadLong(0, value));
   DynString text;
-  EXPECT_STOPS_WITH_ERROR(ReadText(0, text, 2), 3);
-  EXPECT_STOPS_WITH_ERROR(ReadText(0, text, 1e12), 3);
+  EXPECT_STOPS_WITH_ERROR(3, ReadText(0, text, 2));
+  EXPECT_STOPS_WITH_ERROR(3, ReadText(0, text, 1e12));
 }
 
 TEST_F(ChannelTest, ClosedChannelsAndFailedOpensAreErrorThree) {
-  EXPECT_EQ(OpenFileChannel(2, dir_.File("missing").c_str(), 1), 0.0);
+  EXPECT_EQ(OpenFileChannel(2, (dir_.Path() + "missing").c_str(), 1), 0.0);
   EXPECT_EQ(OpenFileChannel(3, dir_.Path().c_str(), 1), 0.0);  // a folder is no file
   double value = 0;
   DynString text;
-  EXPECT_STOPS_WITH_ERROR(ReadByte(2, value), 3);
-  EXPECT_STOPS_WITH_ERROR(ReadLine(3, text), 3);
-  EXPECT_STOPS_WITH_ERROR(WriteByte(4, 1), 3);
+  EXPECT_STOPS_WITH_ERROR(3, ReadByte(2, value));
+  EXPECT_STOPS_WITH_ERROR(3, ReadLine(3, text));
+  EXPECT_STOPS_WITH_ERROR(3, WriteByte(4, 1));
   OpenWith("abc");
-  EXPECT_STOPS_WITH_ERROR(WriteLine(0, "no"), 3);  // opened for reading
+  EXPECT_STOPS_WITH_ERROR(3, WriteLine(0, "no"));  // opened for reading
 }
 
 TEST_F(ChannelTest, ChannelNumbersOutsideZeroToSevenAreErrorSeven) {
   double value = 0;
   DynString text;
-  EXPECT_STOPS_WITH_ERROR(OpenFileChannel(8, path_.c_str(), 0), 7);
-  EXPECT_STOPS_WITH_ERROR(CloseFileChannel(-1), 7);
-  EXPECT_STOPS_WITH_ERROR(ReadByte(8, value), 7);
-  EXPECT_STOPS_WITH_ERROR(ReadLine(-1, text), 7);
-  EXPECT_STOPS_WITH_ERROR(WriteLong(8, 1), 7);
-  EXPECT_STOPS_WITH_ERROR(WriteText(-0.5 - 1, "x"), 7);
+  EXPECT_STOPS_WITH_ERROR(7, OpenFileChannel(8, path_.c_str(), 0));
+  EXPECT_STOPS_WITH_ERROR(7, CloseFileChannel(-1));
+  EXPECT_STOPS_WITH_ERROR(7, ReadByte(8, value));
+  EXPECT_STOPS_WITH_ERROR(7, ReadLine(-1, text));
+  EXPECT_STOPS_WITH_ERROR(7, WriteLong(8, 1));
+  EXPECT_STOPS_WITH_ERROR(7, WriteText(-0.5 - 1, "x"));
   // EndOfFile does not stop; there is nothing to read on such a channel.
   EXPECT_EQ(EndOfFile(8), 1.0);
   EXPECT_EQ(EndOfFile(-1), 1.0);
@@ -176,7 +176,7 @@ TEST_F(ChannelTest, OpeningForWritingEmptiesTheFileAndOpeningAgainClosesTheOld) 
   ASSERT_EQ(OpenFileChannel(5, path_.c_str(), 0), 1.0);
   EXPECT_EQ(ReadFileBytes(path_), "");
   WriteText(5, "new");
-  const std::string other = dir_.File("other.txt");
+  const std::string other = dir_.Path() + "other.txt";
   WriteFileBytes(other, "x");
   ASSERT_EQ(OpenFileChannel(5, other.c_str(), 1), 1.0);
   EXPECT_EQ(ReadFileBytes(path_), "new");

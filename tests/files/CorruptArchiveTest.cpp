@@ -16,8 +16,8 @@ namespace {
 using testing::DirectoryEntry;
 using testing::Le32;
 using testing::ReadFileBytes;
+using testing::ScopedTempDir;
 using testing::StoredFile;
-using testing::TempDir;
 using testing::Trailer;
 using testing::WriteFileBytes;
 namespace fs = std::filesystem;
@@ -42,7 +42,7 @@ class CorruptArchiveTest : public ::testing::Test {
   void ExpectCleanFailure(const std::string& archive, const std::string& what) {
     EXPECT_EQ(ResolveFrom(archive), 0) << what;
     EXPECT_EQ(GeneralArchiveSlot().extractedPath, "") << what;
-    EXPECT_FALSE(fs::exists(dir_.File("dozMaus.png"))) << what;
+    EXPECT_FALSE(fs::exists(dir_.Path() + "dozMaus.png")) << what;
     for (const auto& file : fs::directory_iterator(dir_.Path())) {
       EXPECT_FALSE(file.path().filename().string().starts_with("doz")) << what;
     }
@@ -54,8 +54,8 @@ class CorruptArchiveTest : public ::testing::Test {
     return stored + directory + Trailer(-static_cast<int64_t>(directory.size()) - 7);
   }
 
-  TempDir dir_;
-  std::string exe_ = dir_.File("Pindrake");
+  ScopedTempDir dir_;
+  std::string exe_ = dir_.Path() + "Pindrake";
   std::string out_;
 };
 

@@ -11,29 +11,30 @@ namespace zentoir {
 namespace {
 
 using testing::ReadFileBytes;
-using testing::TempDir;
+using testing::ScopedTempDir;
 using testing::WriteFileBytes;
+namespace fs = std::filesystem;
 
 TEST(FileOperationsTest, ExistsAndSizeOnlyForReadableFiles) {
-  TempDir dir;
-  const std::string file = dir.File("a.dat");
+  ScopedTempDir dir;
+  const std::string file = dir.Path() + "a.dat";
   WriteFileBytes(file, std::string(12345, 'q'));
   EXPECT_EQ(FileExists(file.c_str()), 1.0);
   EXPECT_EQ(FileSize(file.c_str()), 12345.0);
-  EXPECT_EQ(FileExists(dir.File("none").c_str()), 0.0);
-  EXPECT_EQ(FileSize(dir.File("none").c_str()), 0.0);
+  EXPECT_EQ(FileExists((dir.Path() + "none").c_str()), 0.0);
+  EXPECT_EQ(FileSize((dir.Path() + "none").c_str()), 0.0);
   EXPECT_EQ(FileExists(dir.Path().c_str()), 0.0);
   RemoveFile(file.c_str());
   EXPECT_EQ(FileExists(file.c_str()), 0.0);
 }
 
 TEST(FileOperationsTest, DuplicateFileCopiesEveryBlockAndReplacesTheDestination) {
-  TempDir dir;
+  ScopedTempDir dir;
   std::string contents;
   for (int i = 0; i < 3 * 4096 + 17; ++i)
     contents += static_cast<char>(i * 7);
-  const std::string source = dir.File("source");
-  const std::string destination = dir.File("copy");
+  const std::string source = dir.Path() + "source";
+  const std::string destination = dir.Path() + "copy";
   WriteFileBytes(source, contents);
   WriteFileBytes(destination, std::string(50000, 'o'));
   DuplicateFile(source.c_str(), destination.c_str());
@@ -50,20 +51,20 @@ TEST(FileOperationsTest, DuplicateFileCopiesEveryBlockAndReplacesTheDestination)
 }
 
 TEST(FileOperationsTest, DuplicateFileWithoutSourceLeavesTheDestinationAlone) {
-  TempDir dir;
-  const std::string destination = dir.File("keep");
+  ScopedTempDir dir;
+  const std::string destination = dir.Path() + "keep";
   WriteFileBytes(destination, "kept");
-  DuplicateFile(dir.File("missing").c_str(), destination.c_str());
+  DuplicateFile((dir.Path() + "missing").c_str(), destination.c_str());
   EXPECT_EQ(ReadFileBytes(destination), "kept");
 }
 
 TEST(FileOperationsTest, CurrentDirectoryEndsInSlashAndFollowsChangeDirectory) {
-  TempDir dir;
+  ScopedTempDir dir;
   const DynString before = CurrentDirectory();
-  std::filesystem::create_directory(dir.Path() / "sub");
-  ChangeDirectory((dir.Path().string() + "\\sub").c_str());
+  fs::create_directory(fs::path(dir.Path()) / "sub");
+  ChangeDirectory((dir.Path() + "\\sub").c_str());
   const DynString now = CurrentDirectory();
-  EXPECT_EQ(std::string(now.View()), std::filesystem::canonical(dir.Path() / "sub").string() + "/");
+  EXPECT_EQ(std::string(now.View()), fs::canonical(fs::path(dir.Path()) / "sub").string() + "/");
   WriteFileBytes(std::string(now.View()) + "Score.dat", "1");
   EXPECT_EQ(FileExists("Score.dat"), 1.0);
   ChangeDirectory(before);

@@ -13,7 +13,7 @@ namespace zentoir {
 namespace {
 
 using testing::ReadFileBytes;
-using testing::TempDir;
+using testing::ScopedTempDir;
 using testing::WriteFileBytes;
 namespace fs = std::filesystem;
 
@@ -23,7 +23,7 @@ class ResolverTest : public ::testing::Test {
  protected:
   void SetUp() override {
     CreateArchiveSlots();
-    fs::create_directories(dir_.Path() / "Daten" / "Fonts");
+    fs::create_directories(fs::path(dir_.Path()) / "Daten" / "Fonts");
     WriteFileBytes(exe_, kProgram + testing::WrittenArchive({{"Maus.png", "archived mouse"},
                                                              {"Blau.png", "blue"},
                                                              {"Titel.mid", "tune"}}));
@@ -31,14 +31,14 @@ class ResolverTest : public ::testing::Test {
   }
   void TearDown() override { DeleteExtractedFiles(); }
 
-  std::string Data(const std::string& name) const { return dir_.File("Daten/" + name); }
+  std::string Data(const std::string& name) const { return dir_.Path() + "Daten/" + name; }
 
   int Resolve(const std::string& name, ArchiveSlot& slot = GeneralArchiveSlot()) {
     return ResolveDataFile(slot, name.c_str(), out_);
   }
 
-  TempDir dir_;
-  std::string exe_ = dir_.File("Pindrake");
+  ScopedTempDir dir_;
+  std::string exe_ = dir_.Path() + "Pindrake";
   std::string out_ = "untouched";
 };
 
@@ -51,7 +51,7 @@ TEST_F(ResolverTest, LooseFileWinsAndIsReturnedUnchanged) {
 
 TEST_F(ResolverTest, ArchiveIsSearchedByBaseNameIgnoringCase) {
   EXPECT_EQ(Resolve(Data("Fonts/MAUS.PNG")), 1);
-  EXPECT_EQ(fs::path(out_).parent_path(), dir_.Path());
+  EXPECT_EQ(fs::path(out_).parent_path(), fs::path(dir_.Path()).parent_path());
   EXPECT_TRUE(out_.ends_with("Maus.png")) << out_;
   EXPECT_EQ(ReadFileBytes(out_), "archived mouse");
   EXPECT_EQ(GeneralArchiveSlot().extractedPath, out_);
@@ -70,7 +70,8 @@ TEST_F(ResolverTest, TemporaryNameFollowsPositionAndSizeLetters) {
   // "dozWTBlau.png". Find contents whose stored form is exactly 2683 bytes.
   std::mt19937 random(4);
   std::string noise;
-  for (int i = 0; i < 2700; ++i) noise += static_cast<char>(random());
+  for (int i = 0; i < 2700; ++i)
+    noise += static_cast<char>(random());
   std::string contents, stored;
   for (size_t length = 2600; stored.size() != 2683; ++length) {
     ASSERT_LT(length, noise.size());
@@ -83,7 +84,7 @@ TEST_F(ResolverTest, TemporaryNameFollowsPositionAndSizeLetters) {
                            testing::Trailer(-static_cast<int64_t>(directory.size()) - 7));
   ASSERT_EQ(fs::file_size(exe_), 348650u);
   EXPECT_EQ(Resolve(Data("Blau.png")), 1);
-  EXPECT_EQ(out_, dir_.File("dozWTBlau.png"));
+  EXPECT_EQ(out_, dir_.Path() + "dozWTBlau.png");
   EXPECT_EQ(ReadFileBytes(out_), contents);
 }
 
@@ -148,7 +149,7 @@ TEST_F(ResolverTest, ArchiveWithoutTrailerIsDisabledUntilNamedAgain) {
 }
 
 TEST_F(ResolverTest, MissingOrUnnamedArchiveDisablesTheSlot) {
-  SetResourceArchives(dir_.File("gone").c_str(), "");
+  SetResourceArchives((dir_.Path() + "gone").c_str(), "");
   EXPECT_EQ(Resolve("Maus.png"), 0);
   EXPECT_EQ(GeneralArchiveSlot().enabled, 0);
   EXPECT_EQ(Resolve("Titel.mid", MediaArchiveSlot()), 0);

@@ -1,32 +1,35 @@
-// Checks on the stop routine: a statement must end the process with exit code 0 and
-// leave the given error number in the debug report of the error log.
+// Helpers for code that ends the program: it runs in a child process (a death test)
+// with the stop routine's debug report on, and the parent reads the report back.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-
-#include "core/ErrorLog.h"
-#include "core/RuntimeContext.h"
+#include <string>
+#include <vector>
 
 namespace zentoir::testing {
 
-// The error number of the last debug report in the error log, -1 when there is none.
+// Turns on the stop routine's report of the error code and lines.
+void EnableStopReport();
+
+// The lines of the error log in the current TMPDIR (CR LF removed).
+std::vector<std::string> ErrorLogLines();
+
+// The error code of the stop report, or -1 when there is no report.
 int ReportedErrorCode();
 
 }  // namespace zentoir::testing
 
-// Needs $TMPDIR to point at a folder of the test's own (TempDir), where the log goes.
-#define EXPECT_STOPS_WITH_ERROR(statement, code)                              \
-  do {                                                                        \
-    ::zentoir::RemoveErrorLog();                                              \
-    ::zentoir::Runtime().debugMode = 1;                                       \
-    EXPECT_EXIT(                                                              \
-        {                                                                     \
-          statement;                                                          \
-          std::exit(99);                                                      \
-        },                                                                    \
-        ::testing::ExitedWithCode(0), "");                                    \
-    ::zentoir::Runtime().debugMode = 0;                                       \
-    EXPECT_EQ(::zentoir::testing::ReportedErrorCode(), (code)) << #statement; \
+// Expects the statement to stop the program with exit code 0 and error number `code` in
+// the stop report. The child process starts afresh (no state of earlier tests). Needs
+// a ScopedTempDir alive in the test.
+#define EXPECT_STOPS_WITH_ERROR(code, ...)                      \
+  do {                                                          \
+    GTEST_FLAG_SET(death_test_style, "threadsafe");             \
+    auto stoppingStatement = [&] { __VA_ARGS__; };              \
+    EXPECT_EXIT(                                                \
+        {                                                       \
+          ::zentoir::testing::EnableStopReport();               \
+          stoppingStatement();                                  \
+        },                                                      \
+        ::testing::ExitedWithCode(0), "");                      \
+    EXPECT_EQ(::zentoir::testing::ReportedErrorCode(), code);   \
   } while (0)

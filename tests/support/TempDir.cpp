@@ -1,41 +1,60 @@
 #include "support/TempDir.h"
 
-#include <stdlib.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <stdexcept>
+#include <sstream>
 
 namespace zentoir::testing {
 
-TempDir::TempDir() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base && *base ? base : "/tmp") + "/zentoir-test-XXXXXX";
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-  hadTmpDir_ = base != nullptr;
-  if (base) previousTmpDir_ = base;
+namespace {
+// A death-test child runs the test again from its start; it must keep using the
+// parent's folder so that the parent can read what the child wrote.
+bool InDeathTestChild() {
+  return !GTEST_FLAG_GET(internal_run_death_test).empty();
+}
+}  // namespace
+
+ScopedTempDir::ScopedTempDir() {
+  if (InDeathTestChild() && std::getenv("TMPDIR")) {
+    path_ = std::getenv("TMPDIR");
+    owned_ = false;
+    return;
+  }
+  if (const char* old = std::getenv("TMPDIR")) {
+    hadTmpDir_ = true;
+    oldTmpDir_ = old;
+  }
+  std::string pattern = std::filesystem::temp_directory_path().string() + "/zentoir-test-XXXXXX";
+  if (mkdtemp(pattern.data())) path_ = pattern + "/";
   setenv("TMPDIR", path_.c_str(), 1);
 }
 
-TempDir::~TempDir() {
+ScopedTempDir::~ScopedTempDir() {
+  if (!owned_) return;
   if (hadTmpDir_) {
-    setenv("TMPDIR", previousTmpDir_.c_str(), 1);
+    setenv("TMPDIR", oldTmpDir_.c_str(), 1);
   } else {
     unsetenv("TMPDIR");
   }
   std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  return static_cast<bool>(out);
 }
 
 }  // namespace zentoir::testing

@@ -1,31 +1,31 @@
-// A fresh temporary folder for one test, removed with everything in it at the end.
-// It also becomes $TMPDIR while it lives, so the runtime's temporary files land in it.
+// A fresh temporary folder for one test, made the process's TMPDIR while it lives.
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 namespace zentoir::testing {
 
-class TempDir {
+class ScopedTempDir {
  public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+  ScopedTempDir();
+  ~ScopedTempDir();
+  ScopedTempDir(const ScopedTempDir&) = delete;
+  ScopedTempDir& operator=(const ScopedTempDir&) = delete;
 
-  const std::filesystem::path& Path() const { return path_; }
-  // The path of a file inside the folder.
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // The folder, with a trailing '/'.
+  const std::string& Path() const { return path_; }
 
  private:
-  std::filesystem::path path_;
-  std::string previousTmpDir_;
+  std::string path_;
+  std::string oldTmpDir_;
   bool hadTmpDir_ = false;
+  bool owned_ = true;
 };
 
-// Whole-file helpers for test data.
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The whole contents of a file ("" when it cannot be read).
 std::string ReadFileBytes(const std::string& path);
+
+// Writes a file; true on success.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace zentoir::testing

@@ -15,7 +15,7 @@ namespace zentoir {
 namespace {
 
 using testing::ReadFileBytes;
-using testing::TempDir;
+using testing::ScopedTempDir;
 using testing::WriteFileBytes;
 namespace fs = std::filesystem;
 
@@ -35,19 +35,19 @@ class PackerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     CreateArchiveSlots();
-    fs::create_directories(dir_.Path() / "data" / "sub");
+    fs::create_directories(fs::path(dir_.Path()) / "data" / "sub");
     WriteFileBytes(exe_, kProgram);
   }
   void TearDown() override { DeleteExtractedFiles(); }
 
   // Runs the packer; returns its exit code.
   int Pack(const std::string& arguments) {
-    const std::string command = std::string(ZENTOIR_PACK_PROGRAM) + " " + arguments + " >" +
-                                dir_.File("pack.out") + " 2>&1";
+    const std::string command =
+        std::string(ZENTOIR_PACK_PROGRAM) + " " + arguments + " >" + dir_.Path() + "pack.out 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  std::string PackOutput() const { return ReadFileBytes(dir_.File("pack.out")); }
+  std::string PackOutput() const { return ReadFileBytes(dir_.Path() + "pack.out"); }
 
   // The file the runtime resolves for a name, through the packed executable.
   std::string Resolved(const std::string& name) {
@@ -60,13 +60,13 @@ class PackerTest : public ::testing::Test {
   }
 
   std::string DataFile(const std::string& name, const std::string& contents) {
-    const std::string path = dir_.File("data/" + name);
+    const std::string path = dir_.Path() + "data/" + name;
     WriteFileBytes(path, contents);
     return path;
   }
 
-  TempDir dir_;
-  std::string exe_ = dir_.File("Pindrake");
+  ScopedTempDir dir_;
+  std::string exe_ = dir_.Path() + "Pindrake";
 };
 
 TEST_F(PackerTest, FilesOfEverySizeComeBackThroughTheResolver) {
@@ -81,7 +81,7 @@ TEST_F(PackerTest, FilesOfEverySizeComeBackThroughTheResolver) {
       {"Gr\xFCn.png", "latin-1 name"}};
   for (const auto& [name, contents] : files)
     DataFile(name, contents);
-  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.File("data")), 0) << PackOutput();
+  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data"), 0) << PackOutput();
 
   EXPECT_EQ(ReadFileBytes(exe_).substr(0, kProgram.size()), kProgram);
   for (const auto& [name, contents] : files) {
@@ -95,24 +95,25 @@ TEST_F(PackerTest, ListsAndExtractsWhatTheTargetCarries) {
   const std::string noise = Noise(70000, 3);
   DataFile("Maus.png", "mouse");
   DataFile("sub/Titel.mid", noise);
-  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.File("data/Maus.png") + " " + dir_.File("data/sub")),
-            0);
+  ASSERT_EQ(
+      Pack("append " + exe_ + " " + dir_.Path() + "data/Maus.png" + " " + dir_.Path() + "data/sub"),
+      0);
   ASSERT_EQ(Pack("list " + exe_), 0);
   EXPECT_NE(PackOutput().find("Maus.png\t5\t"), std::string::npos) << PackOutput();
   EXPECT_NE(PackOutput().find("Titel.mid\t70000\t"), std::string::npos) << PackOutput();
 
-  ASSERT_EQ(Pack("extract " + exe_ + " " + dir_.File("out")), 0) << PackOutput();
-  EXPECT_EQ(ReadFileBytes(dir_.File("out/Maus.png")), "mouse");
-  EXPECT_EQ(ReadFileBytes(dir_.File("out/Titel.mid")), noise);
-  EXPECT_EQ(Pack("list " + dir_.File("data/Maus.png")), 1);
+  ASSERT_EQ(Pack("extract " + exe_ + " " + dir_.Path() + "out"), 0) << PackOutput();
+  EXPECT_EQ(ReadFileBytes(dir_.Path() + "out/Maus.png"), "mouse");
+  EXPECT_EQ(ReadFileBytes(dir_.Path() + "out/Titel.mid"), noise);
+  EXPECT_EQ(Pack("list " + dir_.Path() + "data/Maus.png"), 1);
 }
 
 TEST_F(PackerTest, AnArchiveAlreadyAppendedIsReplacedNotStacked) {
   DataFile("first.png", Noise(5000, 1));
-  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.File("data/first.png")), 0);
-  fs::remove(dir_.File("data/first.png"));
+  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data/first.png"), 0);
+  fs::remove(dir_.Path() + "data/first.png");
   DataFile("second.png", "second");
-  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.File("data")), 0);
+  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data"), 0);
   EXPECT_NE(PackOutput().find("replacing"), std::string::npos);
 
   const std::string packed = ReadFileBytes(exe_);
@@ -128,13 +129,14 @@ TEST_F(PackerTest, AnArchiveAlreadyAppendedIsReplacedNotStacked) {
 TEST_F(PackerTest, BadInputsAreRefusedAndLeaveTheTargetAlone) {
   DataFile("a.png", "a");
   DataFile("sub/A.PNG", "b");
-  EXPECT_EQ(Pack("append " + exe_ + " " + dir_.File("data")), 1);
+  EXPECT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data"), 1);
   EXPECT_NE(PackOutput().find("duplicate base name"), std::string::npos) << PackOutput();
-  EXPECT_EQ(Pack("append " + exe_ + " " + dir_.File("data/a.png") + " " + dir_.File("nothere")), 1);
+  EXPECT_EQ(
+      Pack("append " + exe_ + " " + dir_.Path() + "data/a.png" + " " + dir_.Path() + "nothere"), 1);
   EXPECT_NE(PackOutput().find("nothere"), std::string::npos) << PackOutput();
-  EXPECT_EQ(Pack("append " + dir_.File("noprogram") + " " + dir_.File("data/a.png")), 1);
+  EXPECT_EQ(Pack("append " + dir_.Path() + "noprogram" + " " + dir_.Path() + "data/a.png"), 1);
   EXPECT_EQ(ReadFileBytes(exe_), kProgram);
-  EXPECT_FALSE(fs::exists(dir_.File("noprogram")));
+  EXPECT_FALSE(fs::exists(dir_.Path() + "noprogram"));
   EXPECT_EQ(Pack("append " + exe_), 2);  // usage
 }
 
