@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "os/FileBytes.h"
+#include "os/File.h"
 
 namespace zentoir {
 namespace {
@@ -166,7 +166,7 @@ bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer&
 
 bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
   std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::PlatformPath(path), file)) {
+  if (!os::ReadWholeFile(os::NativePath(path), file)) {
     image.Release();
     return false;
   }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "os/FileBytes.h"
+#include "os/File.h"
 
 namespace zentoir {
 namespace {
@@ -120,7 +120,7 @@ bool DecodePng(const std::vector<uint8_t>& file, const std::string& name, int64_
 
 bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
   std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::PlatformPath(path), file)) {
+  if (!os::ReadWholeFile(os::NativePath(path), file)) {
     image.Release();
     return false;
   }
