@@ -87,6 +87,20 @@ class DynString {
   static char* SharedEmpty() noexcept;
 };
 
+// Named forms of construction and assignment.
+inline DynString CopyText(const DynString& source) {
+  return DynString(source);
+}
+inline DynString TextFromLiteral(const char* text) {
+  return DynString(text);
+}
+inline void AssignText(DynString& target, const DynString& source) {
+  target = source;
+}
+inline void AssignText(DynString& target, const char* text) {
+  target = text;
+}
+
 // Concatenation: always a new string, the left operand's text followed by the right's.
 // Numbers are appended as their text, never added.
 DynString operator+(const DynString& left, const DynString& right);
