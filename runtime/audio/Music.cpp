@@ -45,7 +45,8 @@ int MixerMusicVolume(double volume) {
 }  // namespace
 
 double MusicClockMs() {
-  // The frame clock counts from the start time stamp of the frame loop.
+  // The frame clock: milliseconds since the frame loop's start time stamp. This is
+  // the one place to switch to GetTimeMs once the frame loop provides it.
   return os::MonotonicMs() - Runtime().startTime;
 }
 
