@@ -7,6 +7,10 @@
 
 namespace zentoir {
 
+class SoundDevice;
+struct SoundSlot;
+class MusicTrack;
+
 // Filled by the game's entry before InitRuntime.
 struct StartupSettings {
   int32_t screenWidth = 800;
@@ -34,7 +38,14 @@ struct RuntimeContext {
   double currentModule = 0;
   double currentLine = 0;
 
-  // Music state.
+  // Audio objects (runtime/audio): the sound device and its table of 256 sound slots,
+  // created by InitSoundDevice and released at shutdown.
+  SoundDevice* soundDevice = nullptr;
+  SoundSlot* soundSlots = nullptr;
+
+  // Music state: the tune being played (none when silent), the clock value at which
+  // it is restarted (0 = no looping) and the last volume set (−1 = unknown).
+  MusicTrack* musicWindow = nullptr;
   double musicLoopTime = 0;
   double musicVolume = -1;
 
