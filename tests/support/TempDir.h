@@ -14,11 +14,13 @@ class TempDir {
 
   // The folder, ending in '/'.
   const std::string& Path() const { return path_; }
-  // Makes the folder the process's temporary directory ($TMPDIR).
-  void UseAsTmpDir() const;
+  // Makes the folder the process's temporary directory ($TMPDIR) until this object goes.
+  void UseAsTmpDir();
 
  private:
   std::string path_;
+  std::string previousTmpDir_;
+  bool replacedTmpDir_ = false;
 };
 
 }  // namespace zentoir::test
