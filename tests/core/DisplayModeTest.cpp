@@ -12,7 +12,9 @@ namespace {
 
 using ::testing::ExitedWithCode;
 
-void Print(const char* label) { std::fprintf(stderr, "[%s]", label); }
+void Print(const char* label) {
+  std::fprintf(stderr, "[%s]", label);
+}
 
 class DisplayMode : public ::testing::Test {
  protected:

@@ -25,7 +25,9 @@ class FrameLoop : public ::testing::Test {
   test::TempDir tmp_;
 };
 
-void Print(const std::string& text) { std::fprintf(stderr, "[%s]", text.c_str()); }
+void Print(const std::string& text) {
+  std::fprintf(stderr, "[%s]", text.c_str());
+}
 
 void MarkShutdown() {
   AddShutdownStep(ShutdownStage::Input, [] { Print("shut down"); });
@@ -63,8 +65,7 @@ TEST_F(FrameLoop, NoPauseWithoutAutoPauseOrInDebugMode) {
         Runtime().debugMode = 0;
         StopProgram();
       },
-      ExitedWithCode(0),
-      "(\\[Pindrake running\\]){4}");
+      ExitedWithCode(0), "(\\[Pindrake running\\]){4}");
 }
 
 int pausedTicks = 0;
@@ -84,8 +85,7 @@ TEST_F(FrameLoop, PresentFrameWaitsWhilePausedAndKeepsMusicLooping) {
         Print("returned " + std::string(CurrentTitle()));
         StopProgram();
       },
-      ExitedWithCode(0),
-      "(\\[tick Game <pause>\\]){3}\\[returned Game\\]");
+      ExitedWithCode(0), "(\\[tick Game <pause>\\]){3}\\[returned Game\\]");
 }
 
 TEST_F(FrameLoop, CloseRequestStopsThroughShutdown) {
@@ -115,7 +115,9 @@ TEST_F(FrameLoop, QuitRequestStopsThroughShutdown) {
 }
 
 std::set<int> keysDown;
-bool FakeKeys(int code) { return keysDown.count(code) > 0; }
+bool FakeKeys(int code) {
+  return keysDown.count(code) > 0;
+}
 
 TEST_F(FrameLoop, EscapeEndsTheProgramAtTheNextFrame) {
   EXPECT_EXIT(

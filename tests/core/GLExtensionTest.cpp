@@ -8,11 +8,11 @@ namespace {
 
 TEST(ExtensionList, NamesCountOnlyAsWholeWords) {
   const char* list = "GL_ARB_multitexture GL_EXT_blend GL_ARB_fragment_program";
-  EXPECT_TRUE(ExtensionListHas(list, "GL_ARB_multitexture"));  // first
-  EXPECT_TRUE(ExtensionListHas(list, "GL_EXT_blend"));         // middle
+  EXPECT_TRUE(ExtensionListHas(list, "GL_ARB_multitexture"));      // first
+  EXPECT_TRUE(ExtensionListHas(list, "GL_EXT_blend"));             // middle
   EXPECT_TRUE(ExtensionListHas(list, "GL_ARB_fragment_program"));  // last
-  EXPECT_FALSE(ExtensionListHas(list, "GL_ARB_multi"));         // prefix of a name
-  EXPECT_FALSE(ExtensionListHas(list, "ARB_multitexture"));     // suffix of a name
+  EXPECT_FALSE(ExtensionListHas(list, "GL_ARB_multi"));            // prefix of a name
+  EXPECT_FALSE(ExtensionListHas(list, "ARB_multitexture"));        // suffix of a name
   EXPECT_FALSE(ExtensionListHas(list, "GL_EXT_blend GL"));
   EXPECT_FALSE(ExtensionListHas(list, ""));
   EXPECT_FALSE(ExtensionListHas(nullptr, "GL_EXT_blend"));

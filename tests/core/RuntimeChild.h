@@ -34,6 +34,8 @@ inline void PushWindowEvent(Uint8 windowEvent) {
   SDL_PushEvent(&event);
 }
 
-inline const char* CurrentTitle() { return SDL_GetWindowTitle(Runtime().mainWindow); }
+inline const char* CurrentTitle() {
+  return SDL_GetWindowTitle(Runtime().mainWindow);
+}
 
 }  // namespace zentoir::test

@@ -10,7 +10,9 @@ namespace {
 
 using ::testing::ExitedWithCode;
 
-void Print(const char* label) { std::fprintf(stderr, "[%s]", label); }
+void Print(const char* label) {
+  std::fprintf(stderr, "[%s]", label);
+}
 
 // What a step sees of the renderer and the window while it runs.
 void PrintDevices(const char* stage) {

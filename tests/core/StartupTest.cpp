@@ -34,7 +34,9 @@ class Startup : public ::testing::Test {
   test::TempDir tmp_;
 };
 
-void Print(const char* label) { std::fprintf(stderr, "[%s]", label); }
+void Print(const char* label) {
+  std::fprintf(stderr, "[%s]", label);
+}
 
 TEST_F(Startup, PrintsInitOkAndStartsAFreshErrorLog) {
   { std::ofstream(LogPath()) << "line of an earlier run\r\n"; }
@@ -74,8 +76,8 @@ TEST_F(Startup, RunsSubsystemHooksInStartupOrder) {
         AddRuntimeHook(RuntimeHook::CreateNetwork, [] { Print("network"); });
         AddRuntimeHook(RuntimeHook::InitDevices, [] { Print("init devices"); });
         AddRuntimeHook(RuntimeHook::ResourceArchives, [] {
-          const bool inProgramDir = os::CurrentDirectory() ==
-                                    std::string(ProgramDirectory().View()) + "/";
+          const bool inProgramDir =
+              os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/";
           Print(inProgramDir ? "archives in program dir" : "archives elsewhere");
         });
         AddRuntimeHook(RuntimeHook::LoadingScreen, [] { Print("loading"); });
@@ -126,8 +128,7 @@ TEST_F(Startup, WindowWithTitleAndContextExtensions) {
         const OpenGLRadazuri& renderer = *Runtime().renderer;
         if (std::string(test::CurrentTitle()) == "Pindrake") Print("title");
         if (renderer.width == 800 && renderer.height == 600) Print("800x600");
-        if (renderer.HasGLExtension("GL_ARB_multitexture") &&
-            GLExtensions().glActiveTextureARB) {
+        if (renderer.HasGLExtension("GL_ARB_multitexture") && GLExtensions().glActiveTextureARB) {
           Print("multitexture");
         }
         if (!renderer.HasGLExtension("GL_ARB_multi")) Print("no prefix");
@@ -144,8 +145,8 @@ TEST_F(Startup, MultisampleRequestFallsBackToAFormatTheDisplayHas) {
         Settings().multisampleLevel = 8;
         StartRuntime();
         const int level = Runtime().renderer->multisampleLevel;
-        const bool halvedOrPlain = level == 0 || level == 1 || level == 2 || level == 4 ||
-                                   level == 8;
+        const bool halvedOrPlain =
+            level == 0 || level == 1 || level == 2 || level == 4 || level == 8;
         if (halvedOrPlain && level == os::CurrentSampleCount()) Print("samples match");
         PresentFrame();
         StopProgram();

@@ -39,8 +39,7 @@ class UnderXvfb : public ::testing::Test {
   // Starts the demo program and waits for its window; returns the window id ("" if none).
   std::string StartDemo(const std::string& title, pid_t& pid) {
     pid = test::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
-    return pid > 0 ? test::XDoTool(server_.Display(), "search --sync --name '^" + title + "'")
-                   : "";
+    return pid > 0 ? test::XDoTool(server_.Display(), "search --sync --name '^" + title + "'") : "";
   }
 
   void Focus(const std::string& window) {
@@ -88,7 +87,9 @@ GLuint MakeRedTexture() {
   return texture;
 }
 
-void Print(const char* label) { std::fprintf(stderr, "[%s]", label); }
+void Print(const char* label) {
+  std::fprintf(stderr, "[%s]", label);
+}
 
 TEST_F(UnderXvfb, TextureStaysDrawableThroughFullScreenAndBack) {
   EXPECT_EXIT(

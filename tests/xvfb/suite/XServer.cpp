@@ -17,7 +17,8 @@ namespace {
 
 std::vector<char*> ArgvOf(const std::vector<std::string>& args) {
   std::vector<char*> argv;
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  for (const std::string& arg : args)
+    argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   return argv;
 }
@@ -29,8 +30,9 @@ std::vector<char*> ArgvOf(const std::vector<std::string>& args) {
 bool XServer::StartOn(int number, const std::string& screen) {
   int fds[2];
   if (pipe(fds) != 0) return false;
-  std::vector<std::string> args = {"Xvfb",   ":" + std::to_string(number), "-displayfd", "1",
-                                   "-screen", "0", screen, "-nolisten", "tcp"};
+  std::vector<std::string> args = {
+      "Xvfb", ":" + std::to_string(number), "-displayfd", "1", "-screen", "0", screen, "-nolisten",
+      "tcp"};
   auto argv = ArgvOf(args);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -103,9 +105,11 @@ std::string XDoTool(const std::string& display, const std::string& arguments) {
   if (!pipe) return "";
   std::string output;
   char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+  while (fgets(buffer, sizeof buffer, pipe))
+    output += buffer;
   pclose(pipe);
-  while (!output.empty() && (output.back() == '\n' || output.back() == ' ')) output.pop_back();
+  while (!output.empty() && (output.back() == '\n' || output.back() == ' '))
+    output.pop_back();
   return output;
 }
 
