@@ -18,17 +18,14 @@ void Print(const char* label) {
 
 class DisplayMode : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::UseHeadlessVideo();
-    tmp_.UseAsTmpDir();
-  }
-  test::TempDir tmp_;
+  void SetUp() override { testing::UseHeadlessVideo(); }
+  testing::ScopedTempDir tmp_;
 };
 
 TEST_F(DisplayMode, MissingFullScreenModeKeepsTheWindowAndLogsIt) {
   EXPECT_EXIT(
       {
-        test::StartRuntime();
+        testing::StartRuntime();
         SetScreenMode(640, 480, 1);
         const OpenGLRadazuri& renderer = *Runtime().renderer;
         if (IsFullScreen() == 0 && renderer.window && Runtime().mainWindow == renderer.window)
@@ -49,7 +46,7 @@ TEST_F(DisplayMode, MissingFullScreenModeKeepsTheWindowAndLogsIt) {
 TEST_F(DisplayMode, KeepWindowedTurnsFullScreenRequestsIntoWindows) {
   EXPECT_EXIT(
       {
-        test::StartRuntime();
+        testing::StartRuntime();
         SetKeepWindowed(1);
         SetScreenMode(512, 384, 1);
         int w = 0;
@@ -68,7 +65,7 @@ TEST_F(DisplayMode, KeepWindowedTurnsFullScreenRequestsIntoWindows) {
 TEST_F(DisplayMode, BadSizesKeepTheStoredSize) {
   EXPECT_EXIT(
       {
-        test::StartRuntime();
+        testing::StartRuntime();
         SetScreenMode(-5, 0, 0);
         const OpenGLRadazuri& renderer = *Runtime().renderer;
         if (renderer.width == 800 && renderer.height == 600) Print("kept");

@@ -11,18 +11,15 @@
 namespace zentoir {
 namespace {
 
-using test::CurrentTitle;
-using test::PushWindowEvent;
-using test::StartRuntime;
+using testing::CurrentTitle;
 using ::testing::ExitedWithCode;
+using testing::PushWindowEvent;
+using testing::StartRuntime;
 
 class FrameLoop : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::UseHeadlessVideo();
-    tmp_.UseAsTmpDir();
-  }
-  test::TempDir tmp_;
+  void SetUp() override { testing::UseHeadlessVideo(); }
+  testing::ScopedTempDir tmp_;
 };
 
 void Print(const std::string& text) {

@@ -10,7 +10,7 @@
 
 #include "zentoir.h"
 
-namespace zentoir::test {
+namespace zentoir::testing {
 
 // Headless defaults, also when the test program is run by hand.
 inline void UseHeadlessVideo() {
@@ -38,4 +38,4 @@ inline const char* CurrentTitle() {
   return SDL_GetWindowTitle(Runtime().mainWindow);
 }
 
-}  // namespace zentoir::test
+}  // namespace zentoir::testing

@@ -22,12 +22,11 @@ void PrintDevices(const char* stage) {
 }
 
 TEST(ShutdownOrder, DevicesGoInOrderRendererBeforeWindowAndExitCodeIsZero) {
-  test::UseHeadlessVideo();
-  test::TempDir tmp;
-  tmp.UseAsTmpDir();
+  testing::UseHeadlessVideo();
+  testing::ScopedTempDir tmp;
   EXPECT_EXIT(
       {
-        test::StartRuntime();
+        testing::StartRuntime();
         AddShutdownStep(ShutdownStage::Music, [] { PrintDevices("music"); });
         AddShutdownStep(ShutdownStage::Input, [] { PrintDevices("input"); });
         AddShutdownStep(ShutdownStage::Sound, [] { Print("sound"); });

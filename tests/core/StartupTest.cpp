@@ -14,8 +14,8 @@
 namespace zentoir {
 namespace {
 
-using test::StartRuntime;
 using ::testing::ExitedWithCode;
+using testing::StartRuntime;
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -26,12 +26,9 @@ std::string ReadFile(const std::string& path) {
 
 class Startup : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::UseHeadlessVideo();
-    tmp_.UseAsTmpDir();
-  }
+  void SetUp() override { testing::UseHeadlessVideo(); }
   std::string LogPath() const { return tmp_.Path() + "ErrorLog.txt"; }
-  test::TempDir tmp_;
+  testing::ScopedTempDir tmp_;
 };
 
 void Print(const char* label) {
@@ -126,7 +123,7 @@ TEST_F(Startup, WindowWithTitleAndContextExtensions) {
       {
         StartRuntime("Pindrake");
         const OpenGLRadazuri& renderer = *Runtime().renderer;
-        if (std::string(test::CurrentTitle()) == "Pindrake") Print("title");
+        if (std::string(testing::CurrentTitle()) == "Pindrake") Print("title");
         if (renderer.width == 800 && renderer.height == 600) Print("800x600");
         if (renderer.HasGLExtension("GL_ARB_multitexture") && GLExtensions().glActiveTextureARB) {
           Print("multitexture");

@@ -1,39 +1,60 @@
 #include "support/TempDir.h"
 
-#include <stdlib.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
+#include <fstream>
+#include <sstream>
 
-namespace zentoir::test {
+namespace zentoir::testing {
 
-TempDir::TempDir() {
-  // The system's temporary directory as it was before any test pointed TMPDIR elsewhere.
-  static const std::filesystem::path base = std::filesystem::temp_directory_path();
-  std::string templ = (base / "zentoir-test-XXXXXX").string();
-  if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = templ + "/";
+namespace {
+// A death-test child runs the test again from its start; it must keep using the
+// parent's folder so that the parent can read what the child wrote.
+bool InDeathTestChild() {
+  return !GTEST_FLAG_GET(internal_run_death_test).empty();
 }
+}  // namespace
 
-TempDir::~TempDir() {
-  if (replacedTmpDir_) {
-    if (previousTmpDir_.empty()) {
-      unsetenv("TMPDIR");
-    } else {
-      setenv("TMPDIR", previousTmpDir_.c_str(), 1);
-    }
+ScopedTempDir::ScopedTempDir() {
+  if (InDeathTestChild() && std::getenv("TMPDIR")) {
+    path_ = std::getenv("TMPDIR");
+    owned_ = false;
+    return;
   }
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-void TempDir::UseAsTmpDir() {
-  if (!replacedTmpDir_) {
-    const char* previous = getenv("TMPDIR");
-    previousTmpDir_ = previous ? previous : "";
-    replacedTmpDir_ = true;
+  if (const char* old = std::getenv("TMPDIR")) {
+    hadTmpDir_ = true;
+    oldTmpDir_ = old;
   }
+  std::string pattern = std::filesystem::temp_directory_path().string() + "/zentoir-test-XXXXXX";
+  if (mkdtemp(pattern.data())) path_ = pattern + "/";
   setenv("TMPDIR", path_.c_str(), 1);
 }
 
-}  // namespace zentoir::test
+ScopedTempDir::~ScopedTempDir() {
+  if (!owned_) return;
+  if (hadTmpDir_) {
+    setenv("TMPDIR", oldTmpDir_.c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
+  std::error_code ignored;
+  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  return static_cast<bool>(out);
+}
+
+}  // namespace zentoir::testing

@@ -1,26 +1,31 @@
-// A temporary folder of the test's own, removed with everything in it at the end.
+// A fresh temporary folder for one test, made the process's TMPDIR while it lives.
 #pragma once
 
 #include <string>
 
-namespace zentoir::test {
+namespace zentoir::testing {
 
-class TempDir {
+class ScopedTempDir {
  public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+  ScopedTempDir();
+  ~ScopedTempDir();
+  ScopedTempDir(const ScopedTempDir&) = delete;
+  ScopedTempDir& operator=(const ScopedTempDir&) = delete;
 
-  // The folder, ending in '/'.
+  // The folder, with a trailing '/'.
   const std::string& Path() const { return path_; }
-  // Makes the folder the process's temporary directory ($TMPDIR) until this object goes.
-  void UseAsTmpDir();
 
  private:
   std::string path_;
-  std::string previousTmpDir_;
-  bool replacedTmpDir_ = false;
+  std::string oldTmpDir_;
+  bool hadTmpDir_ = false;
+  bool owned_ = true;
 };
 
-}  // namespace zentoir::test
+// The whole contents of a file ("" when it cannot be read).
+std::string ReadFileBytes(const std::string& path);
+
+// Writes a file; true on success.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace zentoir::testing

@@ -22,7 +22,6 @@ class UnderXvfb : public ::testing::Test {
   UnderXvfb() : server_(640, 480) {}
   void SetUp() override {
     if (server_.Display().empty()) GTEST_SKIP() << "Xvfb could not be started";
-    tmp_.UseAsTmpDir();
     setenv("SDL_VIDEODRIVER", "x11", 1);
     setenv("DISPLAY", server_.Display().c_str(), 1);
     setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
@@ -38,16 +37,17 @@ class UnderXvfb : public ::testing::Test {
 
   // Starts the demo program and waits for its window; returns the window id ("" if none).
   std::string StartDemo(const std::string& title, pid_t& pid) {
-    pid = test::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
-    return pid > 0 ? test::XDoTool(server_.Display(), "search --sync --name '^" + title + "'") : "";
+    pid = testing::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
+    return pid > 0 ? testing::XDoTool(server_.Display(), "search --sync --name '^" + title + "'")
+                   : "";
   }
 
   void Focus(const std::string& window) {
-    test::XDoTool(server_.Display(), "windowfocus --sync " + window);
+    testing::XDoTool(server_.Display(), "windowfocus --sync " + window);
   }
 
-  test::XServer server_;
-  test::TempDir tmp_;
+  testing::XServer server_;
+  testing::ScopedTempDir tmp_;
   std::string outputFile_ = tmp_.Path() + "demo.out";
 };
 
@@ -111,8 +111,8 @@ TEST_F(UnderXvfb, EscapeEndsTheProgramWithCodeZero) {
   const std::string window = StartDemo("Esc Demo", pid);
   ASSERT_FALSE(window.empty()) << Output();
   Focus(window);
-  test::XDoTool(server_.Display(), "key Escape");
-  EXPECT_EQ(test::WaitForExit(pid, 20), 0);
+  testing::XDoTool(server_.Display(), "key Escape");
+  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
   EXPECT_NE(Output().find("Init OK\n"), std::string::npos);
 }
 
@@ -121,16 +121,16 @@ TEST_F(UnderXvfb, AltF4EndsTheProgramWithCodeZero) {
   const std::string window = StartDemo("AltF4 Demo", pid);
   ASSERT_FALSE(window.empty()) << Output();
   Focus(window);
-  test::XDoTool(server_.Display(), "key alt+F4");
-  EXPECT_EQ(test::WaitForExit(pid, 20), 0);
+  testing::XDoTool(server_.Display(), "key alt+F4");
+  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
 }
 
 TEST_F(UnderXvfb, CloseButtonEndsTheProgramWithCodeZero) {
   pid_t pid;
   const std::string window = StartDemo("Close Demo", pid);
   ASSERT_FALSE(window.empty()) << Output();
-  ASSERT_TRUE(test::SendCloseRequest(server_.Display(), std::stoul(window)));
-  EXPECT_EQ(test::WaitForExit(pid, 20), 0);
+  ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(window)));
+  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
 }
 
 TEST_F(UnderXvfb, TitleShowsPauseWhileAnotherWindowHasTheFocus) {
@@ -146,19 +146,19 @@ TEST_F(UnderXvfb, TitleShowsPauseWhileAnotherWindowHasTheFocus) {
   std::string title;
   for (int tries = 0; tries < 100 && title != "Game <pause>"; ++tries) {
     usleep(50000);
-    title = test::XDoTool(server_.Display(), "getwindowname " + gameWindow);
+    title = testing::XDoTool(server_.Display(), "getwindowname " + gameWindow);
   }
   EXPECT_EQ(title, "Game <pause>");
   Focus(gameWindow);
   for (int tries = 0; tries < 100 && title != "Game"; ++tries) {
     usleep(50000);
-    title = test::XDoTool(server_.Display(), "getwindowname " + gameWindow);
+    title = testing::XDoTool(server_.Display(), "getwindowname " + gameWindow);
   }
   EXPECT_EQ(title, "Game");
-  ASSERT_TRUE(test::SendCloseRequest(server_.Display(), std::stoul(otherWindow)));
-  ASSERT_TRUE(test::SendCloseRequest(server_.Display(), std::stoul(gameWindow)));
-  EXPECT_EQ(test::WaitForExit(other, 20), 0);
-  EXPECT_EQ(test::WaitForExit(game, 20), 0);
+  ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(otherWindow)));
+  ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(gameWindow)));
+  EXPECT_EQ(testing::WaitForExit(other, 20), 0);
+  EXPECT_EQ(testing::WaitForExit(game, 20), 0);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace zentoir::test {
+namespace zentoir::testing {
 namespace {
 
 std::vector<char*> ArgvOf(const std::vector<std::string>& args) {
@@ -128,4 +128,4 @@ bool SendCloseRequest(const std::string& display, unsigned long window) {
   return sent;
 }
 
-}  // namespace zentoir::test
+}  // namespace zentoir::testing

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zentoir::test {
+namespace zentoir::testing {
 
 class XServer {
  public:
@@ -37,4 +37,4 @@ std::string XDoTool(const std::string& display, const std::string& arguments);
 // Asks a window to close as its close button does (WM_DELETE_WINDOW).
 bool SendCloseRequest(const std::string& display, unsigned long window);
 
-}  // namespace zentoir::test
+}  // namespace zentoir::testing
