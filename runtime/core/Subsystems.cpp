@@ -5,6 +5,7 @@
 // because the runtime is a static library: an object file that nothing refers to is
 // never linked in, so self-registering objects would silently drop out.
 #include "core/Hooks.h"
+#include "gfx2d/DrawingState.h"
 
 namespace zentoir {
 
@@ -12,6 +13,7 @@ void RegisterSubsystemHooks() {
   static bool registered = false;
   if (registered) return;
   registered = true;
+  RegisterDrawingHooks();
   // Registration calls of the input, audio, network, archive and font subsystems go here.
 }
 
