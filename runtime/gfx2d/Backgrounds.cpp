@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "gfx2d/BmpReader.h"
-#include "gfx2d/GLExtensions.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/PngReader.h"
 
@@ -80,12 +79,7 @@ void OpenGLRadazuri::DrawBackgroundImage(int32_t slot) {
   if (!IsBackgroundSlot(slot) || backgrounds[size_t(slot)].columns == 0) return;
   const BackgroundImage& background = backgrounds[size_t(slot)];
   glDisable(GL_ALPHA_TEST);
-  const GLExtensionFunctions& gl = GLExtensions();
-  if (gl.glActiveTextureARB) {
-    gl.glActiveTextureARB(GL_TEXTURE1_ARB);
-    glDisable(GL_TEXTURE_2D);
-    gl.glActiveTextureARB(GL_TEXTURE0_ARB);
-  }
+  DisableSecondTextureUnit();
   glEnable(GL_TEXTURE_2D);
   currentSprite = 0;
   float x = 0;

@@ -25,16 +25,16 @@ void DeleteTexture(uint32_t& name) {
   name = 0;
 }
 
-GLuint NewTexture(uint32_t* name, bool nearest) {
+GLuint NewTexture(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
   if (name) DeleteTexture(*name);
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  const GLint filter = nearest ? GL_NEAREST : GL_LINEAR;
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  if (r.textureFilters.size() <= texture) r.textureFilters.resize(texture + 1, 0);
+  r.textureFilters[texture] = 0;  // a reused name has the defaults again
+  r.SetBoundTextureFilter(texture, nearest ? GL_NEAREST : GL_LINEAR);
   if (name) *name = texture;
   return texture;
 }
@@ -52,9 +52,10 @@ void UploadLevel(int level, const TexelBlock& block) {
 }
 
 // A mipmapped copy whose levels the program computes itself.
-void UploadMipmappedCopy(const TexelBlock& block, uint32_t* mipTexture) {
-  NewTexture(mipTexture, false);
+void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* mipTexture) {
+  const GLuint texture = NewTexture(r, mipTexture, false);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+  r.textureFilters[texture] = 0;
   const std::vector<TexelBlock> levels = BuildMipLevels(block);
   for (size_t level = 0; level < levels.size(); ++level)
     UploadLevel(int(level), levels[level]);
@@ -72,14 +73,25 @@ int32_t OpenGLRadazuri::MaxTextureSize() const {
   return std::clamp<int32_t>(largest, 64, kLargestTexture);
 }
 
+void OpenGLRadazuri::SetBoundTextureFilter(uint32_t texture, int32_t filter) {
+  if (texture < textureFilters.size() && textureFilters[texture] == filter) return;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  if (texture < textureFilters.size()) textureFilters[texture] = filter;
+}
+
+void OpenGLRadazuri::DisableSecondTextureUnit() {
+  const GLExtensionFunctions& gl = GLExtensions();
+  if (!gl.glActiveTextureARB || secondUnitDisabled) return;
+  gl.glActiveTextureARB(GL_TEXTURE1_ARB);
+  glDisable(GL_TEXTURE_2D);
+  gl.glActiveTextureARB(GL_TEXTURE0_ARB);
+  secondUnitDisabled = 1;
+}
+
 void OpenGLRadazuri::BindSprite(int32_t n) {
   currentSprite = n;
-  const GLExtensionFunctions& gl = GLExtensions();
-  if (gl.glActiveTextureARB) {
-    gl.glActiveTextureARB(GL_TEXTURE1_ARB);
-    glDisable(GL_TEXTURE_2D);
-    gl.glActiveTextureARB(GL_TEXTURE0_ARB);
-  }
+  DisableSecondTextureUnit();
   if (!IsSpriteNumber(n)) {
     glDisable(GL_TEXTURE_2D);
     return;
@@ -108,10 +120,10 @@ int OpenGLRadazuri::UploadImage(const ImageBuffer& image, int32_t x, int32_t y, 
   TexelBlock block;
   if (!BuildTexels(image, x, y, w, h, MaxTextureSize(), fontMode, block)) return 0;
   SetUnpackState();
-  NewTexture(texture, fontMode);
+  NewTexture(*this, texture, fontMode);
   if (normalMap) block = MakeNormalMap(block);
   UploadLevel(0, block);
-  if (mipTexture) UploadMipmappedCopy(block, mipTexture);
+  if (mipTexture) UploadMipmappedCopy(*this, block, mipTexture);
   return 1;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gfx2d/SpriteRecord.h"
 
@@ -78,6 +79,13 @@ class OpenGLRadazuri {
   const std::vector<uint8_t>& AlphaMask(int32_t n);
   // The full-screen or given viewport and the fixed 2D state.
   void ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t h);
+  // Gives the bound texture this magnification and minification filter, skipping the
+  // GL calls when it has it already (they would break the batching of quads).
+  void SetBoundTextureFilter(uint32_t texture, int32_t filter);
+  // Texturing off on the second texture unit (2D drawing uses one). Switching units
+  // costs, so it is skipped while the unit is known to be off; code that enables the
+  // second unit clears secondUnitDisabled.
+  void DisableSecondTextureUnit();
   // The largest texture side the context takes, capped so sizes fit the records.
   int32_t MaxTextureSize() const;
   bool GLReady() const { return context != nullptr; }
@@ -91,6 +99,8 @@ class OpenGLRadazuri {
   uint8_t smoothingFlag = 1;
   uint32_t transparentColour = 0x8000FF;
   uint32_t fontTransparentColour = 0;
+  uint8_t secondUnitDisabled = 0;
+  std::vector<int32_t> textureFilters;  // by texture name: the filter it has, 0 unknown
 
   // Window and display fields.
   os::WindowHandle window = nullptr;

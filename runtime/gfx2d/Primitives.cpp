@@ -131,9 +131,8 @@ void EndPolyVector() {
   if (textured) {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glTexCoordPointer(2, GL_FLOAT, sizeof(PolyVertex), &vertices[0].s);
-    const GLint filter = r->smoothingFlag ? GL_LINEAR : GL_NEAREST;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    r->SetBoundTextureFilter(r->spriteTable[r->currentSprite].texture,
+                             r->smoothingFlag ? GL_LINEAR : GL_NEAREST);
   }
   glEnableClientState(GL_COLOR_ARRAY);
   glColorPointer(4, GL_FLOAT, sizeof(PolyVertex), &vertices[0].red);

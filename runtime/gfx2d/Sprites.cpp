@@ -28,9 +28,7 @@ SpriteExtent ExtentOf(const SpriteRecord& record) {
 // Binds the sprite with the filter the smoothing flag asks for.
 void PrepareSprite(OpenGLRadazuri& r, int32_t n) {
   r.BindSprite(n);
-  const GLint filter = r.smoothingFlag ? GL_LINEAR : GL_NEAREST;
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  r.SetBoundTextureFilter(r.spriteTable[n].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
 }
 
 void DrawQuad(const SpriteQuad& quad) {
