@@ -1,4 +1,6 @@
 // Pindrake: the balloon puzzle game. For now it starts and ends cleanly.
 #include "zentoir.h"
 
-int main() { zentoir::EndProgram(); }
+int main() {
+  zentoir::EndProgram();
+}

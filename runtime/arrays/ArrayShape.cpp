@@ -29,21 +29,30 @@ void SetShape(ArrayShape& shape, double d0, double d1, double d2, double d3) {
   const int64_t s1 = shape.size0;
   const int64_t s2 = s1 * shape.size1;
   const int64_t s3 = s2 * shape.size2;
-  auto clamp = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+  auto clamp = [](int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
   shape.stride1 = clamp(s1);
   shape.stride2 = clamp(s2);
   shape.stride3 = clamp(s3);
 }
 
-void ArrayIndexError() { StopWithError(kErrorIndex); }
+void ArrayIndexError() {
+  StopWithError(kErrorIndex);
+}
 
 double ShapeBound(const ArrayShape& shape, double dimension) {
   switch (TruncateToInt32(dimension)) {
-    case 0: return shape.size0;
-    case 1: return shape.size1;
-    case 2: return shape.size2;
-    case 3: return shape.size3;
-    default: return 0;
+    case 0:
+      return shape.size0;
+    case 1:
+      return shape.size1;
+    case 2:
+      return shape.size2;
+    case 3:
+      return shape.size3;
+    default:
+      return 0;
   }
 }
 

@@ -44,7 +44,9 @@ NumberArray& NumberArray::operator=(const NumberArray& other) {
   return *this;
 }
 
-NumberArray::~NumberArray() { FreeStorage(*this); }
+NumberArray::~NumberArray() {
+  FreeStorage(*this);
+}
 
 void DimNumberArray(NumberArray& array, double d0, double d1, double d2, double d3) {
   const int32_t count = StorageFor(d0, d1, d2, d3, kNumberGranularity);
@@ -88,7 +90,9 @@ void RedimNumberArray(NumberArray& array, double d0, double d1, double d2, doubl
   fresh.capacity = 0;
 }
 
-double ArrayBound(const NumberArray& array, double dimension) { return ShapeBound(array, dimension); }
+double ArrayBound(const NumberArray& array, double dimension) {
+  return ShapeBound(array, dimension);
+}
 
 void CopyArray(NumberArray& target, const NumberArray& source) {
   if (&target == &source) return;

@@ -14,7 +14,9 @@ constexpr int kAttempts = 5;
 constexpr int kRetryDelayMs = 100;
 }  // namespace
 
-std::string ErrorLogPath() { return os::TempDirectory() + "ErrorLog.txt"; }
+std::string ErrorLogPath() {
+  return os::TempDirectory() + "ErrorLog.txt";
+}
 
 void AppendErrorLog(const DynString& text) {
   const std::string path = ErrorLogPath();
@@ -26,6 +28,8 @@ void AppendErrorLog(const DynString& text) {
   }
 }
 
-void RemoveErrorLog() { std::remove(ErrorLogPath().c_str()); }
+void RemoveErrorLog() {
+  std::remove(ErrorLogPath().c_str());
+}
 
 }  // namespace zentoir

@@ -55,8 +55,12 @@ void AddExitStep(ExitStage stage, StepFunction step) {
   ExitSteps().Add(stage, step);
 }
 
-void ShutdownRuntime() { ShutdownSteps().RunAll(); }
+void ShutdownRuntime() {
+  ShutdownSteps().RunAll();
+}
 
-void RunExitSteps() { ExitSteps().RunAll(); }
+void RunExitSteps() {
+  ExitSteps().RunAll();
+}
 
 }  // namespace zentoir

@@ -36,6 +36,8 @@ std::string CurrentDirectory() {
   return dir;
 }
 
-bool ChangeDirectory(const std::string& path) { return chdir(path.c_str()) == 0; }
+bool ChangeDirectory(const std::string& path) {
+  return chdir(path.c_str()) == 0;
+}
 
 }  // namespace zentoir::os

@@ -1,7 +1,7 @@
 #include "text/DynString.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "core/Stop.h"
 #include "text/NumberText.h"
@@ -13,7 +13,9 @@ constexpr uint32_t kGranularity = 512;
 constexpr uint32_t kNumberReserve = 64;
 
 // Capacity for a needed length: rounded down to a multiple of 512, plus 512.
-uint32_t CapacityFor(uint32_t needed) { return (needed & ~(kGranularity - 1)) + kGranularity; }
+uint32_t CapacityFor(uint32_t needed) {
+  return (needed & ~(kGranularity - 1)) + kGranularity;
+}
 
 uint32_t CStringLength(const char* text) {
   return text ? static_cast<uint32_t>(std::strlen(text)) : 0;
@@ -39,7 +41,7 @@ void DynString::InitEmptyText() noexcept {
 }
 
 void DynString::ReleaseText() noexcept {
-  if (buffer && buffer != SharedEmpty()) delete[] buffer;
+  if (buffer && buffer != SharedEmpty()) std::free(buffer);
   buffer = nullptr;
   capacity = 0;
   length = 0;
@@ -49,13 +51,13 @@ char* DynString::ReserveText(uint32_t needed) {
   if (capacity > needed) return buffer;
   if (needed > UINT32_MAX - kGranularity) StopWithError(kErrorArgument);
   const uint32_t newCapacity = CapacityFor(needed);
-  char* fresh = new (std::nothrow) char[newCapacity];
-  if (!fresh) StopWithError(kErrorArgument);
+  // realloc keeps the contents and can often grow the block in place.
   const bool owned = capacity > 0;
+  char* fresh =
+      static_cast<char*>(owned ? std::realloc(buffer, newCapacity) : std::malloc(newCapacity));
+  if (!fresh) StopWithError(kErrorArgument);
   if (owned) {
-    std::memcpy(fresh, buffer, length);
     fresh[length] = 0;
-    delete[] buffer;
   } else {
     fresh[0] = 0;
   }
@@ -119,9 +121,13 @@ DynString::DynString(DynString&& other) noexcept
   other.InitEmptyText();
 }
 
-DynString::DynString(const char* text) : DynString() { AssignBytes(text ? text : "", CStringLength(text)); }
+DynString::DynString(const char* text) : DynString() {
+  AssignBytes(text ? text : "", CStringLength(text));
+}
 
-DynString::DynString(const char* bytes, uint32_t count) : DynString() { AssignBytes(bytes, count); }
+DynString::DynString(const char* bytes, uint32_t count) : DynString() {
+  AssignBytes(bytes, count);
+}
 
 DynString::DynString(std::string_view bytes) : DynString() {
   AssignBytes(bytes.data(), CheckedSum(0, static_cast<uint32_t>(bytes.size())));
@@ -196,29 +202,71 @@ int CompareText(const char* a, const char* b) {
 double TextEquals(const DynString& a, const DynString& b) {
   return a.length == b.length && CompareText(a.CStr(), b.CStr()) == 0;
 }
-double TextEquals(const char* a, const char* b) { return CompareText(a, b) == 0; }
-double TextDiffers(const char* a, const char* b) { return CompareText(a, b) != 0; }
+double TextEquals(const char* a, const char* b) {
+  return CompareText(a, b) == 0;
+}
+double TextDiffers(const char* a, const char* b) {
+  return CompareText(a, b) != 0;
+}
 
-double operator==(const DynString& a, const DynString& b) { return TextEquals(a, b); }
-double operator==(const DynString& a, const char* b) { return TextEquals(a.CStr(), b); }
-double operator==(const char* a, const DynString& b) { return TextEquals(a, b.CStr()); }
-double operator!=(const DynString& a, const DynString& b) { return TextDiffers(a.CStr(), b.CStr()); }
-double operator!=(const DynString& a, const char* b) { return TextDiffers(a.CStr(), b); }
-double operator!=(const char* a, const DynString& b) { return TextDiffers(a, b.CStr()); }
-double operator<(const DynString& a, const DynString& b) { return CompareText(a.CStr(), b.CStr()) < 0; }
-double operator<(const DynString& a, const char* b) { return CompareText(a.CStr(), b) < 0; }
-double operator<(const char* a, const DynString& b) { return CompareText(a, b.CStr()) < 0; }
-double operator>(const DynString& a, const DynString& b) { return CompareText(a.CStr(), b.CStr()) > 0; }
-double operator>(const DynString& a, const char* b) { return CompareText(a.CStr(), b) > 0; }
-double operator>(const char* a, const DynString& b) { return CompareText(a, b.CStr()) > 0; }
-double operator<=(const DynString& a, const DynString& b) { return CompareText(a.CStr(), b.CStr()) <= 0; }
-double operator<=(const DynString& a, const char* b) { return CompareText(a.CStr(), b) <= 0; }
-double operator<=(const char* a, const DynString& b) { return CompareText(a, b.CStr()) <= 0; }
-double operator>=(const DynString& a, const DynString& b) { return CompareText(a.CStr(), b.CStr()) >= 0; }
-double operator>=(const DynString& a, const char* b) { return CompareText(a.CStr(), b) >= 0; }
-double operator>=(const char* a, const DynString& b) { return CompareText(a, b.CStr()) >= 0; }
+double operator==(const DynString& a, const DynString& b) {
+  return TextEquals(a, b);
+}
+double operator==(const DynString& a, const char* b) {
+  return TextEquals(a.CStr(), b);
+}
+double operator==(const char* a, const DynString& b) {
+  return TextEquals(a, b.CStr());
+}
+double operator!=(const DynString& a, const DynString& b) {
+  return TextDiffers(a.CStr(), b.CStr());
+}
+double operator!=(const DynString& a, const char* b) {
+  return TextDiffers(a.CStr(), b);
+}
+double operator!=(const char* a, const DynString& b) {
+  return TextDiffers(a, b.CStr());
+}
+double operator<(const DynString& a, const DynString& b) {
+  return CompareText(a.CStr(), b.CStr()) < 0;
+}
+double operator<(const DynString& a, const char* b) {
+  return CompareText(a.CStr(), b) < 0;
+}
+double operator<(const char* a, const DynString& b) {
+  return CompareText(a, b.CStr()) < 0;
+}
+double operator>(const DynString& a, const DynString& b) {
+  return CompareText(a.CStr(), b.CStr()) > 0;
+}
+double operator>(const DynString& a, const char* b) {
+  return CompareText(a.CStr(), b) > 0;
+}
+double operator>(const char* a, const DynString& b) {
+  return CompareText(a, b.CStr()) > 0;
+}
+double operator<=(const DynString& a, const DynString& b) {
+  return CompareText(a.CStr(), b.CStr()) <= 0;
+}
+double operator<=(const DynString& a, const char* b) {
+  return CompareText(a.CStr(), b) <= 0;
+}
+double operator<=(const char* a, const DynString& b) {
+  return CompareText(a, b.CStr()) <= 0;
+}
+double operator>=(const DynString& a, const DynString& b) {
+  return CompareText(a.CStr(), b.CStr()) >= 0;
+}
+double operator>=(const DynString& a, const char* b) {
+  return CompareText(a.CStr(), b) >= 0;
+}
+double operator>=(const char* a, const DynString& b) {
+  return CompareText(a, b.CStr()) >= 0;
+}
 
-double TextAsNumber(const DynString& text) { return TextToNumber(text); }
+double TextAsNumber(const DynString& text) {
+  return TextToNumber(text);
+}
 
 double CompareTextNumber(const DynString& text, double number) {
   const double value = TextToNumber(text);

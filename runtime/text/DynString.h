@@ -14,10 +14,9 @@ namespace zentoir {
 // The number types that mix with texts. Characters and bools are left out, so that
 // `text += 'a'` does not quietly append "97".
 template <typename T>
-concept TextNumber =
-    (std::integral<T> || std::floating_point<T>) && !std::same_as<T, bool> &&
-    !std::same_as<T, char> && !std::same_as<T, signed char> && !std::same_as<T, unsigned char> &&
-    !std::same_as<T, char8_t>;
+concept TextNumber = (std::integral<T> || std::floating_point<T>)&&!std::same_as<T, bool> &&
+                     !std::same_as<T, char> && !std::same_as<T, signed char> &&
+                     !std::same_as<T, unsigned char> && !std::same_as<T, char8_t>;
 
 class DynString {
  public:
@@ -88,6 +87,20 @@ class DynString {
   static char* SharedEmpty() noexcept;
 };
 
+// Named forms of construction and assignment.
+inline DynString CopyText(const DynString& source) {
+  return DynString(source);
+}
+inline DynString TextFromLiteral(const char* text) {
+  return DynString(text);
+}
+inline void AssignText(DynString& target, const DynString& source) {
+  target = source;
+}
+inline void AssignText(DynString& target, const char* text) {
+  target = text;
+}
+
 // Concatenation: always a new string, the left operand's text followed by the right's.
 // Numbers are appended as their text, never added.
 DynString operator+(const DynString& left, const DynString& right);
@@ -117,8 +130,7 @@ DynString operator+(N left, const DynString& right) {
 // ConcatText: the same concatenation for every mix of operands with at least one text,
 // including a C string with a number, which has no operator form.
 template <typename L, typename R>
-  requires(!TextNumber<L> || !TextNumber<R>)
-DynString ConcatText(const L& left, const R& right) {
+requires(!TextNumber<L> || !TextNumber<R>) DynString ConcatText(const L& left, const R& right) {
   DynString result(left);
   result += right;
   return result;
@@ -155,28 +167,52 @@ double TextAsNumber(const DynString& text);
 double CompareTextNumber(const DynString& text, double number);
 
 template <TextNumber N>
-double operator==(const DynString& t, N n) { return TextAsNumber(t) == static_cast<double>(n); }
+double operator==(const DynString& t, N n) {
+  return TextAsNumber(t) == static_cast<double>(n);
+}
 template <TextNumber N>
-double operator==(N n, const DynString& t) { return static_cast<double>(n) == TextAsNumber(t); }
+double operator==(N n, const DynString& t) {
+  return static_cast<double>(n) == TextAsNumber(t);
+}
 template <TextNumber N>
-double operator!=(const DynString& t, N n) { return TextAsNumber(t) != static_cast<double>(n); }
+double operator!=(const DynString& t, N n) {
+  return TextAsNumber(t) != static_cast<double>(n);
+}
 template <TextNumber N>
-double operator!=(N n, const DynString& t) { return static_cast<double>(n) != TextAsNumber(t); }
+double operator!=(N n, const DynString& t) {
+  return static_cast<double>(n) != TextAsNumber(t);
+}
 template <TextNumber N>
-double operator<(const DynString& t, N n) { return TextAsNumber(t) < static_cast<double>(n); }
+double operator<(const DynString& t, N n) {
+  return TextAsNumber(t) < static_cast<double>(n);
+}
 template <TextNumber N>
-double operator<(N n, const DynString& t) { return static_cast<double>(n) < TextAsNumber(t); }
+double operator<(N n, const DynString& t) {
+  return static_cast<double>(n) < TextAsNumber(t);
+}
 template <TextNumber N>
-double operator>(const DynString& t, N n) { return TextAsNumber(t) > static_cast<double>(n); }
+double operator>(const DynString& t, N n) {
+  return TextAsNumber(t) > static_cast<double>(n);
+}
 template <TextNumber N>
-double operator>(N n, const DynString& t) { return static_cast<double>(n) > TextAsNumber(t); }
+double operator>(N n, const DynString& t) {
+  return static_cast<double>(n) > TextAsNumber(t);
+}
 template <TextNumber N>
-double operator<=(const DynString& t, N n) { return TextAsNumber(t) <= static_cast<double>(n); }
+double operator<=(const DynString& t, N n) {
+  return TextAsNumber(t) <= static_cast<double>(n);
+}
 template <TextNumber N>
-double operator<=(N n, const DynString& t) { return static_cast<double>(n) <= TextAsNumber(t); }
+double operator<=(N n, const DynString& t) {
+  return static_cast<double>(n) <= TextAsNumber(t);
+}
 template <TextNumber N>
-double operator>=(const DynString& t, N n) { return TextAsNumber(t) >= static_cast<double>(n); }
+double operator>=(const DynString& t, N n) {
+  return TextAsNumber(t) >= static_cast<double>(n);
+}
 template <TextNumber N>
-double operator>=(N n, const DynString& t) { return static_cast<double>(n) >= TextAsNumber(t); }
+double operator>=(N n, const DynString& t) {
+  return static_cast<double>(n) >= TextAsNumber(t);
+}
 
 }  // namespace zentoir

@@ -24,15 +24,19 @@ void Mix(uint32_t (&v)[8]) {
 void IsaacGenerator::Initialise(const std::array<uint32_t, kSize>& seed) {
   a_ = b_ = c_ = 0;
   uint32_t v[8];
-  for (uint32_t& word : v) word = kGoldenRatio;
-  for (int i = 0; i < 4; ++i) Mix(v);
+  for (uint32_t& word : v)
+    word = kGoldenRatio;
+  for (int i = 0; i < 4; ++i)
+    Mix(v);
   // Two passes: the seed, then the state itself, so every seed bit reaches every word.
   const std::array<uint32_t, kSize>* passes[] = {&seed, &memory_};
   for (const auto* source : passes) {
     for (int i = 0; i < kSize; i += 8) {
-      for (int j = 0; j < 8; ++j) v[j] += (*source)[i + j];
+      for (int j = 0; j < 8; ++j)
+        v[j] += (*source)[i + j];
       Mix(v);
-      for (int j = 0; j < 8; ++j) memory_[i + j] = v[j];
+      for (int j = 0; j < 8; ++j)
+        memory_[i + j] = v[j];
     }
   }
   results_ = seed;
@@ -50,10 +54,18 @@ void IsaacGenerator::Round() {
   for (int i = 0; i < kSize; ++i) {
     const uint32_t x = memory_[i];
     switch (i % 4) {
-      case 0: a_ ^= a_ << 13; break;
-      case 1: a_ ^= a_ >> 6; break;
-      case 2: a_ ^= a_ << 2; break;
-      case 3: a_ ^= a_ >> 16; break;
+      case 0:
+        a_ ^= a_ << 13;
+        break;
+      case 1:
+        a_ ^= a_ >> 6;
+        break;
+      case 2:
+        a_ ^= a_ << 2;
+        break;
+      case 3:
+        a_ ^= a_ >> 16;
+        break;
     }
     a_ = memory_[(i + 128) % kSize] + a_;
     const uint32_t y = memory_[(x >> 2) % kSize] + a_ + b_;

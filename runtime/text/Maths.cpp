@@ -11,9 +11,15 @@ constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 }  // namespace
 
-double SinDeg(double angle) { return std::sin(angle * kRadiansPerDegree); }
-double CosDeg(double angle) { return std::cos(angle * kRadiansPerDegree); }
-double TanDeg(double angle) { return std::tan(angle * kRadiansPerDegree); }
+double SinDeg(double angle) {
+  return std::sin(angle * kRadiansPerDegree);
+}
+double CosDeg(double angle) {
+  return std::cos(angle * kRadiansPerDegree);
+}
+double TanDeg(double angle) {
+  return std::tan(angle * kRadiansPerDegree);
+}
 
 double AsinDeg(double x) {
   if (x >= 1) return 90;
@@ -27,10 +33,18 @@ double AcosDeg(double x) {
   return std::acos(x) * kDegreesPerRadian;
 }
 
-double AtanDeg(double y, double x) { return std::atan2(y, x) * kDegreesPerRadian; }
-double SquareRoot(double x) { return std::sqrt(x); }
-double AbsValue(double x) { return std::fabs(x); }
-double Power(double base, double exponent) { return std::pow(base, exponent); }
+double AtanDeg(double y, double x) {
+  return std::atan2(y, x) * kDegreesPerRadian;
+}
+double SquareRoot(double x) {
+  return std::sqrt(x);
+}
+double AbsValue(double x) {
+  return std::fabs(x);
+}
+double Power(double base, double exponent) {
+  return std::pow(base, exponent);
+}
 
 double IntMod(double a, double b) {
   const int32_t divisor = TruncateToInt32(b);
@@ -40,6 +54,8 @@ double IntMod(double a, double b) {
   return dividend % divisor;
 }
 
-double FloatMod(double a, double b) { return b == 0 ? 0 : std::fmod(a, b); }
+double FloatMod(double a, double b) {
+  return b == 0 ? 0 : std::fmod(a, b);
+}
 
 }  // namespace zentoir

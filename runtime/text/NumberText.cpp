@@ -4,14 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <string>
 
 namespace zentoir {
 namespace {
 
 constexpr int kSignificantDigits = 10;
-constexpr uint32_t kNumberReserve = 64;
 constexpr uint32_t kFormatReserve = 256;
 constexpr int kMaxFormatWidth = 500;  // keeps FormatNumber's text inside its buffer
 constexpr int kMaxFormatDecimals = 300;
@@ -23,7 +21,8 @@ uint32_t WriteUnsignedDigits(char* out, uint64_t value) {
     digits[n++] = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  for (int i = 0; i < n; ++i) out[i] = digits[n - 1 - i];
+  for (int i = 0; i < n; ++i)
+    out[i] = digits[n - 1 - i];
   out[n] = 0;
   return static_cast<uint32_t>(n);
 }
@@ -43,7 +42,8 @@ uint32_t StripFractionZeros(char* text, uint32_t length) {
   char* exponent = std::strchr(point, 'e');
   char* end = exponent ? exponent : text + length;
   char* last = end;
-  while (last - 1 > point && last[-1] == '0') --last;
+  while (last - 1 > point && last[-1] == '0')
+    --last;
   const size_t tail = static_cast<size_t>(text + length - end);
   std::memmove(last, end, tail + 1);
   return static_cast<uint32_t>(last - text) + static_cast<uint32_t>(tail);
@@ -58,38 +58,38 @@ uint32_t WriteGeneralText(char* out, double value) {
     std::strcpy(out, text);
     return static_cast<uint32_t>(std::strlen(text));
   }
+  // One correctly rounded conversion gives the digits: [-]d.ddddddddde±XX.
   char scientific[48];
-  std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1, value);
-  const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
-  int length;
+  const int length =
+      std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1, value);
+  const int sign = scientific[0] == '-' ? 1 : 0;
+  const char* mantissa = scientific + sign;
+  const int exponent = std::atoi(mantissa + kSignificantDigits + 2);
   if (exponent < -1 || exponent > kSignificantDigits - 1) {
-    length = static_cast<int>(std::strlen(scientific));
-  } else {
-    length = std::snprintf(out, kNumberReserve, "%.*f", kSignificantDigits - 1 - exponent, value);
-    if (!std::strchr(out, '.')) out[length++] = '.', out[length] = 0;
+    std::memcpy(out, scientific, static_cast<size_t>(length) + 1);
     return StripFractionZeros(out, static_cast<uint32_t>(length));
   }
-  std::memcpy(out, scientific, static_cast<size_t>(length) + 1);
-  return StripFractionZeros(out, static_cast<uint32_t>(length));
+  char digits[kSignificantDigits];
+  digits[0] = mantissa[0];
+  std::memcpy(digits + 1, mantissa + 2, kSignificantDigits - 1);
+  char* p = out;
+  if (sign) *p++ = '-';
+  const int whole = exponent + 1;  // digits before the point (0 for exponent -1)
+  if (whole == 0) *p++ = '0';
+  std::memcpy(p, digits, static_cast<size_t>(whole));
+  p += whole;
+  *p++ = '.';
+  std::memcpy(p, digits + whole, static_cast<size_t>(kSignificantDigits - whole));
+  p += kSignificantDigits - whole;
+  *p = 0;
+  return StripFractionZeros(out, static_cast<uint32_t>(p - out));
 }
 
 }  // namespace
 
-int32_t TruncateToInt32(double value) {
-  if (std::isnan(value)) return std::numeric_limits<int32_t>::min();
-  if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(value);
+uint32_t WriteIntegerText(char* out, int32_t value) {
+  return WriteWholeNumber(out, value);
 }
-
-int64_t TruncateToInt64(double value) {
-  if (std::isnan(value)) return std::numeric_limits<int64_t>::min();
-  if (value >= 9223372036854775807.0) return std::numeric_limits<int64_t>::max();
-  if (value <= -9223372036854775808.0) return std::numeric_limits<int64_t>::min();
-  return static_cast<int64_t>(value);
-}
-
-uint32_t WriteIntegerText(char* out, int32_t value) { return WriteWholeNumber(out, value); }
 
 uint32_t WriteNumberText(char* out, double value) {
   if (value == 0) value = 0.0;  // no "-0"
@@ -106,25 +106,31 @@ uint32_t WriteNumberText(char* out, double value) {
   return length;
 }
 
-DynString IntegerToText(int32_t value) { return DynString(value); }
+DynString IntegerToText(int32_t value) {
+  return DynString(value);
+}
 
-DynString NumberToText(double value) { return DynString(value); }
+DynString NumberToText(double value) {
+  return DynString(value);
+}
 
 double NumberTextLength(double value) {
-  char text[kNumberReserve];
+  char text[64];
   return WriteNumberText(text, value);
 }
 
 double TextToNumber(const DynString& text) {
   const char* p = text.CStr();
   const char* end = p + text.length;
-  while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r'))) ++p;
+  while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
+    ++p;
   bool negative = false;
   if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
   // Take the longest prefix of the form digits [. digits] [e [sign] digits].
   const char* start = p;
   auto digitsFrom = [end](const char* q) {
-    while (q < end && *q >= '0' && *q <= '9') ++q;
+    while (q < end && *q >= '0' && *q <= '9')
+      ++q;
     return q;
   };
   const char* q = digitsFrom(p);

@@ -8,7 +8,9 @@
 
 namespace zentoir {
 
-double TextLength(const DynString& text) { return text.length; }
+double TextLength(const DynString& text) {
+  return text.length;
+}
 
 DynString MidText(const DynString& text, double start, double count) {
   DynString result;
@@ -61,9 +63,13 @@ DynString ShiftRange(const DynString& text, char first, char last, int shift) {
 }
 }  // namespace
 
-DynString LowerText(const DynString& text) { return ShiftRange(text, 'A', 'Z', 32); }
+DynString LowerText(const DynString& text) {
+  return ShiftRange(text, 'A', 'Z', 32);
+}
 
-DynString UpperText(const DynString& text) { return ShiftRange(text, 'a', 'z', -32); }
+DynString UpperText(const DynString& text) {
+  return ShiftRange(text, 'a', 'z', -32);
+}
 
 double GetCharCode(const DynString& text) {
   return text.IsEmpty() ? 0 : static_cast<unsigned char>(text.buffer[0]);
@@ -102,9 +108,11 @@ double SplitText(DynString text, GenericArray<DynString>& pieces, const DynStrin
   auto forEachPiece = [&](auto&& visit) {
     size_t i = 0;
     while (i < source.size()) {
-      while (i < source.size() && isSeparator(source[i])) ++i;
+      while (i < source.size() && isSeparator(source[i]))
+        ++i;
       const size_t begin = i;
-      while (i < source.size() && !isSeparator(source[i])) ++i;
+      while (i < source.size() && !isSeparator(source[i]))
+        ++i;
       if (i > begin) visit(source.substr(begin, i - begin));
     }
   };
