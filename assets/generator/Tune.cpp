@@ -1,7 +1,6 @@
 #include "Tune.h"
 
 #include <array>
-#include <cstdlib>
 #include <vector>
 
 #include "MidiFile.h"
