@@ -1,0 +1,61 @@
+#include "files/FileOperations.h"
+
+#include <string>
+
+#include "os/File.h"
+#include "os/Paths.h"
+
+namespace zentoir {
+namespace {
+
+constexpr size_t kCopyBlock = 4096;
+
+bool CopyBlocks(os::File& from, os::File& to) {
+  char block[kCopyBlock];
+  for (;;) {
+    const int64_t got = from.Read(block, sizeof block);
+    if (got < 0) return false;
+    if (got > 0 && !to.WriteAll(block, static_cast<size_t>(got))) return false;
+    if (got < static_cast<int64_t>(sizeof block)) return true;
+  }
+}
+
+}  // namespace
+
+double FileExists(const DynString& path) {
+  os::File file;
+  return file.OpenRead(os::NativePath(path.View())) ? 1.0 : 0.0;
+}
+
+double FileSize(const DynString& path) {
+  os::File file;
+  if (!file.OpenRead(os::NativePath(path.View()))) return 0.0;
+  const int64_t size = file.Size();
+  return size > 0 ? static_cast<double>(size) : 0.0;
+}
+
+void RemoveFile(const DynString& path) {
+  os::RemoveFile(std::string(path.View()));
+}
+
+void DuplicateFile(const DynString& source, const DynString& destination) {
+  os::File from;
+  if (!from.OpenRead(os::NativePath(source.View()))) return;
+  const std::string target = os::NativePath(destination.View());
+  os::File to;
+  if (!to.CreateAnew(target)) return;
+  if (!CopyBlocks(from, to)) {
+    to.Close();
+    os::RemoveFile(target);
+  }
+}
+
+DynString CurrentDirectory() {
+  return DynString(os::CurrentDirectory());
+}
+
+void ChangeDirectory(const DynString& path) {
+  os::ChangeDirectory(os::NativePath(path.View()));
+}
+
+}  // namespace zentoir

@@ -1,0 +1,26 @@
+// Whole-file utilities and the current directory.
+#pragma once
+
+#include "text/DynString.h"
+
+namespace zentoir {
+
+// 1 if the file can be opened for reading, else 0.
+double FileExists(const DynString& path);
+
+// Size in bytes, 0 if the file cannot be opened.
+double FileSize(const DynString& path);
+
+// Deletes the file; the path goes to the platform as it is.
+void RemoveFile(const DynString& path);
+
+// Copies source to destination in blocks of 4096 bytes. Nothing happens when the
+// source cannot be opened; a copy that fails part way leaves no destination behind.
+void DuplicateFile(const DynString& source, const DynString& destination);
+
+// The current directory, always ending in '/'.
+DynString CurrentDirectory();
+
+void ChangeDirectory(const DynString& path);
+
+}  // namespace zentoir

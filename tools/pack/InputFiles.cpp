@@ -1,0 +1,66 @@
+#include "pack/InputFiles.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace zentoir::pack {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool ReadWholeFile(const fs::path& path, std::vector<uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// The regular files below a folder, sorted by path so archives come out the same.
+bool FilesBelow(const fs::path& folder, std::vector<fs::path>& files, std::string& error) {
+  std::error_code failure;
+  std::vector<fs::path> found;
+  for (fs::recursive_directory_iterator it(folder, failure), end; !failure && it != end;
+       it.increment(failure)) {
+    if (it->is_regular_file()) found.push_back(it->path());
+  }
+  if (failure) {
+    error = "cannot read folder " + folder.string() + ": " + failure.message();
+    return false;
+  }
+  std::sort(found.begin(), found.end());
+  files.insert(files.end(), found.begin(), found.end());
+  return true;
+}
+
+}  // namespace
+
+bool CollectInputs(const std::vector<std::string>& paths, std::vector<ArchiveInput>& inputs,
+                   std::string& error) {
+  std::vector<fs::path> files;
+  for (const std::string& path : paths) {
+    std::error_code failure;
+    const fs::file_status status = fs::status(path, failure);
+    if (fs::is_directory(status)) {
+      if (!FilesBelow(path, files, error)) return false;
+    } else if (fs::is_regular_file(status)) {
+      files.emplace_back(path);
+    } else {
+      error = "no such file or folder: " + path;
+      return false;
+    }
+  }
+  for (const fs::path& file : files) {
+    ArchiveInput input;
+    input.name = file.filename().string();
+    if (!ReadWholeFile(file, input.bytes)) {
+      error = "cannot read " + file.string();
+      return false;
+    }
+    inputs.push_back(std::move(input));
+  }
+  return true;
+}
+
+}  // namespace zentoir::pack

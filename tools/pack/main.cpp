@@ -1,0 +1,35 @@
+// zentoir-pack: appends a resource archive to an executable, and lists or extracts the
+// archive a file carries.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "pack/PackerCommands.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: zentoir-pack append <executable> <file or folder>...\n"
+               "       zentoir-pack list <file>\n"
+               "       zentoir-pack extract <file> <output folder>\n"
+               "Folders are packed with every file below them; files are looked up by\n"
+               "their base names, so base names must differ (ignoring letter case).\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage();
+  const std::string& command = args[0];
+  if (command == "append" && args.size() >= 3) {
+    return zentoir::pack::AppendArchive(args[1], {args.begin() + 2, args.end()});
+  }
+  if (command == "list" && args.size() == 2) return zentoir::pack::ListArchive(args[1]);
+  if (command == "extract" && args.size() == 3) {
+    return zentoir::pack::ExtractArchive(args[1], args[2]);
+  }
+  return Usage();
+}
