@@ -52,10 +52,11 @@ TEST(DataSet, GreenBalloonNameHoldsTheLatin1Byte) {
 }
 
 TEST(DataSet, IsTheSameOnEveryRun) {
+  GeneratedDataDir();  // the shared folder first, so it does not land inside `again`
   TempFolder again;
-  ASSERT_EQ(RunGenerator("data " + Quoted(again.path()) + " " + Quoted(again.path() + "list")), 0);
+  ASSERT_EQ(RunGenerator("data " + Quoted(again.Path()) + " " + Quoted(again.Path() + "list")), 0);
   for (const std::string& file : FilesTheGameLoads()) {
-    EXPECT_EQ(ReadWholeFile(again.path() + file), ReadWholeFile(GeneratedDataDir() + file)) << file;
+    EXPECT_EQ(ReadWholeFile(again.Path() + file), ReadWholeFile(GeneratedDataDir() + file)) << file;
   }
 }
 
@@ -63,29 +64,30 @@ TEST(DataSet, GeneratorReportsFailures) {
   TempFolder folder;
   EXPECT_NE(RunGenerator(""), 0);
   EXPECT_NE(RunGenerator("data only-one-argument"), 0);
-  EXPECT_NE(RunGenerator("icon " + Quoted(folder.path() + "i.png") + " 3"), 0);
+  EXPECT_NE(RunGenerator("icon " + Quoted(folder.Path() + "i.png") + " 3"), 0);
   // A data folder below a plain file cannot be created.
-  std::ofstream(folder.path() + "plain") << "x";
-  EXPECT_NE(RunGenerator("data " + Quoted(folder.path() + "plain/Daten") + " " +
-                         Quoted(folder.path() + "list")),
+  std::ofstream(folder.Path() + "plain") << "x";
+  EXPECT_NE(RunGenerator("data " + Quoted(folder.Path() + "plain/Daten") + " " +
+                         Quoted(folder.Path() + "list")),
             0);
   // Missing fonts stop the run instead of leaving empty font sheets.
-  EXPECT_NE(RunGenerator("data " + Quoted(folder.path() + "d") + " " +
-                         Quoted(folder.path() + "list") + " " + Quoted(folder.path() + "none")),
+  EXPECT_NE(RunGenerator("data " + Quoted(folder.Path() + "d") + " " +
+                         Quoted(folder.Path() + "list") + " " + Quoted(folder.Path() + "none")),
             0);
-  EXPECT_NE(RunGenerator("contact-sheet " + Quoted(folder.path() + "none") + " " +
-                         Quoted(folder.path() + "sheet.png")),
+  EXPECT_NE(RunGenerator("contact-sheet " + Quoted(folder.Path() + "none") + " " +
+                         Quoted(folder.Path() + "sheet.png")),
             0);
 }
 
 TEST(DataSet, ContactSheetAndIconAreWritten) {
+  GeneratedDataDir();
   TempFolder folder;
   ASSERT_EQ(RunGenerator("contact-sheet " + Quoted(GeneratedDataDir()) + " " +
-                         Quoted(folder.path() + "sheet.png")),
+                         Quoted(folder.Path() + "sheet.png")),
             0);
-  EXPECT_GT(std::filesystem::file_size(folder.path() + "sheet.png"), 10000u);
-  ASSERT_EQ(RunGenerator("icon " + Quoted(folder.path() + "icon.png") + " 64"), 0);
-  EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() + "icon.png"));
+  EXPECT_GT(std::filesystem::file_size(folder.Path() + "sheet.png"), 10000u);
+  ASSERT_EQ(RunGenerator("icon " + Quoted(folder.Path() + "icon.png") + " 64"), 0);
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path() + "icon.png"));
 }
 
 }  // namespace

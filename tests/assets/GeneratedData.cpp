@@ -1,12 +1,9 @@
 #include "GeneratedData.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace assets_test {
@@ -21,33 +18,22 @@ int RunGenerator(const std::string& arguments) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TempFolder::TempFolder() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base && *base ? base : "/tmp") + "/pindrake_assets_XXXXXX";
-  if (mkdtemp(pattern.data()) != nullptr) path_ = pattern + "/";
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-}
-
 const std::string& GeneratedDataDir() {
   static std::unique_ptr<TempFolder> folder;
   static std::string dataDir;
   if (!folder) {
     folder = std::make_unique<TempFolder>();
-    dataDir = folder->path() + "Daten/";
+    dataDir = folder->Path() + "Daten/";
     const int status =
-        RunGenerator("data " + Quoted(dataDir) + " " + Quoted(folder->path() + "files.txt"));
+        RunGenerator("data " + Quoted(dataDir) + " " + Quoted(folder->Path() + "files.txt"));
     EXPECT_EQ(status, 0) << "the generator failed";
   }
   return dataDir;
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string bytes = zentoir::testing::ReadFileBytes(path);
+  return {bytes.begin(), bytes.end()};
 }
 
 }  // namespace assets_test

@@ -5,27 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "support/TempDir.h"
+
 namespace assets_test {
+
+using TempFolder = zentoir::testing::ScopedTempDir;
 
 // Runs the generator with the given arguments (each quoted); returns its exit status.
 int RunGenerator(const std::string& arguments);
 
-// A fresh folder below $TMPDIR (or /tmp), removed with everything in it on destruction.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }  // ends with '/'
-
- private:
-  std::string path_;
-};
-
 // The data folder the generator wrote (ends with '/'), made on first use.
 const std::string& GeneratedDataDir();
 
+// The whole contents of a file as bytes (empty when it cannot be read).
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 
 std::string Quoted(const std::string& text);

@@ -18,10 +18,10 @@ TEST(Writers, BitmapRowsArePaddedToFourBytes) {
   PixelBuffer image{5, 3, 3, {}};
   for (int i = 0; i < 5 * 3 * 3; ++i)
     image.bytes.push_back(static_cast<uint8_t>(i * 5 + 1));
-  ASSERT_TRUE(pindrake_assets::WriteBmp24(folder.path() + "a.bmp", image));
-  EXPECT_EQ(ReadWholeFile(folder.path() + "a.bmp").size(), 54u + 3 * 16);
+  ASSERT_TRUE(pindrake_assets::WriteBmp24(folder.Path() + "a.bmp", image));
+  EXPECT_EQ(ReadWholeFile(folder.Path() + "a.bmp").size(), 54u + 3 * 16);
   PixelBuffer back;
-  ASSERT_TRUE(pindrake_assets::ReadBmp24(folder.path() + "a.bmp", back));
+  ASSERT_TRUE(pindrake_assets::ReadBmp24(folder.Path() + "a.bmp", back));
   EXPECT_EQ(back.width, 5);
   EXPECT_EQ(back.height, 3);
   EXPECT_EQ(back.bytes, image.bytes);
@@ -30,27 +30,27 @@ TEST(Writers, BitmapRowsArePaddedToFourBytes) {
 TEST(Writers, BitmapReaderRefusesDamagedFiles) {
   TempFolder folder;
   PixelBuffer image{4, 4, 3, std::vector<uint8_t>(48, 7)};
-  ASSERT_TRUE(pindrake_assets::WriteBmp24(folder.path() + "a.bmp", image));
-  std::vector<uint8_t> bytes = ReadWholeFile(folder.path() + "a.bmp");
+  ASSERT_TRUE(pindrake_assets::WriteBmp24(folder.Path() + "a.bmp", image));
+  std::vector<uint8_t> bytes = ReadWholeFile(folder.Path() + "a.bmp");
   bytes.resize(bytes.size() - 1);
-  std::ofstream(folder.path() + "short.bmp", std::ios::binary)
+  std::ofstream(folder.Path() + "short.bmp", std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   PixelBuffer back;
-  EXPECT_FALSE(pindrake_assets::ReadBmp24(folder.path() + "short.bmp", back));
-  EXPECT_FALSE(pindrake_assets::ReadBmp24(folder.path() + "missing.bmp", back));
+  EXPECT_FALSE(pindrake_assets::ReadBmp24(folder.Path() + "short.bmp", back));
+  EXPECT_FALSE(pindrake_assets::ReadBmp24(folder.Path() + "missing.bmp", back));
 }
 
 TEST(Writers, PngKeepsAlphaOnlyWhenAsked) {
   TempFolder folder;
   PixelBuffer rgb{2, 1, 3, {255, 0, 128, 1, 2, 3}};
-  ASSERT_TRUE(pindrake_assets::WritePng(folder.path() + "rgb.png", rgb));
+  ASSERT_TRUE(pindrake_assets::WritePng(folder.Path() + "rgb.png", rgb));
   PixelBuffer back;
   bool alpha = true;
-  ASSERT_TRUE(pindrake_assets::ReadPng(folder.path() + "rgb.png", back, &alpha));
+  ASSERT_TRUE(pindrake_assets::ReadPng(folder.Path() + "rgb.png", back, &alpha));
   EXPECT_FALSE(alpha);
   EXPECT_EQ(back.bytes, (std::vector<uint8_t>{255, 0, 128, 255, 1, 2, 3, 255}));
-  EXPECT_FALSE(pindrake_assets::ReadPng(folder.path() + "missing.png", back));
+  EXPECT_FALSE(pindrake_assets::ReadPng(folder.Path() + "missing.png", back));
 }
 
 TEST(Writers, MidiDeltaTimesUseVariableLengthAndEndsComeFirst) {
