@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "Noise.h"
 #include "Shapes.h"
@@ -66,7 +67,7 @@ Image MakeMarble() {
         const double turbulence =
             TileableFractal(Cell(x), Cell(y), static_cast<int>(kCells), 5, 31);
         // Veins follow a diagonal wave that repeats a whole number of times per tile.
-        const double phase = (x + y) / kBackdropSize * 2 * M_PI * 2 + turbulence * 9;
+        const double phase = (x + y) / kBackdropSize * 2 * std::numbers::pi * 2 + turbulence * 9;
         const double vein = std::pow(std::abs(std::sin(phase)), 0.25);
         const double cloud = TileableFractal(Cell(x), Cell(y), static_cast<int>(kCells), 3, 37);
         Rgba stone = Mix(MakeRgb(214, 210, 202), MakeRgb(240, 238, 232), static_cast<float>(cloud));

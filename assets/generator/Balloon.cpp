@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "Shapes.h"
 
@@ -35,7 +36,7 @@ bool OnMark(BalloonMark mark, Point p) {
       return r > 0.13 && r < 0.25;
     }
     case BalloonMark::Triangle:
-      return InsidePolygon(RegularPolygon(3, 0.28, -M_PI / 2), {p.x, p.y - 0.04});
+      return InsidePolygon(RegularPolygon(3, 0.28, -std::numbers::pi / 2), {p.x, p.y - 0.04});
     case BalloonMark::Diamond:
       return std::abs(p.x) + std::abs(p.y) < 0.26;
     case BalloonMark::Star:
