@@ -23,7 +23,23 @@ double RandomBetween(double a, double b) {
   return a + RandomInt(b - a);
 }
 
+namespace {
+bool boardsSeeded = false;
+double boardSeed = 0;
+double boardsMade = 0;
+}  // namespace
+
+void SeedBoards(double seed) {
+  boardsSeeded = true;
+  boardSeed = seed;
+  boardsMade = 0;
+}
+
 void NewGame() {
+  if (boardsSeeded) {
+    SetRandomSeed(boardSeed + boardsMade);
+    boardsMade = boardsMade + 1;
+  }
   DimRecordArray(board, 11, 13);
   balloonsLeft = 0;
   points = 0;

@@ -11,6 +11,9 @@ void InitBoardGeometry();
 double RandomBetween(double a, double b);
 // A new full board of 99 balloons below the screen, rising into place.
 void NewGame();
+// From now on board k (counting from 0) is made from the seed + k, whatever else drew
+// random numbers in between: a fixed sequence of boards, for replays and tests.
+void SeedBoards(double seed);
 // One animation step of every balloon; 1 while some balloon is still under way.
 double MoveBalloons();
 // 1 when the cell's right, left, lower or upper neighbour holds the same balloon.

@@ -53,7 +53,7 @@ double GameEntry(const DynString& commandLineText, double showCommand, const Gam
   settings.debugMode = 0;
   if (options.windowed) SetKeepWindowed(1);
   InitRuntime(commandLine, showCommand, "Pindrake");
-  if (options.seeded) SetRandomSeed(options.seed);
+  if (options.seeded) SeedBoards(options.seed);
   SetErrorCode(0);
   SetLineInfo(0, 0);
   GameMain();

@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: Pindrake [--windowed] [--seed N]\n"
     "  --windowed   play in a 640 x 480 window instead of switching the display\n"
-    "  --seed N     a fixed sequence of boards (N a whole number)\n"
+    "  --seed N     a fixed sequence of boards: board k is made from seed N + k\n"
     "  --help       this text\n";
 
 // Reads the options; false (with a message) for anything it does not know.

@@ -45,6 +45,21 @@ TEST_F(Board, NewGameFillsNinetyNineBalloonsOfTheFourColoursBelowTheScreen) {
     EXPECT_EQ(Cell(10, r).balloon, 0);
 }
 
+TEST_F(Board, SeededBoardsRepeatWhateverDrewRandomNumbersBetween) {
+  SeedBoards(9);
+  NewGame();
+  const Rows first = BoardRows();
+  NewGame();
+  const Rows second = BoardRows();
+  EXPECT_NE(first, second);
+  SeedBoards(9);
+  zentoir::RandomInt(100);  // the title screen's balloons, say
+  NewGame();
+  EXPECT_EQ(BoardRows(), first);
+  NewGame();
+  EXPECT_EQ(BoardRows(), second);
+}
+
 TEST_F(Board, BalloonsGlideAndLandExactly) {
   SetBoard({"B"});
   BoardCell& cell = Cell(1, 1);
