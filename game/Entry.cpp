@@ -9,9 +9,9 @@ namespace pindrake {
 using namespace zentoir;
 
 namespace {
-
 const char* const kFontColours[] = {"schwarz", "weiss", "rot", "gruen", "blau", "gelb"};
 const char* const kFontSizes[] = {"7x14", "7x14_fett", "8x17", "9x17", "14x27"};
+}  // namespace
 
 void LoadFonts() {
   double slot = 0;
@@ -37,8 +37,6 @@ void LoadImages() {
   LoadNextSprite(starsSprite, dataDir + "Sterne.png");
   LoadNextSprite(newGameSprite, dataDir + "NeuSpiel.png");
 }
-
-}  // namespace
 
 double GameEntry(const DynString& commandLineText, double showCommand, const GameOptions& options) {
   commandLine.ReserveText(256);

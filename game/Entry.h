@@ -16,6 +16,9 @@ struct GameOptions {
 double GameEntry(const DynString& commandLineText, double showCommand, const GameOptions& options);
 // Loads the image into the next sprite number from 1001 on and stores the number.
 void LoadNextSprite(double& number, const DynString& path);
+// The 30 fonts into slots 0..29 and the 13 images into sprites 1001..1013.
+void LoadFonts();
+void LoadImages();
 // Start-up of the game, the title screen and the main loop; never returns.
 [[noreturn]] void GameMain();
 
