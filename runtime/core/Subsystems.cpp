@@ -6,6 +6,8 @@
 // never linked in, so self-registering objects would silently drop out.
 #include "core/Hooks.h"
 #include "gfx2d/DrawingState.h"
+#include "gfx2d/Fonts.h"
+#include "gfx2d/OffscreenScreens.h"
 
 namespace zentoir {
 
@@ -14,6 +16,8 @@ void RegisterSubsystemHooks() {
   if (registered) return;
   registered = true;
   RegisterDrawingHooks();
+  RegisterScreenHooks();
+  RegisterFontHooks();
   // Registration calls of the input, audio, network, archive and font subsystems go here.
 }
 
