@@ -100,9 +100,11 @@ void OpenGLRadazuri::ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t 
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);
   const uint32_t key = ReadKeyColourFromScreen();
   const uint8_t keyRed = key >> 24, keyGreen = (key >> 16) & 255, keyBlue = (key >> 8) & 255;
-  for (size_t i = 0; i < size_t(T) * size_t(U); ++i) {
-    uint8_t* bgra = &captureScratch[i * 4];
-    if (bgra[0] == keyBlue && bgra[1] == keyGreen && bgra[2] == keyRed) bgra[3] = 0;
+  for (int32_t row = 0; row < h; ++row) {  // texels outside the rectangle stay transparent
+    uint8_t* bgra = &captureScratch[size_t(row) * size_t(T) * 4];
+    for (int32_t column = 0; column < w; ++column, bgra += 4) {
+      if (bgra[0] == keyBlue && bgra[1] == keyGreen && bgra[2] == keyRed) bgra[3] = 0;
+    }
   }
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, T, U, 0, GL_BGRA, GL_UNSIGNED_BYTE,
