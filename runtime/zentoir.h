@@ -3,6 +3,9 @@
 
 #include "arrays/GenericArray.h"
 #include "arrays/NumberArray.h"
+#include "audio/Music.h"
+#include "audio/Sound.h"
+#include "audio/SoundDevice.h"
 #include "core/ErrorLog.h"
 #include "core/EventDispatch.h"
 #include "core/FrameLoop.h"

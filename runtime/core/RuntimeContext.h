@@ -10,6 +10,9 @@ namespace zentoir {
 
 class OpenGLRadazuri;
 class Radazuri3D;
+class SoundDevice;
+struct SoundSlot;
+class MusicTrack;
 
 // Filled by the game's entry before InitRuntime.
 struct StartupSettings {
@@ -20,7 +23,6 @@ struct StartupSettings {
   int32_t multisampleLevel = 0;
   int32_t hideMouseCursor = 1;
   int32_t debugMode = 0;
-  uint8_t keepWindowed = 0;  // full-screen requests open a window instead
 };
 
 // The runtime's process-wide state. Device objects register their own release steps
@@ -43,7 +45,14 @@ struct RuntimeContext {
   double currentModule = 0;
   double currentLine = 0;
 
-  // Music state.
+  // Audio objects (runtime/audio): the sound device and its table of 256 sound slots,
+  // created by InitSoundDevice and released at shutdown.
+  SoundDevice* soundDevice = nullptr;
+  SoundSlot* soundSlots = nullptr;
+
+  // Music state: the tune being played (none when silent), the clock value at which
+  // it is restarted (0 = no looping) and the last volume set (−1 = unknown).
+  MusicTrack* musicWindow = nullptr;
   double musicLoopTime = 0;
   double musicVolume = -1;
 

@@ -4,6 +4,8 @@
 // function that adds its steps, and adds the call to it below. Registration is explicit
 // because the runtime is a static library: an object file that nothing refers to is
 // never linked in, so self-registering objects would silently drop out.
+#include "audio/Music.h"
+#include "audio/SoundDevice.h"
 #include "core/Hooks.h"
 
 namespace zentoir {
@@ -12,7 +14,11 @@ void RegisterSubsystemHooks() {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  // Registration calls of the input, audio, network, archive and font subsystems go here.
+  // Sound: the device and its slots come up once the window is in its mode; the tune
+  // is restarted when due, every frame and in the pause loop.
+  AddRuntimeHook(RuntimeHook::InitDevices, [] { InitSoundDevice(); });
+  AddRuntimeHook(RuntimeHook::MusicLoop, MusicLoopCheck);
+  // Registration calls of the input, network, archive and font subsystems go here.
 }
 
 }  // namespace zentoir

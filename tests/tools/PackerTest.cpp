@@ -108,6 +108,19 @@ TEST_F(PackerTest, ListsAndExtractsWhatTheTargetCarries) {
   EXPECT_EQ(Pack("list " + dir_.Path() + "data/Maus.png"), 1);
 }
 
+TEST_F(PackerTest, ListFilesNamePathsRelativeToTheirFolder) {
+  DataFile("Gr\xFCn.png", "green");
+  DataFile("sub/deng.wav", "chime");
+  DataFile("stale.png", "left over");
+  DataFile("files.txt", "Gr\xFCn.png\r\nsub/deng.wav\n\n");
+  ASSERT_EQ(Pack("append " + exe_ + " @" + dir_.Path() + "data/files.txt"), 0) << PackOutput();
+  EXPECT_EQ(Resolved("Gr\xFCn.png"), "green");
+  EXPECT_EQ(Resolved("deng.wav"), "chime");
+  EXPECT_EQ(Resolved("stale.png"), "<not resolved>");  // only what the list names
+  EXPECT_EQ(Pack("append " + exe_ + " @" + dir_.Path() + "data/missing.txt"), 1);
+  EXPECT_NE(PackOutput().find("cannot read list"), std::string::npos) << PackOutput();
+}
+
 TEST_F(PackerTest, AnArchiveAlreadyAppendedIsReplacedNotStacked) {
   DataFile("first.png", Noise(5000, 1));
   ASSERT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data/first.png"), 0);

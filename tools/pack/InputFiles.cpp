@@ -34,7 +34,33 @@ bool FilesBelow(const fs::path& folder, std::vector<fs::path>& files, std::strin
   return true;
 }
 
+// The paths listed in a list file, one a line, relative to the list's own folder.
+bool PathsInList(const fs::path& list, std::vector<std::string>& paths, std::string& error) {
+  std::ifstream in(list, std::ios::binary);
+  if (!in) {
+    error = "cannot read list " + list.string();
+    return false;
+  }
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) paths.push_back((list.parent_path() / line).string());
+  }
+  return true;
+}
+
 }  // namespace
+
+bool ExpandLists(const std::vector<std::string>& arguments, std::vector<std::string>& paths,
+                 std::string& error) {
+  for (const std::string& argument : arguments) {
+    if (argument.size() > 1 && argument[0] == '@') {
+      if (!PathsInList(argument.substr(1), paths, error)) return false;
+    } else {
+      paths.push_back(argument);
+    }
+  }
+  return true;
+}
 
 bool CollectInputs(const std::vector<std::string>& paths, std::vector<ArchiveInput>& inputs,
                    std::string& error) {

@@ -76,9 +76,11 @@ bool WriteWholeFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
 int AppendArchive(const std::string& target, const std::vector<std::string>& inputs) {
   std::string error;
   if (!fs::is_regular_file(target)) return Fail("no such file: " + target);
+  std::vector<std::string> paths;
   std::vector<ArchiveInput> files;
   std::vector<uint8_t> archive;
-  if (!CollectInputs(inputs, files, error) || !BuildArchive(files, archive, error)) {
+  if (!ExpandLists(inputs, paths, error) || !CollectInputs(paths, files, error) ||
+      !BuildArchive(files, archive, error)) {
     return Fail(error);
   }
   const int64_t existing = ExistingArchiveStart(target, error);

@@ -10,11 +10,13 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: zentoir-pack append <executable> <file or folder>...\n"
+               "usage: zentoir-pack append <executable> <file, folder or @list>...\n"
                "       zentoir-pack list <file>\n"
                "       zentoir-pack extract <file> <output folder>\n"
                "Folders are packed with every file below them; files are looked up by\n"
-               "their base names, so base names must differ (ignoring letter case).\n");
+               "their base names, so base names must differ (ignoring letter case).\n"
+               "A @list names a text file holding one path a line, relative to the\n"
+               "list's own folder.\n");
   return 2;
 }
 
