@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev liblzo2-dev libfreetype-dev
   fonts-freefont-ttf timgm6mb-soundfont fluidsynth
-  libgl-dev libgl1-mesa-dri mesa-utils xvfb xdotool x11-utils
+  libgl-dev libgl1-mesa-dri libx11-dev mesa-utils xvfb xdotool x11-utils
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
 )
 

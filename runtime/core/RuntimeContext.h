@@ -3,10 +3,13 @@
 
 #include <cstdint>
 
+#include "os/Window.h"
 #include "text/DynString.h"
 
 namespace zentoir {
 
+class OpenGLRadazuri;
+class Radazuri3D;
 class SoundDevice;
 struct SoundSlot;
 class MusicTrack;
@@ -25,12 +28,16 @@ struct StartupSettings {
 // The runtime's process-wide state. Device objects register their own release steps
 // with the stop routine (core/Shutdown.h) and keep their pointers here.
 struct RuntimeContext {
-  DynString titleCopy;  // the window title, restored after a pause
+  OpenGLRadazuri* renderer = nullptr;
+  Radazuri3D* scene = nullptr;            // created bound to the renderer, lives to the end
+  os::WindowHandle mainWindow = nullptr;  // a copy of the renderer's window
+  DynString titleCopy;                    // the window title, restored after a pause
 
   uint8_t autoPause = 0;
   uint8_t paused = 0;
   uint8_t escapeEnds = 1;
   int32_t debugMode = 0;
+  uint8_t keepWindowed = 0;  // full-screen requests open a window instead
 
   // Error information reported by the stop routine.
   double errorCode = 0;

@@ -1,37 +1,11 @@
 #include "core/Shutdown.h"
 
-#include <array>
 #include <cstdlib>
-#include <vector>
+
+#include "core/StepTable.h"
 
 namespace zentoir {
 namespace {
-
-template <typename Stage>
-class StepTable {
- public:
-  void Add(Stage stage, StepFunction step) {
-    auto& list = steps_[static_cast<size_t>(stage)];
-    for (StepFunction existing : list) {
-      if (existing == step) return;
-    }
-    list.push_back(step);
-  }
-
-  // Steps may register further steps while running; those run too, in their stage.
-  void RunAll() {
-    for (auto& list : steps_) {
-      while (!list.empty()) {
-        StepFunction step = list.front();
-        list.erase(list.begin());
-        step();
-      }
-    }
-  }
-
- private:
-  std::array<std::vector<StepFunction>, static_cast<size_t>(Stage::Count)> steps_;
-};
 
 StepTable<ShutdownStage>& ShutdownSteps() {
   static StepTable<ShutdownStage> table;
@@ -56,11 +30,11 @@ void AddExitStep(ExitStage stage, StepFunction step) {
 }
 
 void ShutdownRuntime() {
-  ShutdownSteps().RunAll();
+  ShutdownSteps().RunAndClearAll();
 }
 
 void RunExitSteps() {
-  ExitSteps().RunAll();
+  ExitSteps().RunAndClearAll();
 }
 
 }  // namespace zentoir

@@ -5,6 +5,8 @@
 // the process exits (after the stop routine, or after main returns).
 #pragma once
 
+#include "core/StepTable.h"
+
 namespace zentoir {
 
 enum class ShutdownStage {
@@ -27,8 +29,6 @@ enum class ExitStage {
   Libraries,  // libraries loaded by name released
   Count
 };
-
-using StepFunction = void (*)();
 
 // Registers a step; registering the same function for the same stage again is ignored.
 void AddShutdownStep(ShutdownStage stage, StepFunction step);

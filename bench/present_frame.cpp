@@ -1,0 +1,77 @@
+// Prints what an empty frame costs (wall and processor time per PresentFrame, with and
+// without waiting for the vertical refresh) and the processor time used per second
+// while the program is paused. Runs headless where no display is set.
+#include <SDL2/SDL.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "zentoir.h"
+
+using namespace zentoir;
+
+namespace {
+
+double ProcessorMs() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+void MeasureFrames(const char* label, int frames) {
+  const double wallStart = GetTimeMs();
+  const double cpuStart = ProcessorMs();
+  for (int i = 0; i < frames; ++i)
+    PresentFrame();
+  const double wall = (GetTimeMs() - wallStart) / frames;
+  const double cpu = (ProcessorMs() - cpuStart) / frames;
+  std::printf("%-34s %8.3f ms/frame wall %8.3f ms/frame processor\n", label, wall, cpu);
+}
+
+constexpr int kPausedTicks = 20;  // 100 ms each
+int pausedTicks = 0;
+
+void ResumeAfterTwoSeconds() {
+  if (!Runtime().paused || ++pausedTicks < kPausedTicks) return;
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+  event.window.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  SDL_PushEvent(&event);
+}
+
+void MeasurePause() {
+  AddRuntimeHook(RuntimeHook::MusicLoop, ResumeAfterTwoSeconds);
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  event.window.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  SDL_PushEvent(&event);
+  PumpMessages();
+  const double wallStart = GetTimeMs();
+  const double cpuStart = ProcessorMs();
+  PresentFrame();  // returns when the hook gives the focus back
+  const double seconds = (GetTimeMs() - wallStart) / 1000.0;
+  std::printf("%-34s %8.3f ms processor per second paused\n", "paused",
+              (ProcessorMs() - cpuStart) / seconds);
+}
+
+}  // namespace
+
+int main() {
+  if (!std::getenv("DISPLAY")) setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 0);
+  InitRuntime("", 1, "Bench");
+  std::printf("video driver: %s\n", SDL_GetCurrentVideoDriver());
+  SetVerticalSync(0);
+  MeasureFrames("no limit (2 ms), no vsync", 500);
+  SetFrameRateLimit(60);
+  MeasureFrames("limit 60, no vsync", 60);
+  SetFrameRateLimit(0);
+  SetVerticalSync(1);
+  MeasureFrames("no limit (2 ms), vsync", 120);
+  MeasurePause();
+  StopProgram();
+}

@@ -1,0 +1,69 @@
+// The renderer's display modes: windowed, full screen on the same window, hidden.
+#include "core/ErrorLog.h"
+#include "core/Hooks.h"
+#include "core/RuntimeContext.h"
+#include "gfx2d/OpenGLRadazuri.h"
+#include "os/Clock.h"
+
+namespace zentoir {
+
+int OpenGLRadazuri::EnterWindowed() {
+  if (!window) return 1;
+  if (fullScreenActive) os::LeaveFullScreenMode(window);
+  os::SetWindowClientSize(window, width, height);
+  os::ShowWindow(window);
+  os::RaiseWindow(window);
+  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  fullScreenActive = 0;
+  return 1;
+}
+
+int OpenGLRadazuri::EnterFullScreen() {
+  if (!window) return 0;
+  const int depth = colourDepth != os::DesktopBitsPerPixel() ? colourDepth : 0;
+  if (!os::EnterFullScreenMode(window, width, height, depth)) {
+    os::FlashWindow(window);
+    AppendErrorLog("No Fullscreen Mode available");
+    EnterWindowed();
+    return 0;
+  }
+  nextFrameTime = os::MonotonicMs();
+  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  os::ShowWindow(window);
+  os::RaiseWindow(window);
+  fullScreenActive = 1;
+  return 1;
+}
+
+int OpenGLRadazuri::ApplyScreenMode(int w, int h, int depth, int fullScreen) {
+  if (w > 0) width = w;
+  if (h > 0) height = h;
+  if (depth > 0) colourDepth = depth;
+  return fullScreen != 0 ? EnterFullScreen() : EnterWindowed();
+}
+
+int OpenGLRadazuri::HideGameWindow() {
+  if (fullScreenActive) os::LeaveFullScreenMode(window);
+  os::HideWindow(window);
+  fullScreenActive = 0;
+  return 1;
+}
+
+void OpenGLRadazuri::DestroyGameWindow() {
+  if (initialised) RunRuntimeHooks(RuntimeHook::ReleaseTextures);
+  if (fullScreenActive) os::LeaveFullScreenMode(window);
+  fullScreenActive = 0;
+  os::ClearCurrent();
+  if (Runtime().mainWindow == window) Runtime().mainWindow = nullptr;
+  os::DestroyWindow(window);
+  window = nullptr;
+  width = height = 0;
+}
+
+void OpenGLRadazuri::SetWindowSize(int w, int h) {
+  width = w;
+  height = h;
+  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+}
+
+}  // namespace zentoir

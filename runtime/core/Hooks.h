@@ -1,0 +1,54 @@
+// Where other subsystems plug into start-up, the frame and the renderer.
+//
+// The core runs each hook point at a fixed place of InitRuntime, PresentFrame,
+// SetScreenMode or the renderer; a subsystem adds its step functions to the points it
+// serves from its registration function, which RegisterSubsystemHooks (Subsystems.cpp)
+// calls at the start of InitRuntime. A point with no steps is simply passed.
+#pragma once
+
+#include "core/StepTable.h"
+#include "os/Events.h"
+
+namespace zentoir {
+
+enum class RuntimeHook {
+  // InitRuntime, in this order.
+  CreateDevices,     // input object, sound device and the 256 sound slots created
+  CreateNetwork,     // network object created
+  InitDevices,       // input and sound initialised with the window and bound to it
+  ResourceArchives,  // both archive states set up with the program's directory
+  LoadingScreen,     // built-in font and "smalfont.bmp" into slot 0, "Loading..." drawn
+  CursorMode,        // the cursor mode of the start-up settings applied
+  // SetScreenMode, after the switch: the input object, cursor mode and sound device
+  // take the (possibly new) window.
+  WindowChanged,
+  // PresentFrame.
+  MusicLoop,       // in the pause loop and each frame: restart the music when it is due
+  PollInput,       // keyboard polled, mouse armed for a fresh sample this frame
+  BeforeSwap,      // drawing switched back from an offscreen screen to the back buffer
+  DrawBackground,  // background image 0, if one is loaded, after the frame is shown
+  // Renderer.
+  ResetDrawingState,  // full-screen viewport and 2D drawing state
+  ReleaseTextures,    // every sprite and background texture deleted
+  Count
+};
+
+void AddRuntimeHook(RuntimeHook point, StepFunction step);
+void RunRuntimeHooks(RuntimeHook point);
+
+// The key test of the frame loop (Esc, Alt+F4) by DirectInput key code. Until the input
+// object sets its own, a minimal read of the keyboard answers.
+using KeyDownReader = bool (*)(int keyCode);
+void SetFrameKeyReader(KeyDownReader reader);
+bool IsFrameKeyDown(int keyCode);
+
+// Sees every event the window procedure dispatches, after the procedure's own handling
+// (keys, mouse, typed text ... for the input object).
+using EventListener = void (*)(const os::Event& event);
+void AddEventListener(EventListener listener);
+void NotifyEventListeners(const os::Event& event);
+
+// Calls each subsystem's registration function; run once, at the start of InitRuntime.
+void RegisterSubsystemHooks();
+
+}  // namespace zentoir

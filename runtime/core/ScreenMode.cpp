@@ -1,0 +1,29 @@
+#include "core/ScreenMode.h"
+
+#include "core/FrameLoop.h"
+#include "core/Hooks.h"
+#include "core/RuntimeContext.h"
+#include "gfx2d/OpenGLRadazuri.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+namespace {
+constexpr int kFreshFrames = 5;
+}
+
+void SetScreenMode(double width, double height, double fullScreen) {
+  StartupSettings& settings = Settings();
+  RuntimeContext& rt = Runtime();
+  settings.screenWidth = TruncateToInt32(width);
+  settings.screenHeight = TruncateToInt32(height);
+  settings.fullScreen = TruncateToInt32(fullScreen);
+  if (!rt.renderer) return;
+  const int full = settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0;
+  rt.renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
+  rt.mainWindow = rt.renderer->window;
+  RunRuntimeHooks(RuntimeHook::WindowChanged);
+  for (int i = 0; i < kFreshFrames; ++i)
+    PresentFrame();
+}
+
+}  // namespace zentoir

@@ -1,0 +1,150 @@
+#include "core/Startup.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/ErrorLog.h"
+#include "core/EventDispatch.h"
+#include "core/FrameLoop.h"
+#include "core/Hooks.h"
+#include "core/RuntimeContext.h"
+#include "core/Shutdown.h"
+#include "core/Stop.h"
+#include "gfx2d/OpenGLRadazuri.h"
+#include "os/Clock.h"
+#include "os/Paths.h"
+#include "scene3d/Radazuri3D.h"
+#include "text/NumberText.h"
+#include "text/Random.h"
+
+namespace zentoir {
+namespace {
+
+void SetFrameStamps(double now) {
+  RuntimeContext& rt = Runtime();
+  rt.startTime = rt.currentFrameTime = rt.previousFrameTime = now;
+}
+
+void EnterProgramDirectory() {
+  os::ChangeDirectory(std::string(ProgramDirectory().View()));
+}
+
+void ReleaseRenderer() {
+  RuntimeContext& rt = Runtime();
+  delete rt.renderer;
+  rt.renderer = nullptr;
+}
+
+void DestroyMainWindow() {
+  RuntimeContext& rt = Runtime();
+  os::DestroyWindow(rt.mainWindow);
+  rt.mainWindow = nullptr;
+}
+
+bool WindowedRequestedByEnvironment() {
+  const char* value = std::getenv("ZENTOIR_WINDOWED");
+  return value && *value && std::strcmp(value, "0") != 0;
+}
+
+[[noreturn]] void StopWithoutWindow() {
+  const char* line = "No OpenGL window could be created";
+  AppendErrorLog(line);
+  std::fprintf(stderr, "%s\n", line);
+  StopProgram();
+}
+
+uint32_t ClockSeed(double now) {
+  return static_cast<uint32_t>(static_cast<uint64_t>(now));
+}
+
+// The window with its title; the screen saver is kept off while it is open.
+OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title) {
+  auto* renderer = new OpenGLRadazuri();
+  if (!renderer->CreateGameWindow(s.screenWidth, s.screenHeight, 0, s.frameRateLimit,
+                                  s.multisampleLevel)) {
+    delete renderer;
+    return nullptr;
+  }
+  RuntimeContext& rt = Runtime();
+  rt.renderer = renderer;
+  rt.mainWindow = renderer->window;
+  AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
+  AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
+  AddShutdownStep(ShutdownStage::Window, DestroyMainWindow);
+  os::SetWindowTitle(renderer->window, title.CStr());
+  rt.titleCopy = title;
+  os::KeepScreenSaverOff();
+  return renderer;
+}
+
+// A first frame: cleared, shown, and the "Loading..." text while the game loads.
+void ShowLoadingScreen(OpenGLRadazuri& renderer) {
+  renderer.ClearColourBuffer();
+  SetFrameStamps(os::MonotonicMs());
+  renderer.PresentBackBuffer();
+  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  RunRuntimeHooks(RuntimeHook::LoadingScreen);
+  PresentFrame();
+}
+
+}  // namespace
+
+double InitRuntime(const DynString& /*commandLine*/, double showCommand, const DynString& title) {
+  RuntimeContext& rt = Runtime();
+  StartupSettings& settings = Settings();
+  if (rt.renderer) return 0;  // already running
+  RegisterSubsystemHooks();
+  rt.autoPause = 1;
+  rt.debugMode = settings.debugMode;
+  if (WindowedRequestedByEnvironment()) rt.keepWindowed = 1;
+  // The old log goes before the window is made, so that the window's own lines (the
+  // software-rendering warning) are kept.
+  RemoveErrorLog();
+  OpenGLRadazuri* renderer = CreateRenderer(settings, title);
+  if (!renderer) StopWithoutWindow();
+  RunRuntimeHooks(RuntimeHook::CreateDevices);
+  RunRuntimeHooks(RuntimeHook::CreateNetwork);
+  rt.scene = new Radazuri3D(renderer);
+  SetRandomSeed(ClockSeed(os::MonotonicMs()));
+  if (settings.fullScreen != 0 && !rt.keepWindowed) {
+    renderer->EnterFullScreen();
+  } else {
+    renderer->EnterWindowed();
+  }
+  RunRuntimeHooks(RuntimeHook::InitDevices);
+  rt.selectedFont = 0;
+  EnterProgramDirectory();
+  RunRuntimeHooks(RuntimeHook::ResourceArchives);
+  ShowLoadingScreen(*renderer);
+  rt.paused = 0;
+  SetFrameStamps(os::MonotonicMs());
+  if (TruncateToInt32(showCommand) == 0) renderer->HideGameWindow();
+  RunRuntimeHooks(RuntimeHook::CursorMode);
+  std::fputs("Init OK\n", stdout);
+  std::fflush(stdout);
+  return 0;
+}
+
+void SetAutoPause(double flag) {
+  Runtime().autoPause = flag != 0 ? 1 : 0;
+}
+
+void SetEscapeEnds(double flag) {
+  Runtime().escapeEnds = flag != 0 ? 1 : 0;
+}
+
+void SetKeepWindowed(double flag) {
+  Runtime().keepWindowed = flag != 0 ? 1 : 0;
+}
+
+DynString ProgramDirectory() {
+  const std::string path = os::ExecutablePath();
+  const size_t cut = path.find_last_of("/\\");
+  if (cut == std::string::npos) return DynString();
+  return DynString(std::string_view(path).substr(0, cut == 0 ? 1 : cut));
+}
+
+}  // namespace zentoir

@@ -1,0 +1,32 @@
+// The OpenGL context of a window over SDL2: attributes, context, buffer swap, entry points.
+#pragma once
+
+#include "os/Window.h"
+
+namespace zentoir::os {
+
+using GLContextHandle = void*;
+
+// Asks for an RGBA double-buffered format with 24-bit depth and 8-bit stencil, a legacy
+// (compatibility) context and, for samples > 0, a multisample buffer with that many
+// samples. Applies to windows and contexts created afterwards.
+void SetGLAttributes(int colourBits, int samples);
+
+// Null on failure.
+GLContextHandle CreateGLContext(WindowHandle window);
+void DeleteGLContext(GLContextHandle context);
+bool MakeCurrent(WindowHandle window, GLContextHandle context);
+void ClearCurrent();
+
+// Samples per pixel of the current context's format (0 = no multisample buffer).
+int CurrentSampleCount();
+
+void SwapWindow(WindowHandle window);
+// 1: presenting waits for the display's vertical refresh; 0: it does not.
+// False when the driver cannot do what was asked.
+bool SetSwapInterval(int interval);
+
+// An OpenGL entry point by name (null when the driver does not have it).
+void* GLProcAddress(const char* name);
+
+}  // namespace zentoir::os

@@ -1,0 +1,141 @@
+#include "os/Window.h"
+
+#include <SDL2/SDL.h>
+
+#include "os/DriverAllocations.h"
+
+namespace zentoir::os {
+namespace {
+
+constexpr int kFallbackBitsPerPixel = 24;
+
+int videoState = 0;  // 0 not tried, 1 running, -1 failed
+
+// The display mode with exactly this size; the wanted depth first, else any depth.
+bool FindExactMode(int display, int width, int height, int bitsPerPixel, SDL_DisplayMode& found) {
+  bool haveAnyDepth = false;
+  const int count = SDL_GetNumDisplayModes(display);
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDisplayMode(display, i, &mode) != 0) continue;
+    if (mode.w != width || mode.h != height) continue;
+    if (bitsPerPixel == 0 || static_cast<int>(SDL_BITSPERPIXEL(mode.format)) == bitsPerPixel) {
+      found = mode;
+      return true;
+    }
+    if (!haveAnyDepth) found = mode;
+    haveAnyDepth = true;
+  }
+  return haveAnyDepth;
+}
+
+}  // namespace
+
+bool InitVideo() {
+  DriverAllocationScope driver;
+  if (videoState == 0) videoState = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 ? 1 : -1;
+  return videoState == 1;
+}
+
+void QuitVideo() {
+  if (videoState == 1) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  videoState = 0;
+}
+
+std::string VideoDriverName() {
+  const char* name = SDL_GetCurrentVideoDriver();
+  return name ? name : "";
+}
+
+int DesktopBitsPerPixel() {
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return kFallbackBitsPerPixel;
+  const int bits = static_cast<int>(SDL_BITSPERPIXEL(mode.format));
+  return bits > 0 ? bits : kFallbackBitsPerPixel;
+}
+
+void DesktopSize(int& width, int& height) {
+  SDL_DisplayMode mode;
+  width = height = 0;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return;
+  width = mode.w;
+  height = mode.h;
+}
+
+WindowHandle CreateGLWindow(const char* title, int width, int height) {
+  DriverAllocationScope driver;
+  return SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED_DISPLAY(0),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(0), width, height,
+                          SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+}
+
+void DestroyWindow(WindowHandle window) {
+  if (window) SDL_DestroyWindow(window);
+}
+
+void SetWindowTitle(WindowHandle window, const char* title) {
+  if (window) SDL_SetWindowTitle(window, title);
+}
+
+std::string WindowTitle(WindowHandle window) {
+  return window ? SDL_GetWindowTitle(window) : "";
+}
+
+unsigned WindowId(WindowHandle window) {
+  return window ? SDL_GetWindowID(window) : 0;
+}
+
+void ShowWindow(WindowHandle window) {
+  if (window) SDL_ShowWindow(window);
+}
+
+void HideWindow(WindowHandle window) {
+  if (window) SDL_HideWindow(window);
+}
+
+void RaiseWindow(WindowHandle window) {
+  if (window) SDL_RaiseWindow(window);
+}
+
+void FlashWindow(WindowHandle window) {
+  if (window) SDL_FlashWindow(window, SDL_FLASH_BRIEFLY);
+}
+
+void SetWindowClientSize(WindowHandle window, int width, int height) {
+  if (window) SDL_SetWindowSize(window, width, height);
+}
+
+void WindowPosition(WindowHandle window, int& x, int& y) {
+  x = y = 0;
+  if (window) SDL_GetWindowPosition(window, &x, &y);
+}
+
+void SetWindowPosition(WindowHandle window, int x, int y) {
+  if (window) SDL_SetWindowPosition(window, x, y);
+}
+
+void CentreWindow(WindowHandle window) {
+  SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(0), SDL_WINDOWPOS_CENTERED_DISPLAY(0));
+}
+
+bool EnterFullScreenMode(WindowHandle window, int width, int height, int bitsPerPixel) {
+  if (!window) return false;
+  const int display = SDL_GetWindowDisplayIndex(window);
+  SDL_DisplayMode mode;
+  if (!FindExactMode(display < 0 ? 0 : display, width, height, bitsPerPixel, mode)) return false;
+  if (SDL_SetWindowDisplayMode(window, &mode) != 0) return false;
+  SDL_SetWindowSize(window, width, height);
+  return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+void LeaveFullScreenMode(WindowHandle window) {
+  if (!window) return;
+  SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowBordered(window, SDL_TRUE);
+}
+
+void KeepScreenSaverOff() {
+  SDL_DisableScreenSaver();
+}
+
+}  // namespace zentoir::os

@@ -1,0 +1,20 @@
+#include "scene3d/Radazuri3D.h"
+
+#include <GL/gl.h>
+
+namespace zentoir {
+
+void Radazuri3D::ResetFrame() {
+  glDepthMask(GL_TRUE);
+  glStencilMask(~0u);
+}
+
+void Radazuri3D::ResetFrameSettings() {
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_FOG);
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_STENCIL_TEST);
+}
+
+}  // namespace zentoir

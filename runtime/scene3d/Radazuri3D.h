@@ -1,0 +1,27 @@
+// Radazuri3D: the 3D scene, bound to the renderer. Only its part in the frame loop
+// exists so far: the resets that keep 3D settings from leaking into the next clear
+// and into 2D drawing.
+#pragma once
+
+namespace zentoir {
+
+class OpenGLRadazuri;
+
+class Radazuri3D {
+ public:
+  explicit Radazuri3D(OpenGLRadazuri* renderer) : renderer_(renderer) {}
+
+  // Before the frame is shown: depth and stencil writes on again, so that the clear
+  // after the buffer swap reaches the whole depth and stencil buffers.
+  void ResetFrame();
+  // After the frame is shown: depth test, lighting, fog, face culling and stencil test
+  // off, so the next frame's 2D drawing starts from plain settings.
+  void ResetFrameSettings();
+
+  OpenGLRadazuri* Renderer() const { return renderer_; }
+
+ private:
+  OpenGLRadazuri* renderer_;
+};
+
+}  // namespace zentoir

@@ -1,0 +1,172 @@
+// Pause, title, and the ways out of the frame loop, driven by synthetic window events
+// and a stand-in key reader.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/RuntimeChild.h"
+#include "support/TempDir.h"
+
+namespace zentoir {
+namespace {
+
+using testing::CurrentTitle;
+using ::testing::ExitedWithCode;
+using testing::PushWindowEvent;
+using testing::StartRuntime;
+
+class FrameLoop : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::UseHeadlessVideo(); }
+  testing::ScopedTempDir tmp_;
+};
+
+void Print(const std::string& text) {
+  std::fprintf(stderr, "[%s]", text.c_str());
+}
+
+void MarkShutdown() {
+  AddShutdownStep(ShutdownStage::Input, [] { Print("shut down"); });
+}
+
+// Loses and regains the focus, printing the title after each.
+void LoseAndRegainFocus() {
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+  PumpMessages();
+  Print(std::string(CurrentTitle()) + (Runtime().paused ? " paused" : " running"));
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+  PumpMessages();
+  Print(std::string(CurrentTitle()) + (Runtime().paused ? " paused" : " running"));
+}
+
+TEST_F(FrameLoop, FocusLossPausesAndMarksTheTitle) {
+  EXPECT_EXIT(
+      {
+        StartRuntime("Pindrake");
+        LoseAndRegainFocus();
+        StopProgram();
+      },
+      ExitedWithCode(0), "\\[Pindrake <pause> paused\\]\\[Pindrake running\\]");
+}
+
+TEST_F(FrameLoop, NoPauseWithoutAutoPauseOrInDebugMode) {
+  EXPECT_EXIT(
+      {
+        StartRuntime("Pindrake");
+        SetAutoPause(0);
+        LoseAndRegainFocus();
+        SetAutoPause(1);
+        Runtime().debugMode = 1;
+        LoseAndRegainFocus();
+        Runtime().debugMode = 0;
+        StopProgram();
+      },
+      ExitedWithCode(0), "(\\[Pindrake running\\]){4}");
+}
+
+int pausedTicks = 0;
+
+TEST_F(FrameLoop, PresentFrameWaitsWhilePausedAndKeepsMusicLooping) {
+  EXPECT_EXIT(
+      {
+        StartRuntime("Game");
+        AddRuntimeHook(RuntimeHook::MusicLoop, [] {
+          if (!Runtime().paused) return;
+          Print("tick " + std::string(CurrentTitle()));
+          if (++pausedTicks == 3) PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+        });
+        PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+        PumpMessages();
+        PresentFrame();
+        Print("returned " + std::string(CurrentTitle()));
+        StopProgram();
+      },
+      ExitedWithCode(0), "(\\[tick Game <pause>\\]){3}\\[returned Game\\]");
+}
+
+TEST_F(FrameLoop, CloseRequestStopsThroughShutdown) {
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        MarkShutdown();
+        PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+        PresentFrame();
+        Print("still running");
+      },
+      ExitedWithCode(0), "\\[shut down\\]$");
+}
+
+TEST_F(FrameLoop, QuitRequestStopsThroughShutdown) {
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        MarkShutdown();
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        PresentFrame();
+        Print("still running");
+      },
+      ExitedWithCode(0), "\\[shut down\\]$");
+}
+
+std::set<int> keysDown;
+bool FakeKeys(int code) {
+  return keysDown.count(code) > 0;
+}
+
+TEST_F(FrameLoop, EscapeEndsTheProgramAtTheNextFrame) {
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        MarkShutdown();
+        SetFrameKeyReader(FakeKeys);
+        PresentFrame();
+        Print("no key");
+        keysDown = {1};
+        PresentFrame();
+        Print("still running");
+      },
+      ExitedWithCode(0), "\\[no key\\]\\[shut down\\]$");
+}
+
+TEST_F(FrameLoop, AltF4EndsTheProgramEvenWhenEscapeDoesNot) {
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        MarkShutdown();
+        SetFrameKeyReader(FakeKeys);
+        SetEscapeEnds(0);
+        keysDown = {1};
+        PresentFrame();
+        keysDown = {56};
+        PresentFrame();
+        keysDown = {62};
+        PresentFrame();
+        Print("esc, alt and f4 alone");
+        keysDown.insert(56);  // Alt held with F4
+        PresentFrame();
+        Print("still running");
+      },
+      ExitedWithCode(0), "\\[esc, alt and f4 alone\\]\\[shut down\\]$");
+}
+
+TEST_F(FrameLoop, FrameTimesArePositive) {
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        SetFrameRateLimit(0);
+        bool positive = GetFrameTime() > 0;
+        for (int i = 0; i < 20; ++i) {
+          PresentFrame();
+          positive = positive && GetFrameTime() > 0 && GetTimeMs() >= 0;
+        }
+        if (positive) Print("positive");
+        StopProgram();
+      },
+      ExitedWithCode(0), "\\[positive\\]");
+}
+
+}  // namespace
+}  // namespace zentoir

@@ -1,0 +1,75 @@
+#include "core/FramePacing.h"
+
+#include <gtest/gtest.h>
+
+#include "zentoir.h"
+
+namespace zentoir {
+namespace {
+
+TEST(FramePacing, IntervalFromLimit) {
+  EXPECT_DOUBLE_EQ(FrameIntervalFor(60), 1000.0 / 60.0);
+  EXPECT_DOUBLE_EQ(FrameIntervalFor(1), 1000.0);
+  EXPECT_EQ(FrameIntervalFor(0), 2.0);
+  EXPECT_EQ(FrameIntervalFor(-1), 2.0);
+}
+
+TEST(FramePacing, SetFrameRateLimitTruncatesToWholeFrames) {
+  OpenGLRadazuri renderer;  // pacing values only; no window
+  Runtime().renderer = &renderer;
+  SetFrameRateLimit(60);
+  EXPECT_DOUBLE_EQ(renderer.frameInterval, 16.666666666666668);
+  for (double limit : {0.0, -1.0, 0.9, -0.5}) {
+    renderer.frameInterval = 99;
+    SetFrameRateLimit(limit);
+    EXPECT_EQ(renderer.frameInterval, 2.0) << limit;
+  }
+  SetFrameRateLimit(60.9);
+  EXPECT_DOUBLE_EQ(renderer.frameInterval, 1000.0 / 60.0);
+  Runtime().renderer = nullptr;
+}
+
+TEST(FramePacing, LimitGivenBackForNewWindow) {
+  EXPECT_EQ(FramesPerSecondFor(2.0), 500);
+  EXPECT_EQ(FramesPerSecondFor(1000.0 / 50.0), 50);
+  EXPECT_EQ(FramesPerSecondFor(0), 5);
+  EXPECT_EQ(FramesPerSecondFor(-3), 5);
+  EXPECT_GT(FramesPerSecondFor(1e-300), 0);  // no overflow into a negative limit
+}
+
+TEST(FramePacing, OnTimeFrameAdvancesOneInterval) {
+  EXPECT_DOUBLE_EQ(NextFrameTimeAfter(100, 10, 100.5), 110);
+}
+
+TEST(FramePacing, LateFrameSkipsWholeIntervals) {
+  // Three intervals late: the next frame time lands past now in one step, and the
+  // following frame then only waits for the remainder.
+  EXPECT_DOUBLE_EQ(NextFrameTimeAfter(100, 10, 135), 140);
+  EXPECT_DOUBLE_EQ(NextFrameTimeAfter(100, 10, 130), 130);  // exactly on a boundary
+  const double interval = 1000.0 / 60.0;
+  const double next = NextFrameTimeAfter(1000, interval, 1000 + 3.5 * interval);
+  EXPECT_GE(next, 1000 + 3.5 * interval);
+  EXPECT_LT(next, 1000 + 3.5 * interval + interval);
+}
+
+TEST(FramePacing, LongStallAndZeroIntervalEndPromptly) {
+  const double next = NextFrameTimeAfter(0, 2, 1e12 + 1);
+  EXPECT_GE(next, 1e12 + 1);
+  EXPECT_LE(next, 1e12 + 3);
+  EXPECT_EQ(NextFrameTimeAfter(50, 0, 1000), 50);  // no interval: nothing to skip
+}
+
+TEST(FrameTime, NeverZeroOrNegative) {
+  RuntimeContext& rt = Runtime();
+  rt.currentFrameTime = rt.previousFrameTime = 0;
+  EXPECT_EQ(GetFrameTime(), 1);  // before any frame
+  rt.previousFrameTime = 500;
+  rt.currentFrameTime = 480;  // clock stamps out of order
+  EXPECT_EQ(GetFrameTime(), 1);
+  rt.currentFrameTime = 516.5;
+  EXPECT_DOUBLE_EQ(GetFrameTime(), 16.5);
+  rt.currentFrameTime = rt.previousFrameTime = 0;
+}
+
+}  // namespace
+}  // namespace zentoir

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/RuntimeChild.h"
+#include "gfx2d/GLExtensions.h"
+#include "os/Paths.h"
+#include "support/TempDir.h"
+
+namespace zentoir {
+namespace {
+
+using ::testing::ExitedWithCode;
+using testing::StartRuntime;
+
+class Startup : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::UseHeadlessVideo(); }
+  std::string LogPath() const { return tmp_.Path() + "ErrorLog.txt"; }
+  testing::ScopedTempDir tmp_;
+};
+
+void Print(const char* label) {
+  std::fprintf(stderr, "[%s]", label);
+}
+
+TEST_F(Startup, PrintsInitOkAndStartsAFreshErrorLog) {
+  ASSERT_TRUE(testing::WriteFileBytes(LogPath(), "line of an earlier run\r\n"));
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        StopProgram();
+      },
+      ExitedWithCode(0), "Init OK\n");
+  const std::string log = testing::ReadFileBytes(LogPath());
+  EXPECT_EQ(log.find("earlier run"), std::string::npos);
+  // Under a software rasteriser the warning is the one line of this run, written once.
+  if (!log.empty()) {
+    EXPECT_EQ(log, "OpenGL Software Emulation\r\n");
+  }
+}
+
+TEST_F(Startup, SoftwareWarningIsGivenOncePerProcess) {
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        OpenGLRadazuri& renderer = *Runtime().renderer;
+        renderer.DestroyGameWindow();
+        if (renderer.CreateGameWindow(320, 200, 0, 0, 0) == 1) Print("recreated");
+        Runtime().mainWindow = renderer.window;
+        StopProgram();
+      },
+      ExitedWithCode(0), "recreated");
+  const std::string log = testing::ReadFileBytes(LogPath());
+  EXPECT_EQ(log.find("Emulation"), log.rfind("Emulation"));
+}
+
+TEST_F(Startup, RunsSubsystemHooksInStartupOrder) {
+  EXPECT_EXIT(
+      {
+        AddRuntimeHook(RuntimeHook::CreateDevices, [] { Print("devices"); });
+        AddRuntimeHook(RuntimeHook::CreateNetwork, [] { Print("network"); });
+        AddRuntimeHook(RuntimeHook::InitDevices, [] { Print("init devices"); });
+        AddRuntimeHook(RuntimeHook::ResourceArchives, [] {
+          const bool inProgramDir =
+              os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/";
+          Print(inProgramDir ? "archives in program dir" : "archives elsewhere");
+        });
+        AddRuntimeHook(RuntimeHook::LoadingScreen, [] { Print("loading"); });
+        AddRuntimeHook(RuntimeHook::CursorMode, [] { Print("cursor"); });
+        StartRuntime();
+        StopProgram();
+      },
+      ExitedWithCode(0),
+      "\\[devices\\]\\[network\\]\\[init devices\\]\\[archives in program dir\\]"
+      "\\[loading\\]\\[cursor\\]Init OK");
+}
+
+TEST_F(Startup, ProgramDirectoryBecomesCurrentWhereverItStarted) {
+  const std::string programDir =
+      std::filesystem::path(os::ExecutablePath()).parent_path().string() + "/";
+  EXPECT_EXIT(
+      {
+        ASSERT_EQ(chdir(tmp_.Path().c_str()), 0);
+        StartRuntime();
+        if (os::CurrentDirectory() == programDir) Print("at start");
+        ASSERT_EQ(chdir(tmp_.Path().c_str()), 0);
+        AddShutdownStep(ShutdownStage::Archives, [] {
+          Print(os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/"
+                    ? "at shutdown"
+                    : "elsewhere at shutdown");
+        });
+        StopProgram();
+      },
+      ExitedWithCode(0), "\\[at start\\].*\\[at shutdown\\]");
+}
+
+TEST_F(Startup, ShowCommandZeroKeepsTheWindowHidden) {
+  EXPECT_EXIT(
+      {
+        StartRuntime("Hidden", 0);
+        PresentFrame();
+        const Uint32 flags = SDL_GetWindowFlags(Runtime().mainWindow);
+        Print(flags & SDL_WINDOW_HIDDEN ? "hidden" : "shown");
+        StopProgram();
+      },
+      ExitedWithCode(0), "\\[hidden\\]");
+}
+
+TEST_F(Startup, WindowWithTitleAndContextExtensions) {
+  EXPECT_EXIT(
+      {
+        StartRuntime("Pindrake");
+        const OpenGLRadazuri& renderer = *Runtime().renderer;
+        if (std::string(testing::CurrentTitle()) == "Pindrake") Print("title");
+        if (renderer.width == 800 && renderer.height == 600) Print("800x600");
+        if (renderer.HasGLExtension("GL_ARB_multitexture") && GLExtensions().glActiveTextureARB) {
+          Print("multitexture");
+        }
+        if (!renderer.HasGLExtension("GL_ARB_multi")) Print("no prefix");
+        if (GLExtensions().glBindFramebufferEXT) Print("framebuffers");
+        StopProgram();
+      },
+      ExitedWithCode(0),
+      "\\[title\\]\\[800x600\\]\\[multitexture\\]\\[no prefix\\]\\[framebuffers\\]");
+}
+
+TEST_F(Startup, MultisampleRequestFallsBackToAFormatTheDisplayHas) {
+  EXPECT_EXIT(
+      {
+        Settings().multisampleLevel = 8;
+        StartRuntime();
+        const int level = Runtime().renderer->multisampleLevel;
+        const bool halvedOrPlain =
+            level == 0 || level == 1 || level == 2 || level == 4 || level == 8;
+        if (halvedOrPlain && level == os::CurrentSampleCount()) Print("samples match");
+        PresentFrame();
+        StopProgram();
+      },
+      ExitedWithCode(0), "samples match");
+}
+
+TEST_F(Startup, NoWindowEndsCleanlyWithALogLine) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);  // a driver without OpenGL
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        Print("carried on");
+      },
+      ExitedWithCode(0), "No OpenGL window could be created\n$");
+  EXPECT_NE(testing::ReadFileBytes(LogPath()).find("No OpenGL window could be created"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace zentoir

@@ -1,0 +1,158 @@
+// The window under a real X server: display-mode switches with a live texture, and the
+// frame-loop program ended by keys and the close button, paused by losing the focus.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "XServer.h"
+#include "support/TempDir.h"
+#include "zentoir.h"
+
+namespace zentoir {
+namespace {
+
+using ::testing::ExitedWithCode;
+
+class UnderXvfb : public ::testing::Test {
+ protected:
+  // A 640 × 480 screen, so that the full-screen mode exists.
+  UnderXvfb() : server_(640, 480) {}
+  void SetUp() override {
+    if (server_.Display().empty()) GTEST_SKIP() << "Xvfb could not be started";
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    setenv("DISPLAY", server_.Display().c_str(), 1);
+    setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
+    unsetenv("ZENTOIR_WINDOWED");
+  }
+
+  std::string Output() const { return testing::ReadFileBytes(outputFile_); }
+
+  // Starts the demo program and waits for its window; returns the window id ("" if none).
+  std::string StartDemo(const std::string& title, pid_t& pid) {
+    pid = testing::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
+    return pid > 0 ? testing::XDoTool(server_.Display(), "search --sync --name '^" + title + "'")
+                   : "";
+  }
+
+  // Starts the demo, gives it the focus and types the keys; the demo's exit code.
+  int ExitCodeAfterKeys(const std::string& title, const std::string& keys) {
+    pid_t pid;
+    const std::string window = StartDemo(title, pid);
+    if (window.empty()) return -2;
+    Focus(window);
+    testing::XDoTool(server_.Display(), "key " + keys);
+    return testing::WaitForExit(pid, 20);
+  }
+
+  void Focus(const std::string& window) {
+    testing::XDoTool(server_.Display(), "windowfocus --sync " + window);
+  }
+
+  testing::XServer server_;
+  testing::ScopedTempDir tmp_;
+  std::string outputFile_ = tmp_.Path() + "demo.out";
+};
+
+// Draws the texture over the whole back buffer and reads back its centre pixel.
+bool TextureShowsRed(GLuint texture, int width, int height) {
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glClearColor(0, 0, 1, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0), glVertex2f(-1, -1);
+  glTexCoord2f(1, 0), glVertex2f(1, -1);
+  glTexCoord2f(1, 1), glVertex2f(1, 1);
+  glTexCoord2f(0, 1), glVertex2f(-1, 1);
+  glEnd();
+  glDisable(GL_TEXTURE_2D);
+  unsigned char pixel[4] = {};
+  glReadBuffer(GL_BACK);
+  glReadPixels(width / 2, height / 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+  return glIsTexture(texture) && pixel[0] == 255 && pixel[1] == 0 && pixel[2] == 0;
+}
+
+GLuint MakeRedTexture() {
+  const unsigned char red[2 * 2 * 4] = {255, 0, 0, 255, 255, 0, 0, 255,
+                                        255, 0, 0, 255, 255, 0, 0, 255};
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, red);
+  return texture;
+}
+
+void Print(const char* label) {
+  std::fprintf(stderr, "[%s]", label);
+}
+
+TEST_F(UnderXvfb, TextureStaysDrawableThroughFullScreenAndBack) {
+  EXPECT_EXIT(
+      {
+        InitRuntime("", 1, "Modes");
+        const GLuint texture = MakeRedTexture();
+        if (TextureShowsRed(texture, 800, 600)) Print("windowed");
+        SetScreenMode(640, 480, 1);
+        if (IsFullScreen() == 1 && TextureShowsRed(texture, 640, 480)) Print("full screen");
+        SetScreenMode(800, 600, 0);
+        if (IsFullScreen() == 0 && TextureShowsRed(texture, 800, 600)) Print("windowed again");
+        StopProgram();
+      },
+      ExitedWithCode(0), "\\[windowed\\]\\[full screen\\]\\[windowed again\\]");
+}
+
+TEST_F(UnderXvfb, EscapeEndsTheProgramWithCodeZero) {
+  EXPECT_EQ(ExitCodeAfterKeys("Esc Demo", "Escape"), 0);
+  EXPECT_NE(Output().find("Init OK\n"), std::string::npos);
+}
+
+TEST_F(UnderXvfb, AltF4EndsTheProgramWithCodeZero) {
+  EXPECT_EQ(ExitCodeAfterKeys("AltF4 Demo", "alt+F4"), 0);
+}
+
+TEST_F(UnderXvfb, CloseButtonEndsTheProgramWithCodeZero) {
+  pid_t pid;
+  const std::string window = StartDemo("Close Demo", pid);
+  ASSERT_FALSE(window.empty()) << Output();
+  ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(window)));
+  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
+}
+
+TEST_F(UnderXvfb, TitleShowsPauseWhileAnotherWindowHasTheFocus) {
+  pid_t game;
+  pid_t other;
+  const std::string gameWindow = StartDemo("Game", game);
+  const std::string otherWindow = StartDemo("Other", other);
+  ASSERT_FALSE(gameWindow.empty());
+  ASSERT_FALSE(otherWindow.empty());
+  Focus(gameWindow);
+  Focus(otherWindow);
+  // The title changes when the game dispatches the focus event; wait for it.
+  std::string title;
+  for (int tries = 0; tries < 100 && title != "Game <pause>"; ++tries) {
+    usleep(50000);
+    title = testing::XDoTool(server_.Display(), "getwindowname " + gameWindow);
+  }
+  EXPECT_EQ(title, "Game <pause>");
+  Focus(gameWindow);
+  for (int tries = 0; tries < 100 && title != "Game"; ++tries) {
+    usleep(50000);
+    title = testing::XDoTool(server_.Display(), "getwindowname " + gameWindow);
+  }
+  EXPECT_EQ(title, "Game");
+  ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(otherWindow)));
+  ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(gameWindow)));
+  EXPECT_EQ(testing::WaitForExit(other, 20), 0);
+  EXPECT_EQ(testing::WaitForExit(game, 20), 0);
+}
+
+}  // namespace
+}  // namespace zentoir

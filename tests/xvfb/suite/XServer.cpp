@@ -1,0 +1,131 @@
+#include "XServer.h"
+
+#include <X11/Xlib.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+extern char** environ;
+
+namespace zentoir::testing {
+namespace {
+
+std::vector<char*> ArgvOf(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& arg : args)
+    argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  return argv;
+}
+
+}  // namespace
+
+// Starts Xvfb on one display number; the server writes the number to its standard
+// output once it accepts connections, or exits when the number is taken.
+bool XServer::StartOn(int number, const std::string& screen) {
+  int fds[2];
+  if (pipe(fds) != 0) return false;
+  std::vector<std::string> args = {
+      "Xvfb", ":" + std::to_string(number), "-displayfd", "1", "-screen", "0", screen, "-nolisten",
+      "tcp"};
+  auto argv = ArgvOf(args);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, fds[0]);
+  posix_spawn_file_actions_addclose(&actions, fds[1]);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  const bool started = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  char buffer[32] = {};
+  const ssize_t n = started ? read(fds[0], buffer, sizeof buffer - 1) : 0;
+  if (n > 0 && std::atoi(buffer) == number) {
+    display_ = ":" + std::to_string(number);
+    outputFd_ = fds[0];  // kept open: a server writing to a closed pipe would die
+    return true;
+  }
+  close(fds[0]);
+  if (started) waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+  return false;
+}
+
+// Display numbers are drawn from a range that other X servers on a shared machine
+// (which count up from 0 or 99) rarely use.
+XServer::XServer(int width, int height) {
+  const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+  std::srand(static_cast<unsigned>(getpid()));
+  for (int attempt = 0; attempt < 20 && display_.empty(); ++attempt) {
+    StartOn(300 + std::rand() % 600, screen);
+  }
+}
+
+XServer::~XServer() {
+  if (outputFd_ >= 0) close(outputFd_);
+  if (pid_ <= 0) return;
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+}
+
+pid_t StartProgram(const std::vector<std::string>& args, const std::string& display,
+                   const std::string& outputFile) {
+  auto argv = ArgvOf(args);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  setenv("DISPLAY", display.c_str(), 1);
+  pid_t pid = -1;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  return pid;
+}
+
+int WaitForExit(pid_t pid, int seconds) {
+  for (int waited = 0; waited < seconds * 20; ++waited) {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    usleep(50000);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return -1;
+}
+
+std::string XDoTool(const std::string& display, const std::string& arguments) {
+  const std::string command = "DISPLAY=" + display + " xdotool " + arguments + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return "";
+  std::string output;
+  char buffer[256];
+  while (fgets(buffer, sizeof buffer, pipe))
+    output += buffer;
+  pclose(pipe);
+  while (!output.empty() && (output.back() == '\n' || output.back() == ' '))
+    output.pop_back();
+  return output;
+}
+
+bool SendCloseRequest(const std::string& display, unsigned long window) {
+  ::Display* x = XOpenDisplay(display.c_str());
+  if (!x) return false;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  const bool sent = XSendEvent(x, window, False, NoEventMask, &event) != 0;
+  XCloseDisplay(x);
+  return sent;
+}
+
+}  // namespace zentoir::testing

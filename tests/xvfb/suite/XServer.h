@@ -1,0 +1,40 @@
+// An Xvfb server of the test's own on a free display number, and the small process
+// helpers the window tests need.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace zentoir::testing {
+
+class XServer {
+ public:
+  // Starts Xvfb with one screen of the given size; Display() is "" if it failed.
+  XServer(int width, int height);
+  ~XServer();
+  XServer(const XServer&) = delete;
+  XServer& operator=(const XServer&) = delete;
+
+  const std::string& Display() const { return display_; }
+
+ private:
+  bool StartOn(int number, const std::string& screen);
+
+  pid_t pid_ = -1;
+  int outputFd_ = -1;
+  std::string display_;
+};
+
+// Starts a program with DISPLAY set, standard output and error going to a file.
+pid_t StartProgram(const std::vector<std::string>& argv, const std::string& display,
+                   const std::string& outputFile);
+// The exit code, or -1 if it did not exit (then it is killed) within the seconds given.
+int WaitForExit(pid_t pid, int seconds);
+// Runs xdotool with the arguments and returns its standard output, trimmed.
+std::string XDoTool(const std::string& display, const std::string& arguments);
+// Asks a window to close as its close button does (WM_DELETE_WINDOW).
+bool SendCloseRequest(const std::string& display, unsigned long window);
+
+}  // namespace zentoir::testing
