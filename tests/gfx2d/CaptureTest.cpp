@@ -124,7 +124,9 @@ TEST_F(Capture, TheReadBackPathKeysTheSamePixelsAsTheCopy) {
     for (int x = 0; x < 5; ++x) {
       const auto copied = ImageTexel(43, x, y), read = ImageTexel(44, x, y);
       EXPECT_EQ(copied[3], read[3]) << x << "," << y;
-      if (copied[3] != 0) EXPECT_EQ(copied, read) << x << "," << y;
+      if (copied[3] != 0) {
+        EXPECT_EQ(copied, read) << x << "," << y;
+      }
     }
   }
   EXPECT_EQ(ImageTexel(43, 2, 1)[3], 0);
