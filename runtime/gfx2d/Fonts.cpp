@@ -10,6 +10,7 @@
 #include "gfx2d/DefaultFont.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Renderer.h"
+#include "os/DriverAllocations.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -61,7 +62,12 @@ void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, floa
   glVertexPointer(3, GL_FLOAT, sizeof(TextVertex), &textVertices[0].x);
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
   glTexCoordPointer(2, GL_FLOAT, sizeof(TextVertex), &textVertices[0].s);
-  glDrawArrays(GL_QUADS, 0, GLsizei(count));
+  {
+    // The driver keeps state for client-array quads past the context (see
+    // DriverAllocationScope); that is not ours to free.
+    os::DriverAllocationScope driver;
+    glDrawArrays(GL_QUADS, 0, GLsizei(count));
+  }
   glDisableClientState(GL_VERTEX_ARRAY);
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
 }

@@ -63,7 +63,8 @@ TEST_F(ImageSave, BitmapsHavePaddedRowsBottomFirst) {
   EXPECT_EQ(Field(file, 34, 4), 0u);
   EXPECT_EQ(Field(file, 38, 4), 10000u);
   EXPECT_EQ(Field(file, 42, 4), 10000u);
-  EXPECT_EQ(Field(file, 46, 8), 0u);
+  EXPECT_EQ(Field(file, 46, 4), 0u);
+  EXPECT_EQ(Field(file, 50, 4), 0u);
   EXPECT_EQ(BmpPixel(file, 0, 0, 16), (std::array<int, 3>{0, 0, 0}));      // bottom: black
   EXPECT_EQ(BmpPixel(file, 1, 0, 16), (std::array<int, 3>{0, 255, 0}));    // green
   EXPECT_EQ(BmpPixel(file, 1, 2, 16), (std::array<int, 3>{128, 0, 255}));  // the key
