@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "BenchRuntime.h"
 #include "BenchTimer.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "zentoir.h"
@@ -24,11 +25,7 @@ void PrintCost(const char* what, double nanoseconds) {
 }  // namespace
 
 int main() {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
-  Settings().screenWidth = kWidth;
-  Settings().screenHeight = kHeight;
-  InitRuntime("", 1, "Capture benchmark");
+  bench::StartRuntime(kWidth, kHeight, "Capture benchmark");
   OpenGLRadazuri& r = *Runtime().renderer;
   std::printf("Renderer: %s; back buffer alpha bits: %s\n",
               reinterpret_cast<const char*>(glGetString(GL_RENDERER)),

@@ -8,6 +8,7 @@
 #include "gfx2d/ImageBuffer.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Renderer.h"
+#include "gfx2d/TextureNames.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -24,30 +25,12 @@ int32_t CaptureSizeFor(int32_t n) {
   return size;
 }
 
-// A fresh texture of T × U RGBA texels without data, linear and repeating.
+// A fresh linear, repeating texture of T × U RGBA texels without data.
 uint32_t NewCaptureTexture(OpenGLRadazuri& r, int32_t T, int32_t U) {
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-  GLuint texture = 0;
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  if (r.textureFilters.size() <= texture) r.textureFilters.resize(texture + 1, 0);
-  r.textureFilters[texture] = 0;
-  r.SetBoundTextureFilter(texture, GL_LINEAR);
+  SetUnpackState();
+  const uint32_t texture = NewTextureName(r, nullptr, false);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, T, U, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
   return texture;
-}
-
-void DeleteTexture(uint32_t& name) {
-  if (name != 0) {
-    const GLuint texture = name;
-    glDeleteTextures(1, &texture);
-  }
-  name = 0;
 }
 
 // Binds sprite n's texture when it has the size T × U already, else makes a new one.
@@ -56,8 +39,8 @@ void PrepareCaptureTexture(OpenGLRadazuri& r, SpriteRecord& sprite, int32_t T, i
     glBindTexture(GL_TEXTURE_2D, sprite.texture);
     return;
   }
-  DeleteTexture(sprite.texture);
-  DeleteTexture(sprite.mipTexture);
+  DeleteTextureName(sprite.texture);
+  DeleteTextureName(sprite.mipTexture);
   sprite.texture = NewCaptureTexture(r, T, U);
 }
 
@@ -149,7 +132,7 @@ void OpenGLRadazuri::CaptureScreenToBackground(int32_t slot) {
         glBindTexture(GL_TEXTURE_2D, GLuint(image.texture[tile]));
       } else {
         uint32_t old = uint32_t(image.texture[tile]);
-        DeleteTexture(old);
+        DeleteTextureName(old);
         image.texture[tile] = int32_t(NewCaptureTexture(*this, E, E));
       }
       const int32_t x = c * E, y = r * E;
