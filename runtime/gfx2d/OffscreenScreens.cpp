@@ -105,6 +105,7 @@ void EnterScreen(OpenGLRadazuri& r, int32_t s) {
   const OffscreenScreen& screen = r.screens[size_t(s)];
   const SpriteRecord& sprite = r.spriteTable[screen.sprite];
   const int32_t w = sprite.width, h = sprite.height;
+  if (w < 1 || h < 1) return;  // never created, or its sprite freed since: stay here
   r.activeScreen = s;
   if (screen.width != 0) {
     AttachTarget(screen, sprite.texture);

@@ -231,6 +231,11 @@ TEST_F(Capture, ScreenCommandsIgnoreBadNumbers) {
   EXPECT_EQ(r.activeScreen, -1);
   UseScreen(-1);
   EXPECT_EQ(r.viewportWidth, 800);
+  FillRect(0, 0, 1, 1, 0xFFFFFF);
+  UseScreen(6);  // never created: drawing stays on the back buffer, untouched
+  EXPECT_EQ(r.activeScreen, -1);
+  UseScreen(-1);
+  EXPECT_EQ(At(0, 0), (Pixel{255, 255, 255}));
   CreateScreen(40, 56, 20, 20);
   CreateScreen(4, 70000, 20, 20);
   CreateScreen(4, 56, 1e9, 20);
