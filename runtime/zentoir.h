@@ -25,3 +25,6 @@
 #include "text/NumberText.h"
 #include "text/Random.h"
 #include "text/TextFunctions.h"
+#include "gfx2d/DrawingState.h"
+#include "gfx2d/Primitives.h"
+#include "gfx2d/Sprites.h"

@@ -7,6 +7,9 @@
 #include "audio/Music.h"
 #include "audio/SoundDevice.h"
 #include "core/Hooks.h"
+#include "core/Startup.h"
+#include "files/ArchiveSlot.h"
+#include "gfx2d/DrawingState.h"
 
 namespace zentoir {
 
@@ -18,7 +21,15 @@ void RegisterSubsystemHooks() {
   // is restarted when due, every frame and in the pause loop.
   AddRuntimeHook(RuntimeHook::InitDevices, [] { InitSoundDevice(); });
   AddRuntimeHook(RuntimeHook::MusicLoop, MusicLoopCheck);
-  // Registration calls of the input, network, archive and font subsystems go here.
+  // Resource archives: both slots start with the program's directory.
+  AddRuntimeHook(RuntimeHook::ResourceArchives, [] {
+    CreateArchiveSlots();
+    const DynString directory = ProgramDirectory();
+    SetResourceArchives(directory, directory);
+  });
+  // 2D drawing: the drawing state, background image 0 and texture release.
+  RegisterDrawingHooks();
+  // Registration calls of the input, network and font subsystems go here.
 }
 
 }  // namespace zentoir

@@ -4,15 +4,24 @@
 //
 // The window side is implemented in core/GameWindow.cpp (creation, context, extensions),
 // core/DisplayModes.cpp (windowed, full screen, hidden) and core/FrameLoop.cpp
-// (presenting the back buffer).
+// (presenting the back buffer); the image store in gfx2d/ImageStore.cpp and
+// gfx2d/Backgrounds.cpp; the drawing state in gfx2d/DrawingState.cpp.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gfx2d/SpriteRecord.h"
 
 #include "os/GLContext.h"
 #include "os/Window.h"
 
 namespace zentoir {
+
+struct ImageBuffer;
 
 class OpenGLRadazuri {
  public:
@@ -51,6 +60,47 @@ class OpenGLRadazuri {
   double PresentBackBuffer();
   // Turns waiting for the display's vertical refresh on or off when buffers are swapped.
   void SetVerticalSync(bool on);
+
+  // Image store (numbers outside the tables are ignored).
+  void BindSprite(int32_t n);
+  int FreeSprite(int32_t n);
+  // Loads an image file into sprite n with a colour key (-1: none); 1 or 0.
+  int LoadSpriteImage(int32_t n, const std::string& path, int64_t colourKey, bool normalMap);
+  // Makes a texture from a region of an image (see BuildTexels); 1, or 0 for an empty
+  // region. *texture (and *mipTexture when given) receive the new names.
+  int UploadImage(const ImageBuffer& image, int32_t x, int32_t y, int32_t w, int32_t h,
+                  uint32_t* texture, uint32_t* mipTexture, bool normalMap, bool fontMode);
+  int LoadBackgroundImage(int32_t slot, const std::string& path);
+  void FreeBackgroundImage(int32_t slot);
+  void DrawBackgroundImage(int32_t slot);
+  // Deletes every sprite and background texture and resets the records.
+  void ReleaseAllTextures();
+  // The alpha plane of sprite n (textureWidth × textureHeight bytes), read back once.
+  const std::vector<uint8_t>& AlphaMask(int32_t n);
+  // The full-screen or given viewport and the fixed 2D state.
+  void ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t h);
+  // Gives the bound texture this magnification and minification filter, skipping the
+  // GL calls when it has it already (they would break the batching of quads).
+  void SetBoundTextureFilter(uint32_t texture, int32_t filter);
+  // Texturing off on the second texture unit (2D drawing uses one). Switching units
+  // costs, so it is skipped while the unit is known to be off; code that enables the
+  // second unit clears secondUnitDisabled.
+  void DisableSecondTextureUnit();
+  // The largest texture side the context takes, capped so sizes fit the records.
+  int32_t MaxTextureSize() const;
+  bool GLReady() const { return context != nullptr; }
+
+  // Image store and 2D drawing fields.
+  int32_t currentSprite = -1;
+  std::unique_ptr<SpriteRecord[]> spriteTable{new SpriteRecord[kSpriteCount]};
+  float currentAlpha = 0;
+  AlphaMaskCache alphaMaskCache = AlphaMaskCache(kSpriteCount);
+  std::array<BackgroundImage, kBackgroundSlots> backgrounds{};
+  uint8_t smoothingFlag = 1;
+  uint32_t transparentColour = 0x8000FF;
+  uint32_t fontTransparentColour = 0;
+  uint8_t secondUnitDisabled = 0;
+  std::vector<int32_t> textureFilters;  // by texture name: the filter it has, 0 unknown
 
   // Window and display fields.
   os::WindowHandle window = nullptr;

@@ -93,6 +93,18 @@ bool File::WriteAll(const void* bytes, size_t count) {
   return true;
 }
 
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, int64_t limit) {
+  bytes.clear();
+  File file;
+  if (!file.OpenRead(path)) return false;
+  const int64_t size = file.Size();
+  if (size < 0 || size > limit) return false;
+  bytes.resize(static_cast<size_t>(size));
+  if (file.ReadExact(bytes.data(), bytes.size())) return true;
+  bytes.clear();
+  return false;
+}
+
 bool RemoveFile(const std::string& path) {
   return unlink(path.c_str()) == 0;
 }

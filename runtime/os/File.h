@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentoir::os {
 
@@ -44,6 +45,11 @@ class File {
  private:
   int fd_ = -1;
 };
+
+// Reads a whole regular file of at most `limit` bytes. False (and `bytes` empty) when
+// it cannot be opened or read, or is larger.
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes,
+                   int64_t limit = int64_t{1} << 30);
 
 // Deletes a file; true on success.
 bool RemoveFile(const std::string& path);

@@ -1,0 +1,19 @@
+// Windows bitmap files: 1, 4, 8, 24 and 32 bits per pixel, headers of 12 or 40 bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gfx2d/ImageBuffer.h"
+
+namespace zentoir {
+
+// Reads a bitmap file into `image`; pixels of the colour key (kNoColourKey for none)
+// become transparent black. On failure the image is empty and the result false.
+bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image);
+
+// The same for bitmap bytes already in memory.
+bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer& image);
+
+}  // namespace zentoir

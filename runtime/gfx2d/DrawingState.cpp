@@ -1,0 +1,112 @@
+#include "gfx2d/DrawingState.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/Hooks.h"
+#include "gfx2d/Renderer.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+
+void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t h) {
+  if (w <= 0 || h <= 0) {
+    w = width;
+    h = height;
+  }
+  viewportX = x, viewportY = y, viewportWidth = w, viewportHeight = h;
+  glViewport(x, height - h - y, w, h);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, w, h, 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+
+  glEnable(GL_TEXTURE_2D);
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_CULL_FACE);
+  glFrontFace(GL_CCW);
+  glEnable(GL_ALPHA_TEST);
+  glAlphaFunc(GL_GREATER, 0.05f);
+  glColor4f(1, 1, 1, 1);
+  glClearColor(0, 0, 0, 1);
+
+  for (GLenum capability : {GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
+                            GL_STENCIL_TEST, GL_POLYGON_OFFSET_POINT, GL_AUTO_NORMAL, GL_NORMALIZE,
+                            GL_LIGHTING, GL_COLOR_MATERIAL, GL_DITHER}) {
+    glDisable(capability);
+  }
+  glShadeModel(GL_FLAT);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+  glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
+  smoothingFlag = 1;
+  BindSprite(-1);
+}
+
+void SetAlphaMode(double alpha) {
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r) return;
+  const auto a = static_cast<float>(alpha);
+  glEnable(GL_BLEND);
+  if (a == 0) {
+    glDisable(GL_BLEND);
+  } else {
+    glBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+  }
+  r->currentAlpha = a == 0 ? 1.0f : std::min(std::fabs(a), 1.0f);
+  glColor4f(1, 1, 1, r->currentAlpha);
+}
+
+void SetViewport(double x, double y, double width, double height) {
+  if (OpenGLRadazuri* r = ActiveRenderer()) {
+    r->ResetDrawingState(TruncateToInt32(x), TruncateToInt32(y), TruncateToInt32(width),
+                         TruncateToInt32(height));
+  }
+}
+
+void GetScreenSize(double& width, double& height) {
+  const OpenGLRadazuri* r = Runtime().renderer;
+  width = r ? r->width : 0;
+  height = r ? r->height : 0;
+}
+
+void SetSmoothing(double flag) {
+  if (OpenGLRadazuri* r = Runtime().renderer) r->smoothingFlag = flag != 0;
+}
+
+void SetTransparentColour(double colour) {
+  if (OpenGLRadazuri* r = Runtime().renderer) {
+    const auto key = static_cast<uint32_t>(TruncateToInt64(colour));
+    r->transparentColour = r->fontTransparentColour = key;
+  }
+}
+
+namespace {
+
+void ResetFullScreenState() {
+  if (OpenGLRadazuri* r = ActiveRenderer()) r->ResetDrawingState(0, 0, 0, 0);
+}
+
+// After each presented frame: full alpha again, then background image 0.
+void DrawFrameBackground() {
+  if (OpenGLRadazuri* r = ActiveRenderer()) {
+    r->currentAlpha = 1;
+    r->DrawBackgroundImage(0);
+  }
+}
+
+void ReleaseTextures() {
+  if (OpenGLRadazuri* r = Runtime().renderer) r->ReleaseAllTextures();
+}
+
+}  // namespace
+
+void RegisterDrawingHooks() {
+  AddRuntimeHook(RuntimeHook::ResetDrawingState, ResetFullScreenState);
+  AddRuntimeHook(RuntimeHook::DrawBackground, DrawFrameBackground);
+  AddRuntimeHook(RuntimeHook::ReleaseTextures, ReleaseTextures);
+}
+
+}  // namespace zentoir

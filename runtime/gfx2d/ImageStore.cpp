@@ -1,0 +1,173 @@
+// The renderer's numbered sprites: loading images into textures, binding, freeing and
+// the alpha planes used by collision tests.
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "core/ErrorLog.h"
+#include "gfx2d/BmpReader.h"
+#include "gfx2d/GLExtensions.h"
+#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/PngReader.h"
+#include "gfx2d/TexturePixels.h"
+
+namespace zentoir {
+namespace {
+
+// Texture sides must fit the records' 16-bit fields.
+constexpr int32_t kLargestTexture = 16384;
+
+void DeleteTexture(uint32_t& name) {
+  if (name != 0) {
+    const GLuint texture = name;
+    glDeleteTextures(1, &texture);
+  }
+  name = 0;
+}
+
+GLuint NewTexture(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
+  if (name) DeleteTexture(*name);
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  if (r.textureFilters.size() <= texture) r.textureFilters.resize(texture + 1, 0);
+  r.textureFilters[texture] = 0;  // a reused name has the defaults again
+  r.SetBoundTextureFilter(texture, nearest ? GL_NEAREST : GL_LINEAR);
+  if (name) *name = texture;
+  return texture;
+}
+
+void SetUnpackState() {
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+}
+
+void UploadLevel(int level, const TexelBlock& block) {
+  glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, block.width, block.height, 0, GL_RGBA,
+               GL_UNSIGNED_BYTE, block.bytes.data());
+}
+
+// A mipmapped copy whose levels the program computes itself.
+void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* mipTexture) {
+  const GLuint texture = NewTexture(r, mipTexture, false);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+  r.textureFilters[texture] = 0;
+  const std::vector<TexelBlock> levels = BuildMipLevels(block);
+  for (size_t level = 0; level < levels.size(); ++level)
+    UploadLevel(int(level), levels[level]);
+}
+
+bool ReadImageFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
+  return ReadBmpFile(path, colourKey, image) || ReadPngFile(path, colourKey, image);
+}
+
+}  // namespace
+
+int32_t OpenGLRadazuri::MaxTextureSize() const {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  return std::clamp<int32_t>(largest, 64, kLargestTexture);
+}
+
+void OpenGLRadazuri::SetBoundTextureFilter(uint32_t texture, int32_t filter) {
+  if (texture < textureFilters.size() && textureFilters[texture] == filter) return;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  if (texture < textureFilters.size()) textureFilters[texture] = filter;
+}
+
+void OpenGLRadazuri::DisableSecondTextureUnit() {
+  const GLExtensionFunctions& gl = GLExtensions();
+  if (!gl.glActiveTextureARB || secondUnitDisabled) return;
+  gl.glActiveTextureARB(GL_TEXTURE1_ARB);
+  glDisable(GL_TEXTURE_2D);
+  gl.glActiveTextureARB(GL_TEXTURE0_ARB);
+  secondUnitDisabled = 1;
+}
+
+void OpenGLRadazuri::BindSprite(int32_t n) {
+  currentSprite = n;
+  DisableSecondTextureUnit();
+  if (!IsSpriteNumber(n)) {
+    glDisable(GL_TEXTURE_2D);
+    return;
+  }
+  glBindTexture(GL_TEXTURE_2D, spriteTable[n].texture);
+  glEnable(GL_TEXTURE_2D);
+}
+
+int OpenGLRadazuri::FreeSprite(int32_t n) {
+  if (!IsSpriteNumber(n)) return 0;
+  SpriteRecord& sprite = spriteTable[n];
+  if (GLReady()) {
+    DeleteTexture(sprite.texture);
+    DeleteTexture(sprite.mipTexture);
+  }
+  sprite.texture = sprite.mipTexture = 0;
+  sprite.textureWidth = sprite.textureHeight = -1;
+  sprite.width = sprite.height = 0;
+  alphaMaskCache[size_t(n)] = {};
+  return 0;
+}
+
+int OpenGLRadazuri::UploadImage(const ImageBuffer& image, int32_t x, int32_t y, int32_t w,
+                                int32_t h, uint32_t* texture, uint32_t* mipTexture, bool normalMap,
+                                bool fontMode) {
+  TexelBlock block;
+  if (!BuildTexels(image, x, y, w, h, MaxTextureSize(), fontMode, block)) return 0;
+  SetUnpackState();
+  NewTexture(*this, texture, fontMode);
+  if (normalMap) block = MakeNormalMap(block);
+  UploadLevel(0, block);
+  if (mipTexture) UploadMipmappedCopy(*this, block, mipTexture);
+  return 1;
+}
+
+int OpenGLRadazuri::LoadSpriteImage(int32_t n, const std::string& path, int64_t colourKey,
+                                    bool normalMap) {
+  if (!IsSpriteNumber(n)) return 0;
+  FreeSprite(n);
+  ImageBuffer image;
+  if (!ReadImageFile(path, colourKey, image) || image.width == 0 || image.height == 0) return 0;
+  // Images larger than the largest texture are refused rather than cut.
+  if (image.width > MaxTextureSize() || image.height > MaxTextureSize()) {
+    AppendErrorLog(DynString(("Image too large for a texture: " + path).c_str()));
+    return 0;
+  }
+  SpriteRecord& sprite = spriteTable[n];
+  const bool font = n >= kFontSpriteBase;
+  if (!UploadImage(image, 0, 0, 0, 0, &sprite.texture, font ? nullptr : &sprite.mipTexture,
+                   !font && normalMap, font)) {
+    return 0;
+  }
+  sprite.textureWidth = static_cast<int16_t>(TextureSizeFor(image.width));
+  sprite.textureHeight = static_cast<int16_t>(TextureSizeFor(image.height));
+  sprite.width = static_cast<int16_t>(image.width);
+  sprite.height = static_cast<int16_t>(image.height);
+  return 1;
+}
+
+void OpenGLRadazuri::ReleaseAllTextures() {
+  for (int32_t n = 0; n < kSpriteCount; ++n)
+    FreeSprite(n);
+  for (int32_t slot = 0; slot < kBackgroundSlots; ++slot)
+    FreeBackgroundImage(slot);
+}
+
+const std::vector<uint8_t>& OpenGLRadazuri::AlphaMask(int32_t n) {
+  std::vector<uint8_t>& mask = alphaMaskCache[size_t(n)];
+  const SpriteRecord& sprite = spriteTable[n];
+  if (!mask.empty() || sprite.texture == 0 || !GLReady()) return mask;
+  mask.resize(size_t(sprite.textureWidth) * size_t(sprite.textureHeight));
+  glBindTexture(GL_TEXTURE_2D, sprite.texture);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, mask.data());
+  BindSprite(currentSprite);
+  return mask;
+}
+
+}  // namespace zentoir

@@ -1,0 +1,21 @@
+// PNG files through libpng: grey, RGB and RGBA of 8 bits per sample after expansion.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gfx2d/ImageBuffer.h"
+
+namespace zentoir {
+
+// Reads a PNG file into `image`. RGB pixels of the colour key (kNoColourKey for none)
+// become transparent black; RGBA keeps its alpha and grey is always opaque. On failure
+// the image is empty and the result false.
+bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image);
+
+// The same for PNG bytes already in memory; `name` is used in messages.
+bool DecodePng(const std::vector<uint8_t>& file, const std::string& name, int64_t colourKey,
+               ImageBuffer& image);
+
+}  // namespace zentoir

@@ -1,0 +1,150 @@
+#include "gfx2d/Primitives.h"
+
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "gfx2d/Renderer.h"
+#include "gfx2d/SpriteGeometry.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+namespace {
+
+struct PolyVertex {
+  float x, y, s, t, red, green, blue, alpha;
+};
+
+// The polygon being built; it keeps its vertices until the next StartPolyVector.
+std::vector<PolyVertex>& PolyBuffer() {
+  static std::vector<PolyVertex> vertices;
+  return vertices;
+}
+
+uint32_t ColourOf(double colour) {
+  return static_cast<uint32_t>(TruncateToInt64(colour));
+}
+
+// The colour's alpha: 0 for the transparent colour, else the current alpha.
+float AlphaFor(const OpenGLRadazuri& r, uint32_t colour) {
+  return colour == r.transparentColour ? 0.0f : r.currentAlpha;
+}
+
+// The state every primitive shares: no alpha test, no texture, the colour set and the
+// projection moved by 3/8 pixel so that pixel centres are hit exactly.
+OpenGLRadazuri* BeginPrimitive(double colour) {
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r) return nullptr;
+  glDisable(GL_ALPHA_TEST);
+  const uint32_t c = ColourOf(colour);
+  const auto alpha = static_cast<GLubyte>(
+      c == r->transparentColour ? 0 : static_cast<int>(r->currentAlpha * 255.0f) & 0xFF);
+  glColor4ub(GLubyte(c), GLubyte(c >> 8), GLubyte(c >> 16), alpha);
+  r->BindSprite(-1);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glTranslatef(0.375f, 0.375f, 0);
+  glMatrixMode(GL_MODELVIEW);
+  return r;
+}
+
+void EndPrimitive(const OpenGLRadazuri& r) {
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glColor4f(1, 1, 1, r.currentAlpha);
+  glEnable(GL_ALPHA_TEST);
+}
+
+}  // namespace
+
+void SetPixel(double x, double y, double colour) {
+  OpenGLRadazuri* r = BeginPrimitive(colour);
+  if (!r) return;
+  glBegin(GL_POINTS);
+  glVertex2f(float(x), float(y));
+  glEnd();
+  EndPrimitive(*r);
+}
+
+void DrawLine(double x1, double y1, double x2, double y2, double colour) {
+  OpenGLRadazuri* r = BeginPrimitive(colour);
+  if (!r) return;
+  glBegin(GL_LINES);
+  glVertex2f(float(x1), float(y1));
+  glVertex2f(float(x2), float(y2));
+  glEnd();
+  glBegin(GL_POINTS);
+  glVertex2f(float(x2), float(y2));
+  glEnd();
+  EndPrimitive(*r);
+}
+
+void FillRect(double x, double y, double width, double height, double colour) {
+  OpenGLRadazuri* r = BeginPrimitive(colour);
+  if (!r) return;
+  const FloatRect rect = NormalisedFillRect(float(x), float(y), float(width), float(height));
+  glBegin(GL_QUADS);
+  glVertex2f(rect.x, rect.y + rect.height);
+  glVertex2f(rect.x + rect.width, rect.y + rect.height);
+  glVertex2f(rect.x + rect.width, rect.y);
+  glVertex2f(rect.x, rect.y);
+  glEnd();
+  EndPrimitive(*r);
+}
+
+void StartPolyVector(double sprite) {
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r) return;
+  r->BindSprite(TruncateToInt32(sprite));
+  PolyBuffer().clear();
+  PolyBuffer().reserve(512);
+}
+
+void AddPolyVertex(double x, double y, double s, double t, double colour) {
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r) return;
+  PolyVertex v{float(TruncateToInt32(x)), float(TruncateToInt32(y)), 0, 0, 0, 0, 0, 0};
+  if (IsSpriteNumber(r->currentSprite)) {
+    const SpriteRecord& sprite = r->spriteTable[r->currentSprite];
+    v.s = float(s) / float(sprite.textureWidth);
+    v.t = (float(sprite.height) - float(t)) / float(sprite.textureHeight);
+  }
+  const uint32_t c = ColourOf(colour);
+  v.red = float(c & 0xFF) / 255.0f;
+  v.green = float((c >> 8) & 0xFF) / 255.0f;
+  v.blue = float((c >> 16) & 0xFF) / 255.0f;
+  v.alpha = AlphaFor(*r, c);
+  PolyBuffer().push_back(v);
+}
+
+void EndPolyVector() {
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r || PolyBuffer().empty()) return;
+  const std::vector<PolyVertex>& vertices = PolyBuffer();
+  const bool textured = IsSpriteNumber(r->currentSprite);
+  glEnable(GL_COLOR_MATERIAL);
+  glEnable(GL_DITHER);
+  glShadeModel(GL_SMOOTH);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(2, GL_FLOAT, sizeof(PolyVertex), &vertices[0].x);
+  if (textured) {
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(PolyVertex), &vertices[0].s);
+    r->SetBoundTextureFilter(r->spriteTable[r->currentSprite].texture,
+                             r->smoothingFlag ? GL_LINEAR : GL_NEAREST);
+  }
+  glEnableClientState(GL_COLOR_ARRAY);
+  glColorPointer(4, GL_FLOAT, sizeof(PolyVertex), &vertices[0].red);
+  glDrawArrays(GL_TRIANGLE_FAN, 0, GLsizei(vertices.size()));
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_COLOR_ARRAY);
+  glShadeModel(GL_FLAT);
+  glEnable(GL_TEXTURE_2D);
+  glColor4f(1, 1, 1, r->currentAlpha);
+  glDisable(GL_DITHER);
+  glDisable(GL_COLOR_MATERIAL);
+}
+
+}  // namespace zentoir
