@@ -7,6 +7,8 @@
 #include "audio/Music.h"
 #include "audio/SoundDevice.h"
 #include "core/Hooks.h"
+#include "core/Startup.h"
+#include "files/ArchiveSlot.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
 #include "gfx2d/OffscreenScreens.h"
@@ -17,14 +19,22 @@ void RegisterSubsystemHooks() {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  RegisterDrawingHooks();
-  RegisterScreenHooks();
-  RegisterFontHooks();
   // Sound: the device and its slots come up once the window is in its mode; the tune
   // is restarted when due, every frame and in the pause loop.
   AddRuntimeHook(RuntimeHook::InitDevices, [] { InitSoundDevice(); });
   AddRuntimeHook(RuntimeHook::MusicLoop, MusicLoopCheck);
-  // Registration calls of the input, network and archive subsystems go here.
+  // Resource archives: both slots start with the program's directory.
+  AddRuntimeHook(RuntimeHook::ResourceArchives, [] {
+    CreateArchiveSlots();
+    const DynString directory = ProgramDirectory();
+    SetResourceArchives(directory, directory);
+  });
+  // 2D drawing: the drawing state, background image 0 and texture release; offscreen
+  // screens left before each swap; the "Loading..." text.
+  RegisterDrawingHooks();
+  RegisterScreenHooks();
+  RegisterFontHooks();
+  // Registration calls of the input and network subsystems go here.
 }
 
 }  // namespace zentoir
