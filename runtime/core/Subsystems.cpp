@@ -10,6 +10,8 @@
 #include "core/Startup.h"
 #include "files/ArchiveSlot.h"
 #include "gfx2d/DrawingState.h"
+#include "gfx2d/Fonts.h"
+#include "gfx2d/OffscreenScreens.h"
 
 namespace zentoir {
 
@@ -27,9 +29,12 @@ void RegisterSubsystemHooks() {
     const DynString directory = ProgramDirectory();
     SetResourceArchives(directory, directory);
   });
-  // 2D drawing: the drawing state, background image 0 and texture release.
+  // 2D drawing: the drawing state, background image 0 and texture release; offscreen
+  // screens left before each swap; the "Loading..." text.
   RegisterDrawingHooks();
-  // Registration calls of the input, network and font subsystems go here.
+  RegisterScreenHooks();
+  RegisterFontHooks();
+  // Registration calls of the input and network subsystems go here.
 }
 
 }  // namespace zentoir
