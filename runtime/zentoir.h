@@ -28,3 +28,8 @@
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Sprites.h"
+#include "input/Joystick.h"
+#include "input/Keyboard.h"
+#include "input/Mouse.h"
+#include "input/TypedText.h"
+#include "input/Waits.h"

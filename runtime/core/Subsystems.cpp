@@ -6,6 +6,7 @@
 // never linked in, so self-registering objects would silently drop out.
 #include "core/Hooks.h"
 #include "gfx2d/DrawingState.h"
+#include "input/InputSetup.h"
 
 namespace zentoir {
 
@@ -14,6 +15,7 @@ void RegisterSubsystemHooks() {
   if (registered) return;
   registered = true;
   RegisterDrawingHooks();
+  RegisterInputHooks();
   // Registration calls of the input, audio, network, archive and font subsystems go here.
 }
 
