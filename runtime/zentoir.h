@@ -33,3 +33,8 @@
 #include "gfx2d/OffscreenScreens.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Sprites.h"
+#include "input/Joystick.h"
+#include "input/Keyboard.h"
+#include "input/Mouse.h"
+#include "input/TypedText.h"
+#include "input/Waits.h"

@@ -12,6 +12,7 @@
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
 #include "gfx2d/OffscreenScreens.h"
+#include "input/InputSetup.h"
 
 namespace zentoir {
 
@@ -34,7 +35,9 @@ void RegisterSubsystemHooks() {
   RegisterDrawingHooks();
   RegisterScreenHooks();
   RegisterFontHooks();
-  // Registration calls of the input and network subsystems go here.
+  // Input: devices, the cursor mode, the per-frame poll and the key reader of the frame.
+  RegisterInputHooks();
+  // Registration calls of the network subsystem go here.
 }
 
 }  // namespace zentoir
