@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <string>
 
 #include "GameState.h"
 #include "HighScores.h"
+#include "Widgets.h"
 #include "support/StopReport.h"
 #include "support/TempDir.h"
 
