@@ -1,7 +1,7 @@
 // Frames per second drawing N alpha-blended 40 × 40 sprites at 640 × 480, against SDL's
 // own 2D renderer drawing the same sprites on the same machine.
-#include <SDL2/SDL.h>
 #include <GL/gl.h>
+#include <SDL2/SDL.h>
 
 #include <chrono>
 #include <cmath>
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchRuntime.h"
 #include "gfx2d/ImageBuffer.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "zentoir.h"
@@ -51,7 +52,8 @@ void LoadBenchSprite() {
 template <typename DrawFrame>
 double FramesPerSecond(DrawFrame&& drawFrame) {
   using Clock = std::chrono::steady_clock;
-  for (int warmUp = 0; warmUp < 10; ++warmUp) drawFrame(warmUp);
+  for (int warmUp = 0; warmUp < 10; ++warmUp)
+    drawFrame(warmUp);
   const auto start = Clock::now();
   int frames = 0;
   while (std::chrono::duration<double>(Clock::now() - start).count() < kSeconds) {
@@ -83,8 +85,8 @@ double SdlRendererFps(int count) {
     named = true;
   }
   std::vector<uint32_t> pixels = BalloonPixels();
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-      pixels.data(), kSide, kSide, 32, kSide * 4, SDL_PIXELFORMAT_ABGR8888);
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), kSide, kSide, 32,
+                                                            kSide * 4, SDL_PIXELFORMAT_ABGR8888);
   SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
   SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   const double fps = FramesPerSecond([&](int frame) {
@@ -108,15 +110,11 @@ double SdlRendererFps(int count) {
 }  // namespace
 
 int main() {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
-  Settings().screenWidth = kWidth;
-  Settings().screenHeight = kHeight;
-  InitRuntime("", 1, "Sprite benchmark");
+  bench::StartRuntime(kWidth, kHeight, "Sprite benchmark");
   SDL_GL_SetSwapInterval(0);
   LoadBenchSprite();
-  std::printf("Alpha-blended 40 x 40 sprites at %d x %d, frames per second (%s)\n", kWidth,
-              kHeight, reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+  std::printf("Alpha-blended 40 x 40 sprites at %d x %d, frames per second (%s)\n", kWidth, kHeight,
+              reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
   for (int count : {0, 100, 1000, 10000}) {
     const double ours = ZentoirFps(count);
     const double sdl = SdlRendererFps(count);

@@ -8,8 +8,8 @@
 #include "audio/AudioFiles.h"
 #include "audio/MidiLength.h"
 #include "audio/SoundDevice.h"
+#include "core/FrameLoop.h"
 #include "core/RuntimeContext.h"
-#include "os/Clock.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -45,9 +45,7 @@ int MixerMusicVolume(double volume) {
 }  // namespace
 
 double MusicClockMs() {
-  // The frame clock: milliseconds since the frame loop's start time stamp. This is
-  // the one place to switch to GetTimeMs once the frame loop provides it.
-  return os::MonotonicMs() - Runtime().startTime;
+  return GetTimeMs();
 }
 
 double MusicFileLengthMs(const std::string& path, Mix_Music* music) {

@@ -24,7 +24,6 @@ struct StartupSettings {
   int32_t multisampleLevel = 0;
   int32_t hideMouseCursor = 1;
   int32_t debugMode = 0;
-  uint8_t keepWindowed = 0;  // full-screen requests open a window instead
 };
 
 // The runtime's process-wide state. Device objects register their own release steps

@@ -42,7 +42,6 @@ void DestroyMainWindow() {
   RuntimeContext& rt = Runtime();
   os::DestroyWindow(rt.mainWindow);
   rt.mainWindow = nullptr;
-  os::QuitVideo();
 }
 
 bool WindowedRequestedByEnvironment() {
@@ -96,6 +95,7 @@ void ShowLoadingScreen(OpenGLRadazuri& renderer) {
 double InitRuntime(const DynString& /*commandLine*/, double showCommand, const DynString& title) {
   RuntimeContext& rt = Runtime();
   StartupSettings& settings = Settings();
+  if (rt.renderer) return 0;  // already running
   RegisterSubsystemHooks();
   rt.autoPause = 1;
   rt.debugMode = settings.debugMode;

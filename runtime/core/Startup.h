@@ -11,7 +11,7 @@ namespace zentoir {
 // screen; then writes "Init OK" to standard output. Returns 0. A window or context that
 // cannot be created ends the program with a line in the error log and on standard error.
 // A show command of 0 starts with the window hidden. The command line is the process's
-// own; the runtime keeps no copy of it.
+// own; the runtime keeps no copy of it. A second call while running does nothing.
 double InitRuntime(const DynString& commandLine, double showCommand, const DynString& title);
 
 // While set (the start), losing the focus pauses the program.

@@ -9,6 +9,7 @@
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/PngReader.h"
+#include "gfx2d/TextureNames.h"
 #include "gfx2d/TexturePixels.h"
 
 namespace zentoir {
@@ -17,35 +18,6 @@ namespace {
 // Texture sides must fit the records' 16-bit fields.
 constexpr int32_t kLargestTexture = 16384;
 
-void DeleteTexture(uint32_t& name) {
-  if (name != 0) {
-    const GLuint texture = name;
-    glDeleteTextures(1, &texture);
-  }
-  name = 0;
-}
-
-GLuint NewTexture(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
-  if (name) DeleteTexture(*name);
-  GLuint texture = 0;
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  if (r.textureFilters.size() <= texture) r.textureFilters.resize(texture + 1, 0);
-  r.textureFilters[texture] = 0;  // a reused name has the defaults again
-  r.SetBoundTextureFilter(texture, nearest ? GL_NEAREST : GL_LINEAR);
-  if (name) *name = texture;
-  return texture;
-}
-
-void SetUnpackState() {
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-}
-
 void UploadLevel(int level, const TexelBlock& block) {
   glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, block.width, block.height, 0, GL_RGBA,
                GL_UNSIGNED_BYTE, block.bytes.data());
@@ -53,7 +25,7 @@ void UploadLevel(int level, const TexelBlock& block) {
 
 // A mipmapped copy whose levels the program computes itself.
 void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* mipTexture) {
-  const GLuint texture = NewTexture(r, mipTexture, false);
+  const GLuint texture = NewTextureName(r, mipTexture, false);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   r.textureFilters[texture] = 0;
   const std::vector<TexelBlock> levels = BuildMipLevels(block);
@@ -104,8 +76,8 @@ int OpenGLRadazuri::FreeSprite(int32_t n) {
   if (!IsSpriteNumber(n)) return 0;
   SpriteRecord& sprite = spriteTable[n];
   if (GLReady()) {
-    DeleteTexture(sprite.texture);
-    DeleteTexture(sprite.mipTexture);
+    DeleteTextureName(sprite.texture);
+    DeleteTextureName(sprite.mipTexture);
   }
   sprite.texture = sprite.mipTexture = 0;
   sprite.textureWidth = sprite.textureHeight = -1;
@@ -120,7 +92,7 @@ int OpenGLRadazuri::UploadImage(const ImageBuffer& image, int32_t x, int32_t y, 
   TexelBlock block;
   if (!BuildTexels(image, x, y, w, h, MaxTextureSize(), fontMode, block)) return 0;
   SetUnpackState();
-  NewTexture(*this, texture, fontMode);
+  NewTextureName(*this, texture, fontMode);
   if (normalMap) block = MakeNormalMap(block);
   UploadLevel(0, block);
   if (mipTexture) UploadMipmappedCopy(*this, block, mipTexture);

@@ -5,16 +5,21 @@
 // The window side is implemented in core/GameWindow.cpp (creation, context, extensions),
 // core/DisplayModes.cpp (windowed, full screen, hidden) and core/FrameLoop.cpp
 // (presenting the back buffer); the image store in gfx2d/ImageStore.cpp and
-// gfx2d/Backgrounds.cpp; the drawing state in gfx2d/DrawingState.cpp.
+// gfx2d/Backgrounds.cpp; the drawing state in gfx2d/DrawingState.cpp; text in
+// gfx2d/Fonts.cpp; capture in gfx2d/Capture.cpp; image files in gfx2d/ImageSaving.cpp;
+// offscreen screens in gfx2d/OffscreenScreens.cpp.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "gfx2d/OffscreenScreen.h"
 #include "gfx2d/SpriteRecord.h"
+#include "gfx2d/TextLayout.h"
 
 #include "os/GLContext.h"
 #include "os/Window.h"
@@ -90,6 +95,44 @@ class OpenGLRadazuri {
   int32_t MaxTextureSize() const;
   bool GLReady() const { return context != nullptr; }
 
+  // Text: draws the bytes of `text` with font slot `font` (0..31), top-left at (x, y),
+  // as one vertex-array draw. An empty text draws and binds nothing.
+  void DrawText(int32_t font, std::string_view text, float x, float y, float z);
+
+  // Capture. Rectangles are in pixels of the current drawing target, y from the top.
+  // Copies the rectangle into sprite n (a texture of at least 32 × 32, reused when its
+  // size fits); 1, or 0 for an empty or oversized rectangle or a bad sprite number.
+  int CaptureSprite(int32_t n, int32_t x, int32_t y, int32_t w, int32_t h);
+  // The two ways CaptureSprite fills a texture of size T × U: a GL copy into the bound
+  // texture (targets with alpha), or a read-back keyed by ReadKeyColourFromScreen.
+  void CopyTargetIntoTexture(int32_t x, int32_t y, int32_t w, int32_t h);
+  void ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t y, int32_t w, int32_t h,
+                             int32_t T, int32_t U);
+  // Whether the drawing target keeps alpha.
+  bool TargetHasAlpha();
+  // The whole target as square tiles into background slot 0..7.
+  void CaptureScreenToBackground(int32_t slot);
+  // One pixel of the target as red + 256 × green + 65536 × blue (0 outside it).
+  uint32_t ReadPixel(int32_t x, int32_t y);
+  // The transparent colour as the target stores it, as R << 24 | G << 16 | B << 8; 0 when
+  // the transparent colour is 0.
+  uint32_t ReadKeyColourFromScreen();
+  // Size of the current drawing target: the back buffer, or a framebuffer screen's
+  // drawn area.
+  int32_t TargetWidth() const;
+  int32_t TargetHeight() const;
+
+  // Writes BGR pixels (rowLength per row, source row 0 at the bottom) as PNG when the
+  // path ends in ".png" (any case), else as a 24-bit bitmap; 1 written, 0 not.
+  int SaveImageFile(const std::string& path, const std::vector<uint8_t>& pixels, int32_t w,
+                    int32_t h, int32_t rowLength, int32_t rows);
+
+  // Offscreen screens.
+  void CreateScreen(int32_t s, int32_t n, int32_t w, int32_t h);
+  void UseScreen(int32_t s);
+  // Deletes every framebuffer and forgets the screens (drawing back to the back buffer).
+  void ReleaseScreens();
+
   // Image store and 2D drawing fields.
   int32_t currentSprite = -1;
   std::unique_ptr<SpriteRecord[]> spriteTable{new SpriteRecord[kSpriteCount]};
@@ -100,7 +143,12 @@ class OpenGLRadazuri {
   uint32_t transparentColour = 0x8000FF;
   uint32_t fontTransparentColour = 0;
   uint8_t secondUnitDisabled = 0;
-  std::vector<int32_t> textureFilters;  // by texture name: the filter it has, 0 unknown
+  std::vector<int32_t> textureFilters;   // by texture name: the filter it has, 0 unknown
+  std::vector<TextVertex> textVertices;  // reused by every text; only grows
+  std::array<OffscreenScreen, kScreenCount> screens{};
+  int32_t activeScreen = -1;            // -1: drawing goes to the back buffer
+  int32_t alphaBits = 0;                // of the back buffer; a non-zero answer is kept
+  std::vector<uint8_t> captureScratch;  // read-back captures; grows, kept between calls
 
   // Window and display fields.
   os::WindowHandle window = nullptr;

@@ -2,6 +2,8 @@
 
 #include <SDL2/SDL.h>
 
+#include "os/DriverAllocations.h"
+
 namespace zentoir::os {
 
 void SetGLAttributes(int colourBits, int samples) {
@@ -19,6 +21,7 @@ void SetGLAttributes(int colourBits, int samples) {
 }
 
 GLContextHandle CreateGLContext(WindowHandle window) {
+  DriverAllocationScope driver;
   return window ? SDL_GL_CreateContext(window) : nullptr;
 }
 
@@ -27,6 +30,7 @@ void DeleteGLContext(GLContextHandle context) {
 }
 
 bool MakeCurrent(WindowHandle window, GLContextHandle context) {
+  DriverAllocationScope driver;
   return window && context && SDL_GL_MakeCurrent(window, context) == 0;
 }
 

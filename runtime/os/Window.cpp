@@ -2,6 +2,8 @@
 
 #include <SDL2/SDL.h>
 
+#include "os/DriverAllocations.h"
+
 namespace zentoir::os {
 namespace {
 
@@ -30,6 +32,7 @@ bool FindExactMode(int display, int width, int height, int bitsPerPixel, SDL_Dis
 }  // namespace
 
 bool InitVideo() {
+  DriverAllocationScope driver;
   if (videoState == 0) videoState = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 ? 1 : -1;
   return videoState == 1;
 }
@@ -60,6 +63,7 @@ void DesktopSize(int& width, int& height) {
 }
 
 WindowHandle CreateGLWindow(const char* title, int width, int height) {
+  DriverAllocationScope driver;
   return SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED_DISPLAY(0),
                           SDL_WINDOWPOS_CENTERED_DISPLAY(0), width, height,
                           SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);

@@ -1,8 +1,7 @@
 // Display modes with the offscreen driver, which offers no full-screen mode.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <string>
 
 #include "core/RuntimeChild.h"
 #include "support/TempDir.h"
@@ -37,10 +36,9 @@ TEST_F(DisplayMode, MissingFullScreenModeKeepsTheWindowAndLogsIt) {
         StopProgram();
       },
       ExitedWithCode(0), "\\[windowed\\]\\[640x480\\]");
-  std::ifstream log(tmp_.Path() + "ErrorLog.txt", std::ios::binary);
-  std::stringstream text;
-  text << log.rdbuf();
-  EXPECT_NE(text.str().find("No Fullscreen Mode available\r\n"), std::string::npos);
+  EXPECT_NE(
+      testing::ReadFileBytes(tmp_.Path() + "ErrorLog.txt").find("No Fullscreen Mode available\r\n"),
+      std::string::npos);
 }
 
 TEST_F(DisplayMode, KeepWindowedTurnsFullScreenRequestsIntoWindows) {
@@ -56,10 +54,8 @@ TEST_F(DisplayMode, KeepWindowedTurnsFullScreenRequestsIntoWindows) {
         StopProgram();
       },
       ExitedWithCode(0), "\\[kept windowed\\]");
-  std::ifstream log(tmp_.Path() + "ErrorLog.txt", std::ios::binary);
-  std::stringstream text;
-  text << log.rdbuf();
-  EXPECT_EQ(text.str().find("No Fullscreen"), std::string::npos);
+  EXPECT_EQ(testing::ReadFileBytes(tmp_.Path() + "ErrorLog.txt").find("No Fullscreen"),
+            std::string::npos);
 }
 
 TEST_F(DisplayMode, BadSizesKeepTheStoredSize) {

@@ -2,8 +2,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "core/RuntimeChild.h"
@@ -17,13 +15,6 @@ namespace {
 using ::testing::ExitedWithCode;
 using testing::StartRuntime;
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class Startup : public ::testing::Test {
  protected:
   void SetUp() override { testing::UseHeadlessVideo(); }
@@ -36,14 +27,14 @@ void Print(const char* label) {
 }
 
 TEST_F(Startup, PrintsInitOkAndStartsAFreshErrorLog) {
-  { std::ofstream(LogPath()) << "line of an earlier run\r\n"; }
+  ASSERT_TRUE(testing::WriteFileBytes(LogPath(), "line of an earlier run\r\n"));
   EXPECT_EXIT(
       {
         StartRuntime();
         StopProgram();
       },
       ExitedWithCode(0), "Init OK\n");
-  const std::string log = ReadFile(LogPath());
+  const std::string log = testing::ReadFileBytes(LogPath());
   EXPECT_EQ(log.find("earlier run"), std::string::npos);
   // Under a software rasteriser the warning is the one line of this run, written once.
   if (!log.empty()) {
@@ -62,7 +53,7 @@ TEST_F(Startup, SoftwareWarningIsGivenOncePerProcess) {
         StopProgram();
       },
       ExitedWithCode(0), "recreated");
-  const std::string log = ReadFile(LogPath());
+  const std::string log = testing::ReadFileBytes(LogPath());
   EXPECT_EQ(log.find("Emulation"), log.rfind("Emulation"));
 }
 
@@ -159,7 +150,8 @@ TEST_F(Startup, NoWindowEndsCleanlyWithALogLine) {
         Print("carried on");
       },
       ExitedWithCode(0), "No OpenGL window could be created\n$");
-  EXPECT_NE(ReadFile(LogPath()).find("No OpenGL window could be created"), std::string::npos);
+  EXPECT_NE(testing::ReadFileBytes(LogPath()).find("No OpenGL window could be created"),
+            std::string::npos);
 }
 
 }  // namespace

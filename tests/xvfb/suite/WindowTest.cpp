@@ -3,8 +3,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "XServer.h"
@@ -28,18 +26,23 @@ class UnderXvfb : public ::testing::Test {
     unsetenv("ZENTOIR_WINDOWED");
   }
 
-  std::string Output() const {
-    std::ifstream in(outputFile_);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Output() const { return testing::ReadFileBytes(outputFile_); }
 
   // Starts the demo program and waits for its window; returns the window id ("" if none).
   std::string StartDemo(const std::string& title, pid_t& pid) {
     pid = testing::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
     return pid > 0 ? testing::XDoTool(server_.Display(), "search --sync --name '^" + title + "'")
                    : "";
+  }
+
+  // Starts the demo, gives it the focus and types the keys; the demo's exit code.
+  int ExitCodeAfterKeys(const std::string& title, const std::string& keys) {
+    pid_t pid;
+    const std::string window = StartDemo(title, pid);
+    if (window.empty()) return -2;
+    Focus(window);
+    testing::XDoTool(server_.Display(), "key " + keys);
+    return testing::WaitForExit(pid, 20);
   }
 
   void Focus(const std::string& window) {
@@ -107,22 +110,12 @@ TEST_F(UnderXvfb, TextureStaysDrawableThroughFullScreenAndBack) {
 }
 
 TEST_F(UnderXvfb, EscapeEndsTheProgramWithCodeZero) {
-  pid_t pid;
-  const std::string window = StartDemo("Esc Demo", pid);
-  ASSERT_FALSE(window.empty()) << Output();
-  Focus(window);
-  testing::XDoTool(server_.Display(), "key Escape");
-  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
+  EXPECT_EQ(ExitCodeAfterKeys("Esc Demo", "Escape"), 0);
   EXPECT_NE(Output().find("Init OK\n"), std::string::npos);
 }
 
 TEST_F(UnderXvfb, AltF4EndsTheProgramWithCodeZero) {
-  pid_t pid;
-  const std::string window = StartDemo("AltF4 Demo", pid);
-  ASSERT_FALSE(window.empty()) << Output();
-  Focus(window);
-  testing::XDoTool(server_.Display(), "key alt+F4");
-  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
+  EXPECT_EQ(ExitCodeAfterKeys("AltF4 Demo", "alt+F4"), 0);
 }
 
 TEST_F(UnderXvfb, CloseButtonEndsTheProgramWithCodeZero) {

@@ -1,0 +1,116 @@
+#include "gfx2d/Fonts.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "core/Hooks.h"
+#include "files/ArchiveSlot.h"
+#include "gfx2d/DefaultFont.h"
+#include "gfx2d/DrawingState.h"
+#include "gfx2d/Renderer.h"
+#include "os/DriverAllocations.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+namespace {
+
+// Longer texts are cut: no screen shows more glyphs, and the vertex buffer stays bounded.
+constexpr size_t kMaxTextGlyphs = 65536;
+
+int32_t ClampFont(double n) {
+  return std::clamp(TruncateToInt32(n), 0, kFontSlots - 1);
+}
+
+void LoadDefaultFont(OpenGLRadazuri& r, int32_t sprite) {
+  r.FreeSprite(sprite);
+  ImageBuffer image;
+  BuildDefaultFont(image);
+  SpriteRecord& record = r.spriteTable[sprite];
+  if (!r.UploadImage(image, 0, 0, 0, 0, &record.texture, nullptr, false, true)) return;
+  record.textureWidth = record.width = kDefaultFontWidth;
+  record.textureHeight = record.height = kDefaultFontHeight;
+}
+
+void ShowLoadingText() {
+  LoadFont("", 0);
+  LoadFont("smalfont.bmp", 0);
+  double screenWidth, screenHeight, cellWidth, cellHeight;
+  GetScreenSize(screenWidth, screenHeight);
+  GetFontSize(cellWidth, cellHeight);
+  const DynString text("Loading...");
+  PrintText(text, (screenWidth - double(text.View().size()) * cellWidth) * 0.5,
+            (screenHeight - cellHeight) * 0.5);
+}
+
+}  // namespace
+
+void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, float y, float z) {
+  if (text.empty() || font < 0 || font >= kFontSlots) return;
+  text = text.substr(0, kMaxTextGlyphs);
+  const int32_t sprite = kFontSpriteBase + font;
+  BindSprite(sprite);
+  const SpriteRecord& record = spriteTable[sprite];
+  const FontGrid grid =
+      FontGridFor(record.width, record.height, record.textureWidth, record.textureHeight);
+  const size_t count = text.size() * 4;
+  textVertices.reserve(TextBufferCapacity(textVertices.capacity(), count));
+  textVertices.resize(count);
+  LayoutText(grid, text, x, y, z, textVertices.data());
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(3, GL_FLOAT, sizeof(TextVertex), &textVertices[0].x);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(TextVertex), &textVertices[0].s);
+  {
+    // The driver keeps state for client-array quads past the context (see
+    // DriverAllocationScope); that is not ours to free.
+    os::DriverAllocationScope driver;
+    glDrawArrays(GL_QUADS, 0, GLsizei(count));
+  }
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+}
+
+void LoadFont(const DynString& path, double n) {
+  const int32_t font = ClampFont(n);
+  Runtime().selectedFont = font;
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r) return;
+  const int32_t sprite = kFontSpriteBase + font;
+  std::string file;
+  if (ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) == 1 &&
+      r->LoadSpriteImage(sprite, file, r->fontTransparentColour, false) == 1) {
+    return;
+  }
+  LoadDefaultFont(*r, sprite);
+}
+
+void SelectFont(double n) {
+  Runtime().selectedFont = ClampFont(n);
+}
+
+void PrintText(const DynString& text, double x, double y) {
+  if (OpenGLRadazuri* r = ActiveRenderer())
+    r->DrawText(Runtime().selectedFont, text.View(), float(x), float(y), 0);
+}
+
+void PrintNumber(double number, double x, double y) {
+  PrintText(NumberToText(number), x, y);
+}
+
+void GetFontSize(double& cellWidth, double& cellHeight) {
+  cellWidth = cellHeight = 0;
+  const OpenGLRadazuri* r = Runtime().renderer;
+  if (!r) return;
+  const SpriteRecord& record = r->spriteTable[kFontSpriteBase + Runtime().selectedFont];
+  const FontGrid grid = FontGridFor(record.width, record.height, 0, 0);
+  cellWidth = grid.cellWidth;
+  cellHeight = grid.cellHeight;
+}
+
+void RegisterFontHooks() {
+  AddRuntimeHook(RuntimeHook::LoadingScreen, ShowLoadingText);
+}
+
+}  // namespace zentoir

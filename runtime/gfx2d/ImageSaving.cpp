@@ -1,0 +1,61 @@
+#include "gfx2d/ImageSaving.h"
+
+#include <GL/gl.h>
+
+#include "gfx2d/GLExtensions.h"
+#include "gfx2d/ImageWriter.h"
+#include "gfx2d/Renderer.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+namespace {
+
+// Reads the back buffer even while a framebuffer screen is active.
+std::vector<uint8_t> ReadBackBuffer(const OpenGLRadazuri& r) {
+  std::vector<uint8_t> pixels(size_t(r.width) * size_t(r.height) * 3);
+  const GLExtensionFunctions& gl = GLExtensions();
+  const bool offscreen = r.activeScreen >= 0 && r.screens[size_t(r.activeScreen)].width != 0;
+  if (offscreen) gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, r.width, r.height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
+  if (offscreen) {
+    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, r.screens[size_t(r.activeScreen)].framebuffer);
+  }
+  return pixels;
+}
+
+}  // namespace
+
+int OpenGLRadazuri::SaveImageFile(const std::string& path, const std::vector<uint8_t>& pixels,
+                                  int32_t w, int32_t h, int32_t rowLength, int32_t rows) {
+  if (w < 1 || h < 1 || rowLength < w || rows < h ||
+      pixels.size() < size_t(rowLength) * size_t(rows) * 3) {
+    return 0;
+  }
+  const KeyColour key = KeyColour::From(ReadKeyColourFromScreen());
+  return WriteImageFile(path, BgrImage{pixels.data(), w, h, rowLength}, key) ? 1 : 0;
+}
+
+double SaveScreen(const DynString& path) {
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r) return 0;
+  const std::vector<uint8_t> pixels = ReadBackBuffer(*r);
+  return r->SaveImageFile(std::string(path.View()), pixels, r->width, r->height, r->width,
+                          r->height);
+}
+
+double SaveSprite(const DynString& path, double n) {
+  const int32_t sprite = TruncateToInt32(n);
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (!r || !IsSpriteNumber(sprite) || r->spriteTable[sprite].texture == 0) return 0;
+  const SpriteRecord& record = r->spriteTable[sprite];
+  std::vector<uint8_t> pixels(size_t(record.textureWidth) * size_t(record.textureHeight) * 3);
+  glBindTexture(GL_TEXTURE_2D, record.texture);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
+  r->BindSprite(r->currentSprite);
+  return r->SaveImageFile(std::string(path.View()), pixels, record.width, record.height,
+                          record.textureWidth, record.textureHeight);
+}
+
+}  // namespace zentoir

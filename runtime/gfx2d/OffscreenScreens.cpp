@@ -1,0 +1,193 @@
+#include "gfx2d/OffscreenScreens.h"
+
+#include <GL/gl.h>
+
+#include "core/Hooks.h"
+#include "gfx2d/GLExtensions.h"
+#include "gfx2d/Primitives.h"
+#include "gfx2d/Renderer.h"
+#include "gfx2d/Sprites.h"
+#include "gfx2d/TexturePixels.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+namespace {
+
+bool HasFramebufferObjects() {
+  const GLExtensionFunctions& gl = GLExtensions();
+  return gl.glBindRenderbufferEXT && gl.glDeleteRenderbuffersEXT && gl.glGenRenderbuffersEXT &&
+         gl.glRenderbufferStorageEXT && gl.glBindFramebufferEXT && gl.glDeleteFramebuffersEXT &&
+         gl.glGenFramebuffersEXT && gl.glCheckFramebufferStatusEXT &&
+         gl.glFramebufferTexture2DEXT && gl.glFramebufferRenderbufferEXT;
+}
+
+void DeleteFramebuffer(OffscreenScreen& screen) {
+  const GLExtensionFunctions& gl = GLExtensions();
+  if (screen.framebuffer != 0 && gl.glDeleteFramebuffersEXT) {
+    const GLuint name = screen.framebuffer;
+    gl.glDeleteFramebuffersEXT(1, &name);
+  }
+  if (screen.depthBuffer != 0 && gl.glDeleteRenderbuffersEXT) {
+    const GLuint name = screen.depthBuffer;
+    gl.glDeleteRenderbuffersEXT(1, &name);
+  }
+  screen.framebuffer = screen.depthBuffer = 0;
+  screen.width = screen.height = 0;
+}
+
+void AttachTarget(const OffscreenScreen& screen, uint32_t texture) {
+  const GLExtensionFunctions& gl = GLExtensions();
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screen.framebuffer);
+  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, screen.depthBuffer);
+  gl.glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D, texture,
+                               0);
+  gl.glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_RENDERBUFFER_EXT,
+                                  screen.depthBuffer);
+}
+
+void BindBackBuffer() {
+  const GLExtensionFunctions& gl = GLExtensions();
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
+}
+
+// A framebuffer with the sprite's texture and a depth buffer of T × U; the screen stays
+// emulated (width and height 0) when the GL cannot make a complete one.
+void MakeFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T, int32_t U) {
+  const GLExtensionFunctions& gl = GLExtensions();
+  GLint previous = 0;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &previous);
+  GLuint framebuffer = 0, depth = 0;
+  gl.glGenFramebuffersEXT(1, &framebuffer);
+  gl.glGenRenderbuffersEXT(1, &depth);
+  screen.framebuffer = framebuffer;
+  screen.depthBuffer = depth;
+  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, depth);
+  gl.glRenderbufferStorageEXT(GL_RENDERBUFFER_EXT, GL_DEPTH_COMPONENT24, T, U);
+  AttachTarget(screen, texture);
+  const bool complete =
+      gl.glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) == GL_FRAMEBUFFER_COMPLETE_EXT;
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, GLuint(previous));
+  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
+  if (!complete) {
+    DeleteFramebuffer(screen);
+    return;
+  }
+  screen.width = T;
+  screen.height = U;
+}
+
+// Copies drawn pixels as they are: no blending, opaque white.
+template <typename Copy>
+void CopyWithoutBlending(Copy&& copy) {
+  const GLboolean blending = glIsEnabled(GL_BLEND);
+  glDisable(GL_BLEND);
+  glColor4f(1, 1, 1, 1);
+  copy();
+  if (blending) glEnable(GL_BLEND);
+}
+
+void LeaveScreen(OpenGLRadazuri& r, int32_t a) {
+  const OffscreenScreen& screen = r.screens[size_t(a)];
+  if (screen.width != 0) {
+    BindBackBuffer();
+    return;
+  }
+  const SpriteRecord& sprite = r.spriteTable[screen.sprite];
+  CopyWithoutBlending([&] {
+    r.CaptureSprite(screen.sprite, 0, 0, sprite.width, sprite.height);
+    FillRect(0, 0, sprite.textureWidth, sprite.textureHeight, 0);
+    DrawSprite(kScratchSprite, 0, 0);
+  });
+}
+
+void EnterScreen(OpenGLRadazuri& r, int32_t s) {
+  const OffscreenScreen& screen = r.screens[size_t(s)];
+  const SpriteRecord& sprite = r.spriteTable[screen.sprite];
+  const int32_t w = sprite.width, h = sprite.height;
+  if (w < 1 || h < 1) return;  // never created, or its sprite freed since: stay here
+  r.activeScreen = s;
+  if (screen.width != 0) {
+    AttachTarget(screen, sprite.texture);
+    r.ResetDrawingState(0, 0, w, h);
+    glViewport(0, 0, w, h);
+    return;
+  }
+  r.ResetDrawingState(0, 0, w, h);
+  CopyWithoutBlending([&] {
+    r.CaptureSprite(kScratchSprite, 0, 0, w, h);
+    FillRect(0, 0, w, h, r.transparentColour);
+    DrawSprite(screen.sprite, 0, 0);
+  });
+}
+
+void SwitchToBackBuffer() {
+  OpenGLRadazuri* r = ActiveRenderer();
+  if (r && r->activeScreen >= 0) r->UseScreen(-1);
+}
+
+void ReleaseScreens() {
+  if (OpenGLRadazuri* r = Runtime().renderer) r->ReleaseScreens();
+}
+
+}  // namespace
+
+void OpenGLRadazuri::CreateScreen(int32_t s, int32_t n, int32_t w, int32_t h) {
+  if (!IsScreenNumber(s) || !IsSpriteNumber(n) || n == kScratchSprite) return;
+  if (w < 1 || h < 1 || w > MaxTextureSize() || h > MaxTextureSize()) return;
+  if (activeScreen == s) UseScreen(-1);
+  const int32_t T = TextureSizeFor(w), U = TextureSizeFor(h);
+  FreeSprite(n);
+  ImageBuffer empty;
+  empty.width = T;
+  empty.height = U;
+  empty.pixels.assign(size_t(T) * size_t(U) * 4, 0);
+  SpriteRecord& sprite = spriteTable[n];
+  UploadImage(empty, 0, 0, 0, 0, &sprite.texture, nullptr, false, false);
+  sprite.width = int16_t(w);
+  sprite.height = int16_t(h);
+  sprite.textureWidth = int16_t(T);
+  sprite.textureHeight = int16_t(U);
+  OffscreenScreen& screen = screens[size_t(s)];
+  DeleteFramebuffer(screen);
+  if (HasFramebufferObjects()) MakeFramebuffer(screen, sprite.texture, T, U);
+  screen.sprite = n;
+  BindSprite(currentSprite);
+}
+
+void OpenGLRadazuri::UseScreen(int32_t s) {
+  if (s >= kScreenCount) return;
+  if (activeScreen >= 0) {
+    LeaveScreen(*this, activeScreen);
+    activeScreen = -1;
+  }
+  ResetDrawingState(0, 0, 0, 0);
+  if (s >= 0) EnterScreen(*this, s);
+}
+
+void OpenGLRadazuri::ReleaseScreens() {
+  if (GLReady() && activeScreen >= 0 && screens[size_t(activeScreen)].width != 0) BindBackBuffer();
+  activeScreen = -1;
+  for (OffscreenScreen& screen : screens) {
+    if (GLReady()) DeleteFramebuffer(screen);
+    screen = OffscreenScreen{};
+  }
+}
+
+void CreateScreen(double s, double n, double width, double height) {
+  if (OpenGLRadazuri* r = ActiveRenderer()) {
+    r->CreateScreen(TruncateToInt32(s), TruncateToInt32(n), TruncateToInt32(width),
+                    TruncateToInt32(height));
+  }
+}
+
+void UseScreen(double s) {
+  if (OpenGLRadazuri* r = ActiveRenderer()) r->UseScreen(TruncateToInt32(s));
+}
+
+void RegisterScreenHooks() {
+  AddRuntimeHook(RuntimeHook::BeforeSwap, SwitchToBackBuffer);
+  AddRuntimeHook(RuntimeHook::ReleaseTextures, ReleaseScreens);
+}
+
+}  // namespace zentoir

@@ -1,0 +1,38 @@
+#include "gfx2d/TextureNames.h"
+
+#include <GL/gl.h>
+
+#include "gfx2d/OpenGLRadazuri.h"
+
+namespace zentoir {
+
+void DeleteTextureName(uint32_t& name) {
+  if (name != 0) {
+    const GLuint texture = name;
+    glDeleteTextures(1, &texture);
+  }
+  name = 0;
+}
+
+void SetUnpackState() {
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+}
+
+uint32_t NewTextureName(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
+  if (name) DeleteTextureName(*name);
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  if (r.textureFilters.size() <= texture) r.textureFilters.resize(texture + 1, 0);
+  r.textureFilters[texture] = 0;  // a reused name has the defaults again
+  r.SetBoundTextureFilter(texture, nearest ? GL_NEAREST : GL_LINEAR);
+  if (name) *name = texture;
+  return texture;
+}
+
+}  // namespace zentoir
