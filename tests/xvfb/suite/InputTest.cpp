@@ -4,8 +4,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "XServer.h"
@@ -19,18 +17,10 @@ class InputUnderXvfb : public ::testing::Test {
   InputUnderXvfb() : server_(1024, 768) {}
   void SetUp() override {
     if (server_.Display().empty()) GTEST_SKIP() << "Xvfb could not be started";
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    setenv("DISPLAY", server_.Display().c_str(), 1);
-    setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
-    unsetenv("ZENTOIR_WINDOWED");
+    testing::UseDisplay(server_.Display());
   }
 
-  std::string Output() const {
-    std::ifstream in(outputFile_);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Output() const { return testing::ReadFileBytes(outputFile_); }
 
   bool WaitForOutput(const std::string& text, int seconds) const {
     for (int i = 0; i < seconds * 20; ++i) {
