@@ -9,6 +9,7 @@
 namespace zentoir {
 
 class OpenGLRadazuri;
+class InputState;
 class Radazuri3D;
 class SoundDevice;
 struct SoundSlot;
@@ -44,6 +45,9 @@ struct RuntimeContext {
   double errorLine = 0;
   double currentModule = 0;
   double currentLine = 0;
+
+  // The input object (runtime/input), created at start-up and released at shutdown.
+  InputState* input = nullptr;
 
   // Audio objects (runtime/audio): the sound device and its table of 256 sound slots,
   // created by InitSoundDevice and released at shutdown.

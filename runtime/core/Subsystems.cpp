@@ -12,6 +12,7 @@
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
 #include "gfx2d/OffscreenScreens.h"
+#include "input/InputSetup.h"
 
 namespace zentoir {
 
@@ -34,7 +35,9 @@ void RegisterSubsystemHooks() {
   RegisterDrawingHooks();
   RegisterScreenHooks();
   RegisterFontHooks();
-  // Registration calls of the input and network subsystems go here.
+  // Input: the input object, its cursor mode, the frame's key state and every event.
+  RegisterInputHooks();
+  // Registration calls of the network subsystem go here.
 }
 
 }  // namespace zentoir

@@ -1,0 +1,86 @@
+#include "input/InputSetup.h"
+
+#include <SDL2/SDL.h>
+
+#include "core/ErrorLog.h"
+#include "core/Hooks.h"
+#include "core/RuntimeContext.h"
+#include "core/Shutdown.h"
+#include "input/InputState.h"
+
+namespace zentoir {
+namespace {
+
+void ReleaseInput() {
+  RuntimeContext& rt = Runtime();
+  if (!rt.input) return;
+  rt.input->Release();
+  delete rt.input;
+  rt.input = nullptr;
+}
+
+void CreateInput() {
+  RuntimeContext& rt = Runtime();
+  if (rt.input) return;
+  rt.input = new InputState();
+  AddShutdownStep(ShutdownStage::Input, ReleaseInput);
+}
+
+// Keyboard and mouse come with SDL's video subsystem (the window); without it no key
+// or pointer can be read, and the log says which device is missing.
+void LogMissingDevices(bool hideCursor) {
+  if (SDL_WasInit(SDL_INIT_EVENTS) == 0) AppendErrorLog("No DX_Input");
+  if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return;
+  AppendErrorLog("No DX_KB");
+  if (hideCursor) AppendErrorLog("No DX_Mouse");
+}
+
+void InitInputDevices() {
+  InputState* input = ActiveInput();
+  if (!input) return;
+  const bool hideCursor = Settings().hideMouseCursor != 0;
+  LogMissingDevices(hideCursor);
+  input->InitInput(Runtime().mainWindow, hideCursor);
+}
+
+void ApplyStartCursorMode() {
+  if (InputState* input = ActiveInput()) input->ShowSystemCursor(Settings().hideMouseCursor == 0);
+}
+
+// A mode switch may give a new window: the input object takes it and re-applies the
+// cursor mode it had.
+void TakeNewWindow() {
+  InputState* input = ActiveInput();
+  if (!input) return;
+  input->window = Runtime().mainWindow;
+  input->ShowSystemCursor(input->cursorVisible != 0);
+}
+
+void StartInputFrame() {
+  if (InputState* input = ActiveInput()) input->StartFrame();
+}
+
+// The frame loop's Esc and Alt+F4 test reads the key state taken at the frame's start.
+bool FrameKeyDown(int keyCode) {
+  const InputState* input = ActiveInput();
+  return input && (input->keyState[static_cast<size_t>(keyCode & 0xFF)] & 0x80) != 0;
+}
+
+void OnEvent(const os::Event& event) {
+  InputState* input = ActiveInput();
+  if (input && event.raw) input->HandleEvent(*event.raw);
+}
+
+}  // namespace
+
+void RegisterInputHooks() {
+  AddRuntimeHook(RuntimeHook::CreateDevices, CreateInput);
+  AddRuntimeHook(RuntimeHook::InitDevices, InitInputDevices);
+  AddRuntimeHook(RuntimeHook::CursorMode, ApplyStartCursorMode);
+  AddRuntimeHook(RuntimeHook::WindowChanged, TakeNewWindow);
+  AddRuntimeHook(RuntimeHook::PollInput, StartInputFrame);
+  AddEventListener(OnEvent);
+  SetFrameKeyReader(FrameKeyDown);
+}
+
+}  // namespace zentoir

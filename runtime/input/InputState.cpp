@@ -1,0 +1,273 @@
+#include "input/InputState.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "core/RuntimeContext.h"
+#include "input/Latin1Char.h"
+
+namespace zentoir {
+namespace {
+
+int32_t SaturatingAdd(int32_t a, int32_t b) {
+  const int64_t sum = int64_t{a} + b;
+  return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+int16_t ToInt16(int32_t value) {
+  return static_cast<int16_t>(std::clamp<int32_t>(value, -32768, 32767));
+}
+
+int Sign(int32_t value) {
+  return (value > 0) - (value < 0);
+}
+
+uint8_t ButtonBit(int sdlButton) {
+  switch (sdlButton) {
+    case SDL_BUTTON_LEFT:
+      return 1u << kMouseLeft;
+    case SDL_BUTTON_RIGHT:
+      return 1u << kMouseRight;
+    case SDL_BUTTON_MIDDLE:
+      return 1u << kMouseMiddle;
+    default:
+      return 0;
+  }
+}
+
+// Keys that never give a character: Ctrl, both Shifts, Alt, Caps Lock, Num Lock, Apps.
+bool IsModifierKey(int keyCode) {
+  switch (keyCode) {
+    case kKeyLeftControl:
+    case kKeyLeftShift:
+    case kKeyRightShift:
+    case kKeyLeftAlt:
+    case kKeyCapsLock:
+    case kKeyNumLock:
+    case kKeyApps:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+InputState* ActiveInput() {
+  return Runtime().input;
+}
+
+void InputState::InitInput(os::WindowHandle mainWindow, bool hideCursor) {
+  window = mainWindow;
+  ReadCursorPosition();
+  SDL_StartTextInput();
+  cursorVisible = 0;
+  if (!hideCursor) ShowSystemCursor(true);
+  joysticks_.Start();
+}
+
+// The pointer's position in the window's client area; outside the window when the
+// window does not have it.
+void InputState::ReadCursorPosition() {
+  if (!window) return;
+  int x = 0, y = 0;
+  if (SDL_GetMouseFocus() == window) {
+    SDL_GetMouseState(&x, &y);
+  } else {
+    int windowX = 0, windowY = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    SDL_GetWindowPosition(window, &windowX, &windowY);
+    x -= windowX;
+    y -= windowY;
+  }
+  mouseX = pointerX_ = x;
+  mouseY = pointerY_ = y;
+}
+
+void InputState::Release() {
+  ShowSystemCursor(true);
+  joysticks_.Stop();
+}
+
+void InputState::HandleEvent(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      OnKey(KeyCodeForScancode(e.key.keysym.scancode), e.type == SDL_KEYDOWN, e.key.repeat != 0);
+      break;
+    case SDL_TEXTINPUT:
+      OnText(e.text.text);
+      break;
+    case SDL_MOUSEMOTION:
+      pendingDx_ = SaturatingAdd(pendingDx_, e.motion.xrel);
+      pendingDy_ = SaturatingAdd(pendingDy_, e.motion.yrel);
+      pointerX_ = e.motion.x;
+      pointerY_ = e.motion.y;
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      OnMouseButton(e.button.button, e.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    case SDL_MOUSEWHEEL: {
+      const int32_t y = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+      pendingWheel_ = SaturatingAdd(pendingWheel_, y);
+      break;
+    }
+    default:
+      joysticks_.HandleEvent(e);
+      break;
+  }
+}
+
+void InputState::OnKey(int keyCode, bool down, bool repeat) {
+  if (keyCode <= 0) return;
+  const auto k = static_cast<size_t>(keyCode);
+  if (!down) {
+    held_[k] = 0;
+    return;
+  }
+  held_[k] = 1;
+  lastKeyDown_ = keyCode;
+  if (repeat) return;
+  pressed_[k] = typedLatch_[k] = fresh_[k] = 1;
+  character_[k] = 0;  // until the text of this press arrives
+  ++keyPresses_;
+}
+
+// SDL sends a key's text right after its key event; the text belongs to that key.
+void InputState::OnText(const char* text) {
+  const auto k = static_cast<size_t>(lastKeyDown_);
+  if (k == 0 || !(held_[k] || typedLatch_[k])) return;
+  character_[k] = static_cast<uint8_t>(Latin1FromUtf8(text));
+}
+
+void InputState::OnMouseButton(int sdlButton, bool down) {
+  const uint8_t bit = ButtonBit(sdlButton);
+  if (!bit) return;
+  if (down) {
+    buttonsHeld_ |= bit;
+    buttonsPressed_ |= bit;
+    ++buttonPresses_;
+  } else {
+    buttonsHeld_ &= static_cast<uint8_t>(~bit);
+  }
+}
+
+void InputState::StartFrame() {
+  PollKeyboard();
+  pressed_.fill(0);
+  typedLatch_.fill(0);
+  buttonsPressed_ = 0;
+  newFrame = 1;
+}
+
+void InputState::PollKeyboard() {
+  for (size_t k = 0; k < keyState.size(); ++k)
+    keyState[k] = held_[k] || pressed_[k] ? 0x80 : 0;
+}
+
+bool InputState::KeyDown(int keyCode) {
+  const auto k = static_cast<size_t>(keyCode & 0xFF);
+  pressed_[k] = 0;  // a key already let go reads as down this once
+  return (keyState[k] & 0x80) != 0;
+}
+
+bool InputState::AnyKeyHeld() const {
+  return std::any_of(held_.begin(), held_.end(), [](uint8_t h) { return h != 0; });
+}
+
+int InputState::ScanTypedChar(bool& fresh) {
+  fresh = false;
+  int found = 0;
+  for (int code = 0; code < kKeyCodeCount - 1 && found == 0; ++code) {
+    const auto k = static_cast<size_t>(code);
+    if (!(held_[k] || typedLatch_[k]) || IsModifierKey(code)) continue;
+    int c = 0;
+    if (code == kKeyReturn || code == kKeyPadEnter) {
+      c = 10;
+    } else if (code == kKeyBackspace) {
+      c = 8;
+    } else {
+      c = character_[k] >= 32 ? character_[k] : 0;
+    }
+    if (c == 0) continue;
+    const bool shift = held_[kKeyLeftShift] || held_[kKeyRightShift];
+    if (shift && c >= 'a' && c <= 'z') c -= 32;
+    found = c;
+    fresh = fresh_[k] != 0;
+    fresh_[k] = 0;
+  }
+  typedLatch_.fill(0);
+  return found;
+}
+
+void InputState::TakeSample() {
+  newFrame = 0;
+  int32_t dx = 0, dy = 0;
+  if (cursorVisible) {
+    dx = pointerX_ - mouseX;
+    dy = pointerY_ - mouseY;
+    mouseX = pointerX_;
+    mouseY = pointerY_;
+  } else {
+    dx = pendingDx_;
+    dy = pendingDy_;
+    mouseX = SaturatingAdd(mouseX, dx);
+    mouseY = SaturatingAdd(mouseY, dy);
+  }
+  pendingDx_ = pendingDy_ = 0;
+  lastDx = ToInt16(dx);
+  lastDy = ToInt16(dy);
+  lastWheel = static_cast<int16_t>(Sign(pendingWheel_));
+  pendingWheel_ = 0;
+}
+
+MouseSample InputState::PollMouse() {
+  if (newFrame) TakeSample();
+  MouseSample sample;
+  const uint8_t buttons = buttonsHeld_ | buttonsPressed_;
+  sample.left = (buttons >> kMouseLeft) & 1;
+  sample.right = (buttons >> kMouseRight) & 1;
+  sample.middle = (buttons >> kMouseMiddle) & 1;
+  sample.dx = lastDx;
+  sample.dy = lastDy;
+  sample.wheel = lastWheel;
+  return sample;
+}
+
+bool InputState::TakeButton(MouseButton button) {
+  const uint8_t bit = static_cast<uint8_t>(1u << button);
+  const bool down = ((buttonsHeld_ | buttonsPressed_) & bit) != 0;
+  buttonsPressed_ &= static_cast<uint8_t>(~bit);
+  return down;
+}
+
+void InputState::PeekMouse(int32_t& x, int32_t& y, uint8_t& buttons) const {
+  x = cursorVisible ? pointerX_ : SaturatingAdd(mouseX, pendingDx_);
+  y = cursorVisible ? pointerY_ : SaturatingAdd(mouseY, pendingDy_);
+  buttons = buttonsHeld_;
+}
+
+void InputState::ShowSystemCursor(bool show) {
+  if (show) {
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+    // The pointer has been away while hidden: it reappears where the program has it.
+    if (!cursorVisible && window) {
+      SDL_WarpMouseInWindow(window, mouseX, mouseY);
+      pointerX_ = mouseX;
+      pointerY_ = mouseY;
+    }
+    SDL_ShowCursor(SDL_ENABLE);
+  } else {
+    SDL_ShowCursor(SDL_DISABLE);
+    // Where the driver has no relative mode, motion events still carry the movement.
+    SDL_SetRelativeMouseMode(SDL_TRUE);
+  }
+  pendingDx_ = pendingDy_ = 0;
+  cursorVisible = show ? 1 : 0;
+}
+
+}  // namespace zentoir

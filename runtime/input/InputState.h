@@ -1,0 +1,113 @@
+// InputState: the one input object. It keeps keyboard, mouse and joystick state from
+// the SDL events the window procedure dispatches (so it sees exactly what the program
+// received, real or pushed), samples mouse movement once per frame, and switches the
+// system cursor between shown (absolute position) and hidden (relative motion).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "input/Joysticks.h"
+#include "input/KeyCodes.h"
+#include "os/Window.h"
+
+union SDL_Event;
+
+namespace zentoir {
+
+// One mouse query: buttons (non-zero = down) and the movement of the current frame.
+struct MouseSample {
+  int16_t left = 0, right = 0, middle = 0;
+  int16_t dx = 0, dy = 0, wheel = 0;
+};
+
+enum MouseButton : int { kMouseLeft = 0, kMouseRight = 1, kMouseMiddle = 2 };
+
+class InputState {
+ public:
+  InputState() = default;
+  InputState(const InputState&) = delete;
+  InputState& operator=(const InputState&) = delete;
+
+  // Takes the window, the cursor's position in it and starts the joysticks. With the
+  // cursor shown, the system cursor appears at the runtime position.
+  void InitInput(os::WindowHandle window, bool hideCursor);
+  // Shows the cursor and releases the devices (program end).
+  void Release();
+
+  // Every dispatched event passes through here.
+  void HandleEvent(const SDL_Event& event);
+
+  // Frame start: the key state of the frame taken, presses seen in the last frame
+  // forgotten, the next mouse query armed for fresh movement.
+  void StartFrame();
+
+  // keyState := keys held, or pressed since the frame began.
+  void PollKeyboard();
+  // Bit 7 of the key's keyState byte; a key pressed and released within the frame
+  // reads as down once.
+  bool KeyDown(int keyCode);
+  // Whether any key is held.
+  bool AnyKeyHeld() const;
+  // Counts key presses (not repeats), so a wait can tell that something was typed.
+  uint32_t KeyPressCount() const { return keyPresses_; }
+
+  // The first down key's character by the typed-character rules (0 if none); the
+  // presses it has looked at are forgotten. `fresh` tells whether that key was pressed
+  // anew since the last scan that found it.
+  int ScanTypedChar(bool& fresh);
+
+  // The mouse: movement of this frame (sampled at the first query after StartFrame),
+  // buttons held or clicked since they were last read.
+  MouseSample PollMouse();
+  bool TakeButton(MouseButton button);
+  // The position the next sample would give, and the buttons as they are, without
+  // consuming anything (for waits that compare).
+  void PeekMouse(int32_t& x, int32_t& y, uint8_t& buttons) const;
+  uint32_t ButtonPressCount() const { return buttonPresses_; }
+
+  // The cursor sequence: showing leaves relative mode and puts the system cursor at
+  // the runtime position; hiding captures the pointer in relative mode.
+  void ShowSystemCursor(bool show);
+
+  JoystickSet& Joysticks() { return joysticks_; }
+
+  // Fields of the input object.
+  int32_t mouseX = 100;
+  int32_t mouseY = 100;
+  os::WindowHandle window = nullptr;
+  std::array<uint8_t, kKeyCodeCount> keyState{};
+  uint8_t cursorVisible = 0;
+  uint8_t newFrame = 0;
+  int16_t lastDx = 0, lastDy = 0, lastWheel = 0;
+  uint8_t lastTypedChar = 0;
+
+ private:
+  void OnKey(int keyCode, bool down, bool repeat);
+  void OnText(const char* text);
+  void OnMouseButton(int sdlButton, bool down);
+  void TakeSample();
+  void ReadCursorPosition();
+
+  // Keys, by key code.
+  std::array<uint8_t, kKeyCodeCount> held_{};
+  std::array<uint8_t, kKeyCodeCount> pressed_{};     // since the frame began, for KeyDown
+  std::array<uint8_t, kKeyCodeCount> typedLatch_{};  // since the last typed scan
+  std::array<uint8_t, kKeyCodeCount> fresh_{};       // pressed anew, not yet typed
+  std::array<uint8_t, kKeyCodeCount> character_{};   // Latin-1 text the key last produced
+  int lastKeyDown_ = 0;
+  uint32_t keyPresses_ = 0;
+
+  // Mouse.
+  int32_t pendingDx_ = 0, pendingDy_ = 0, pendingWheel_ = 0;
+  int32_t pointerX_ = 0, pointerY_ = 0;  // absolute position in the window
+  uint8_t buttonsHeld_ = 0, buttonsPressed_ = 0;
+  uint32_t buttonPresses_ = 0;
+
+  JoystickSet joysticks_;
+};
+
+// The input object while the runtime runs, else null.
+InputState* ActiveInput();
+
+}  // namespace zentoir

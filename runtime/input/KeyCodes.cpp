@@ -1,0 +1,171 @@
+#include "input/KeyCodes.h"
+
+#include <SDL2/SDL_scancode.h>
+
+#include <array>
+
+namespace zentoir {
+namespace {
+
+struct KeyPair {
+  SDL_Scancode scancode;
+  int keyCode;
+};
+
+// Positions, not characters: SDL_SCANCODE_Z is the key left of X, which a German
+// keyboard labels "Y"; both give code 44, as the scan code of that key does.
+constexpr KeyPair kKeyPairs[] = {
+    {SDL_SCANCODE_ESCAPE, 1},
+    {SDL_SCANCODE_1, 2},
+    {SDL_SCANCODE_2, 3},
+    {SDL_SCANCODE_3, 4},
+    {SDL_SCANCODE_4, 5},
+    {SDL_SCANCODE_5, 6},
+    {SDL_SCANCODE_6, 7},
+    {SDL_SCANCODE_7, 8},
+    {SDL_SCANCODE_8, 9},
+    {SDL_SCANCODE_9, 10},
+    {SDL_SCANCODE_0, 11},
+    {SDL_SCANCODE_MINUS, 12},   // German ß
+    {SDL_SCANCODE_EQUALS, 13},  // German ´
+    {SDL_SCANCODE_BACKSPACE, 14},
+    {SDL_SCANCODE_TAB, 15},
+    {SDL_SCANCODE_Q, 16},
+    {SDL_SCANCODE_W, 17},
+    {SDL_SCANCODE_E, 18},
+    {SDL_SCANCODE_R, 19},
+    {SDL_SCANCODE_T, 20},
+    {SDL_SCANCODE_Y, 21},  // German Z
+    {SDL_SCANCODE_U, 22},
+    {SDL_SCANCODE_I, 23},
+    {SDL_SCANCODE_O, 24},
+    {SDL_SCANCODE_P, 25},
+    {SDL_SCANCODE_LEFTBRACKET, 26},   // German ü
+    {SDL_SCANCODE_RIGHTBRACKET, 27},  // German +
+    {SDL_SCANCODE_RETURN, 28},
+    {SDL_SCANCODE_LCTRL, 29},
+    {SDL_SCANCODE_A, 30},
+    {SDL_SCANCODE_S, 31},
+    {SDL_SCANCODE_D, 32},
+    {SDL_SCANCODE_F, 33},
+    {SDL_SCANCODE_G, 34},
+    {SDL_SCANCODE_H, 35},
+    {SDL_SCANCODE_J, 36},
+    {SDL_SCANCODE_K, 37},
+    {SDL_SCANCODE_L, 38},
+    {SDL_SCANCODE_SEMICOLON, 39},   // German ö
+    {SDL_SCANCODE_APOSTROPHE, 40},  // German ä
+    {SDL_SCANCODE_GRAVE, 41},       // German ^
+    {SDL_SCANCODE_LSHIFT, 42},
+    {SDL_SCANCODE_BACKSLASH, 43},  // German #
+    {SDL_SCANCODE_NONUSHASH, 43},
+    {SDL_SCANCODE_Z, 44},  // German Y
+    {SDL_SCANCODE_X, 45},
+    {SDL_SCANCODE_C, 46},
+    {SDL_SCANCODE_V, 47},
+    {SDL_SCANCODE_B, 48},
+    {SDL_SCANCODE_N, 49},
+    {SDL_SCANCODE_M, 50},
+    {SDL_SCANCODE_COMMA, 51},
+    {SDL_SCANCODE_PERIOD, 52},
+    {SDL_SCANCODE_SLASH, 53},  // German -
+    {SDL_SCANCODE_RSHIFT, 54},
+    {SDL_SCANCODE_KP_MULTIPLY, 55},
+    {SDL_SCANCODE_LALT, 56},
+    {SDL_SCANCODE_SPACE, 57},
+    {SDL_SCANCODE_CAPSLOCK, 58},
+    {SDL_SCANCODE_F1, 59},
+    {SDL_SCANCODE_F2, 60},
+    {SDL_SCANCODE_F3, 61},
+    {SDL_SCANCODE_F4, 62},
+    {SDL_SCANCODE_F5, 63},
+    {SDL_SCANCODE_F6, 64},
+    {SDL_SCANCODE_F7, 65},
+    {SDL_SCANCODE_F8, 66},
+    {SDL_SCANCODE_F9, 67},
+    {SDL_SCANCODE_F10, 68},
+    {SDL_SCANCODE_NUMLOCKCLEAR, 69},
+    {SDL_SCANCODE_SCROLLLOCK, 70},
+    {SDL_SCANCODE_KP_7, 71},
+    {SDL_SCANCODE_KP_8, 72},
+    {SDL_SCANCODE_KP_9, 73},
+    {SDL_SCANCODE_KP_MINUS, 74},
+    {SDL_SCANCODE_KP_4, 75},
+    {SDL_SCANCODE_KP_5, 76},
+    {SDL_SCANCODE_KP_6, 77},
+    {SDL_SCANCODE_KP_PLUS, 78},
+    {SDL_SCANCODE_KP_1, 79},
+    {SDL_SCANCODE_KP_2, 80},
+    {SDL_SCANCODE_KP_3, 81},
+    {SDL_SCANCODE_KP_0, 82},
+    {SDL_SCANCODE_KP_PERIOD, 83},
+    {SDL_SCANCODE_NONUSBACKSLASH, 86},  // German <>
+    {SDL_SCANCODE_F11, 87},
+    {SDL_SCANCODE_F12, 88},
+    {SDL_SCANCODE_F13, 100},
+    {SDL_SCANCODE_F14, 101},
+    {SDL_SCANCODE_F15, 102},
+    {SDL_SCANCODE_INTERNATIONAL2, 112},  // kana
+    {SDL_SCANCODE_INTERNATIONAL1, 115},
+    {SDL_SCANCODE_INTERNATIONAL4, 121},  // convert
+    {SDL_SCANCODE_INTERNATIONAL5, 123},  // no convert
+    {SDL_SCANCODE_INTERNATIONAL3, 125},  // yen
+    {SDL_SCANCODE_KP_EQUALS, 141},
+    {SDL_SCANCODE_AUDIOPREV, 144},
+    {SDL_SCANCODE_AUDIONEXT, 153},
+    {SDL_SCANCODE_KP_ENTER, 156},
+    {SDL_SCANCODE_RCTRL, 157},
+    {SDL_SCANCODE_MUTE, 160},
+    {SDL_SCANCODE_CALCULATOR, 161},
+    {SDL_SCANCODE_AUDIOPLAY, 162},
+    {SDL_SCANCODE_AUDIOSTOP, 164},
+    {SDL_SCANCODE_VOLUMEDOWN, 174},
+    {SDL_SCANCODE_VOLUMEUP, 176},
+    {SDL_SCANCODE_AC_HOME, 178},
+    {SDL_SCANCODE_KP_COMMA, 179},
+    {SDL_SCANCODE_KP_DIVIDE, 181},
+    {SDL_SCANCODE_PRINTSCREEN, 183},
+    {SDL_SCANCODE_RALT, 184},  // AltGr
+    {SDL_SCANCODE_PAUSE, 197},
+    {SDL_SCANCODE_HOME, 199},
+    {SDL_SCANCODE_UP, 200},
+    {SDL_SCANCODE_PAGEUP, 201},
+    {SDL_SCANCODE_LEFT, 203},
+    {SDL_SCANCODE_RIGHT, 205},
+    {SDL_SCANCODE_END, 207},
+    {SDL_SCANCODE_DOWN, 208},
+    {SDL_SCANCODE_PAGEDOWN, 209},
+    {SDL_SCANCODE_INSERT, 210},
+    {SDL_SCANCODE_DELETE, 211},
+    {SDL_SCANCODE_LGUI, 219},
+    {SDL_SCANCODE_RGUI, 220},
+    {SDL_SCANCODE_APPLICATION, 221},
+    {SDL_SCANCODE_POWER, 222},
+    {SDL_SCANCODE_SLEEP, 223},
+    {SDL_SCANCODE_AC_SEARCH, 229},
+    {SDL_SCANCODE_AC_BOOKMARKS, 230},
+    {SDL_SCANCODE_AC_REFRESH, 231},
+    {SDL_SCANCODE_AC_STOP, 232},
+    {SDL_SCANCODE_AC_FORWARD, 233},
+    {SDL_SCANCODE_AC_BACK, 234},
+    {SDL_SCANCODE_COMPUTER, 235},
+    {SDL_SCANCODE_MAIL, 236},
+    {SDL_SCANCODE_MEDIASELECT, 237},
+};
+
+std::array<unsigned char, SDL_NUM_SCANCODES> BuildTable() {
+  std::array<unsigned char, SDL_NUM_SCANCODES> table{};
+  for (const KeyPair& pair : kKeyPairs)
+    table[pair.scancode] = static_cast<unsigned char>(pair.keyCode);
+  return table;
+}
+
+}  // namespace
+
+int KeyCodeForScancode(int scancode) {
+  static const auto table = BuildTable();
+  if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
+  return table[static_cast<size_t>(scancode)];
+}
+
+}  // namespace zentoir

@@ -1,0 +1,24 @@
+#include "input/Keyboard.h"
+
+#include "core/EventDispatch.h"
+#include "input/InputState.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+
+double PollKeyboard() {
+  InputState* input = ActiveInput();
+  if (!input) return 0;
+  PumpMessages();
+  input->PollKeyboard();
+  return 1;
+}
+
+double KeyState(double keyCode) {
+  InputState* input = ActiveInput();
+  if (!input) return 0;
+  PollKeyboard();
+  return input->KeyDown(TruncateToInt32(keyCode)) ? 1 : 0;
+}
+
+}  // namespace zentoir

@@ -1,0 +1,84 @@
+#include "input/Mouse.h"
+
+#include <algorithm>
+
+#include "core/EventDispatch.h"
+#include "core/RuntimeContext.h"
+#include "gfx2d/OpenGLRadazuri.h"
+#include "input/InputState.h"
+#include "text/NumberText.h"
+
+namespace zentoir {
+namespace {
+
+MouseSample PollMouse(InputState& input) {
+  PumpMessages();
+  return input.PollMouse();
+}
+
+void ClampToScreen(InputState& input) {
+  const OpenGLRadazuri* renderer = Runtime().renderer;
+  if (!renderer) return;
+  input.mouseX = std::clamp(input.mouseX, 0, std::max(renderer->width - 1, 0));
+  input.mouseY = std::clamp(input.mouseY, 0, std::max(renderer->height - 1, 0));
+}
+
+}  // namespace
+
+void GetMouseState(double& x, double& y, double& left, double& right) {
+  x = y = left = right = 0;
+  InputState* input = ActiveInput();
+  if (!input) return;
+  PollMouse(*input);
+  ClampToScreen(*input);
+  x = input->mouseX;
+  y = input->mouseY;
+  left = input->TakeButton(kMouseLeft) ? 1.0 : 0.0;
+  right = input->TakeButton(kMouseRight) ? 1.0 : 0.0;
+}
+
+double MouseAxis(double axis) {
+  InputState* input = ActiveInput();
+  if (!input) return 0;
+  const MouseSample sample = PollMouse(*input);
+  switch (TruncateToInt32(axis)) {
+    case 0:
+      return sample.dx;
+    case 1:
+      return sample.dy;
+    case 2:
+      return sample.wheel;
+    case 3:
+      return input->TakeButton(kMouseLeft) ? 1 : 0;
+    case 4:
+      return input->TakeButton(kMouseRight) ? 1 : 0;
+    case 5:
+      return input->TakeButton(kMouseMiddle) ? 1 : 0;
+    default:
+      return 0;
+  }
+}
+
+void SetMousePosition(double x, double y) {
+  InputState* input = ActiveInput();
+  if (!input) return;
+  input->mouseX = TruncateToInt32(x);
+  input->mouseY = TruncateToInt32(y);
+}
+
+void ShowSystemCursor(double flag) {
+  if (InputState* input = ActiveInput()) input->ShowSystemCursor(flag != 0);
+}
+
+double AnyMouseButton() {
+  InputState* input = ActiveInput();
+  if (!input) return 0;
+  input->newFrame = 1;
+  PollMouse(*input);
+  const bool left = input->TakeButton(kMouseLeft);
+  const bool right = input->TakeButton(kMouseRight);
+  const bool middle = input->TakeButton(kMouseMiddle);
+  return left || right || middle ? 1 : 0;
+}
+
+}  // namespace zentoir
