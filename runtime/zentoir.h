@@ -33,6 +33,7 @@
 #include "gfx2d/OffscreenScreens.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Sprites.h"
+#include "input/InputText.h"
 #include "input/Joystick.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"

@@ -35,7 +35,7 @@ void RegisterSubsystemHooks() {
   RegisterDrawingHooks();
   RegisterScreenHooks();
   RegisterFontHooks();
-  // Input: devices, the cursor mode, the per-frame poll and the key reader of the frame.
+  // Input: the input object, its cursor mode, the frame's key state and every event.
   RegisterInputHooks();
   // Registration calls of the network subsystem go here.
 }

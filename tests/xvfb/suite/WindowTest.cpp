@@ -20,10 +20,7 @@ class UnderXvfb : public ::testing::Test {
   UnderXvfb() : server_(640, 480) {}
   void SetUp() override {
     if (server_.Display().empty()) GTEST_SKIP() << "Xvfb could not be started";
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    setenv("DISPLAY", server_.Display().c_str(), 1);
-    setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
-    unsetenv("ZENTOIR_WINDOWED");
+    testing::UseDisplay(server_.Display());
   }
 
   std::string Output() const { return testing::ReadFileBytes(outputFile_); }

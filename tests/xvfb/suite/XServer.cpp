@@ -73,6 +73,13 @@ XServer::~XServer() {
   waitpid(pid_, nullptr, 0);
 }
 
+void UseDisplay(const std::string& display) {
+  setenv("SDL_VIDEODRIVER", "x11", 1);
+  setenv("DISPLAY", display.c_str(), 1);
+  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
+  unsetenv("ZENTOIR_WINDOWED");
+}
+
 pid_t StartProgram(const std::vector<std::string>& args, const std::string& display,
                    const std::string& outputFile) {
   auto argv = ArgvOf(args);

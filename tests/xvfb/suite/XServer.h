@@ -27,6 +27,9 @@ class XServer {
   std::string display_;
 };
 
+// Points SDL (here and in the programs started later) at the server's display, with no
+// message box and full screen allowed.
+void UseDisplay(const std::string& display);
 // Starts a program with DISPLAY set, standard output and error going to a file.
 pid_t StartProgram(const std::vector<std::string>& argv, const std::string& display,
                    const std::string& outputFile);

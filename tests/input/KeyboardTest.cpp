@@ -1,0 +1,245 @@
+// Key codes, the key state and typed characters from pushed SDL events.
+#include <set>
+
+#include "InputFixture.h"
+#include "input/KeyCodes.h"
+#include "input/Latin1Char.h"
+#include "zentoir.h"
+
+namespace zentoir {
+namespace {
+
+using testing::InputTest;
+
+TEST(KeyCodes, KeysGiveTheirScanCodes) {
+  const std::pair<SDL_Scancode, int> expected[] = {
+      {SDL_SCANCODE_ESCAPE, 1},
+      {SDL_SCANCODE_1, 2},
+      {SDL_SCANCODE_0, 11},
+      {SDL_SCANCODE_MINUS, 12},
+      {SDL_SCANCODE_BACKSPACE, 14},
+      {SDL_SCANCODE_Q, 16},
+      {SDL_SCANCODE_Y, 21},
+      {SDL_SCANCODE_LEFTBRACKET, 26},
+      {SDL_SCANCODE_RETURN, 28},
+      {SDL_SCANCODE_A, 30},
+      {SDL_SCANCODE_S, 31},
+      {SDL_SCANCODE_SEMICOLON, 39},
+      {SDL_SCANCODE_GRAVE, 41},
+      {SDL_SCANCODE_BACKSLASH, 43},
+      {SDL_SCANCODE_Z, 44},
+      {SDL_SCANCODE_SLASH, 53},
+      {SDL_SCANCODE_LALT, 56},
+      {SDL_SCANCODE_SPACE, 57},
+      {SDL_SCANCODE_F1, 59},
+      {SDL_SCANCODE_F4, 62},
+      {SDL_SCANCODE_F10, 68},
+      {SDL_SCANCODE_KP_7, 71},
+      {SDL_SCANCODE_KP_PERIOD, 83},
+      {SDL_SCANCODE_NONUSBACKSLASH, 86},
+      {SDL_SCANCODE_F11, 87},
+      {SDL_SCANCODE_F12, 88},
+      {SDL_SCANCODE_KP_ENTER, 156},
+      {SDL_SCANCODE_RCTRL, 157},
+      {SDL_SCANCODE_KP_DIVIDE, 181},
+      {SDL_SCANCODE_RALT, 184},
+      {SDL_SCANCODE_HOME, 199},
+      {SDL_SCANCODE_UP, 200},
+      {SDL_SCANCODE_LEFT, 203},
+      {SDL_SCANCODE_RIGHT, 205},
+      {SDL_SCANCODE_DOWN, 208},
+      {SDL_SCANCODE_DELETE, 211},
+      {SDL_SCANCODE_APPLICATION, 221},
+  };
+  for (const auto& [scancode, code] : expected)
+    EXPECT_EQ(KeyCodeForScancode(scancode), code) << SDL_GetScancodeName(scancode);
+  EXPECT_EQ(KeyCodeForScancode(SDL_SCANCODE_F20), 0);
+  EXPECT_EQ(KeyCodeForScancode(-1), 0);
+  EXPECT_EQ(KeyCodeForScancode(SDL_NUM_SCANCODES), 0);
+}
+
+// Two keys sharing a code would make one of them unreadable: only the two names SDL
+// has for the key left of Return may share one.
+TEST(KeyCodes, NoTwoKeysShareACode) {
+  std::set<int> seen;
+  for (int s = 0; s < SDL_NUM_SCANCODES; ++s) {
+    const int code = KeyCodeForScancode(s);
+    if (code == 0 || s == SDL_SCANCODE_NONUSHASH) continue;
+    EXPECT_TRUE(seen.insert(code).second) << "code " << code << " given twice";
+  }
+  EXPECT_GE(seen.size(), 104u);  // a full keyboard's keys
+}
+
+TEST(Latin1Char, TakesTheFirstCharacterInsideLatin1) {
+  EXPECT_EQ(Latin1FromUtf8("a"), 'a');
+  EXPECT_EQ(Latin1FromUtf8("\xC3\xBC"), 0xFC);   // ü
+  EXPECT_EQ(Latin1FromUtf8("\xC2\xA7x"), 0xA7);  // §
+  EXPECT_EQ(Latin1FromUtf8("\xE2\x82\xAC"), 0);  // € lies outside
+  EXPECT_EQ(Latin1FromUtf8(""), 0);
+  EXPECT_EQ(Latin1FromUtf8(nullptr), 0);
+  EXPECT_EQ(Latin1FromUtf8("\xC3"), 0);      // cut short
+  EXPECT_EQ(Latin1FromUtf8("\xBC"), 0);      // stray continuation byte
+  EXPECT_EQ(Latin1FromUtf8("\xC1\xA1"), 0);  // overlong 'a'
+}
+
+TEST_F(InputTest, KeyStateFollowsPressAndRelease) {
+  Press(SDL_SCANCODE_S);
+  EXPECT_EQ(KeyState(31), 1);
+  EXPECT_EQ(KeyState(31 + 256), 1);  // low 8 bits
+  EXPECT_EQ(KeyState(30), 0);
+  Frame();
+  EXPECT_EQ(KeyState(31), 1);
+  Release(SDL_SCANCODE_S);
+  EXPECT_EQ(KeyState(31), 0);
+  EXPECT_EQ(KeyState(130), 0);  // no key has this code
+}
+
+TEST_F(InputTest, KeyTappedWithinAFrameReadsDownOnce) {
+  Press(SDL_SCANCODE_RETURN);
+  Release(SDL_SCANCODE_RETURN);
+  EXPECT_EQ(KeyState(28), 1);
+  EXPECT_EQ(KeyState(28), 0);
+}
+
+// The frame loop tests Esc, Alt and F4 on the state taken at the start of the frame.
+TEST_F(InputTest, FrameLoopSeesEscAltAndF4) {
+  Press(SDL_SCANCODE_LALT);
+  Frame();  // the press arrives
+  Frame();  // and is in the state this frame starts with
+  EXPECT_TRUE(IsFrameKeyDown(56));
+  EXPECT_FALSE(IsFrameKeyDown(62));
+  Release(SDL_SCANCODE_LALT);  // (Alt with F4 would end the program)
+  Frame();
+  Press(SDL_SCANCODE_F4);
+  Release(SDL_SCANCODE_F4);
+  Press(SDL_SCANCODE_ESCAPE);
+  Release(SDL_SCANCODE_ESCAPE);
+  Frame();
+  Frame();
+  EXPECT_TRUE(IsFrameKeyDown(62)) << "a tap between two frames is seen";
+  EXPECT_TRUE(IsFrameKeyDown(1));
+  EXPECT_FALSE(IsFrameKeyDown(56));
+  Frame();
+  EXPECT_FALSE(IsFrameKeyDown(62));
+  EXPECT_FALSE(IsFrameKeyDown(1));
+}
+
+TEST_F(InputTest, HeldKeyTypesOnceAndAgainAfterRelease) {
+  Press(SDL_SCANCODE_A, "a");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 'a');
+  EXPECT_EQ(GetTypedChar(), 0);
+  Repeat(SDL_SCANCODE_A, "a");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 0);
+  Release(SDL_SCANCODE_A);
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 0);
+  Press(SDL_SCANCODE_A, "a");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 'a');
+}
+
+TEST_F(InputTest, FreshPressTypesAgainWithoutAnEmptyScanBetween) {
+  Press(SDL_SCANCODE_L, "l");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 'l');
+  Release(SDL_SCANCODE_L);
+  Press(SDL_SCANCODE_L, "l");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 'l');
+}
+
+TEST_F(InputTest, KeyTappedWithinAFrameTypesOnce) {
+  Press(SDL_SCANCODE_B, "b");
+  Release(SDL_SCANCODE_B);
+  Frame();
+  EXPECT_EQ(KeyTyped(), 1);
+  Frame();
+  EXPECT_EQ(KeyTyped(), 0);
+  EXPECT_STREQ(TypedKey().CStr(), "");
+}
+
+// Characters come from the layout's text: Shift, AltGr and German letters as the user
+// sees them, one Latin-1 byte each.
+TEST_F(InputTest, ShiftAltGrAndUmlautCharacters) {
+  Press(SDL_SCANCODE_LSHIFT);
+  Press(SDL_SCANCODE_A, "A");
+  Frame();
+  EXPECT_STREQ(TypedKey().CStr(), "A");
+  Release(SDL_SCANCODE_A);
+  Press(SDL_SCANCODE_2, "\"");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), '"');
+  Release(SDL_SCANCODE_2);
+  Release(SDL_SCANCODE_LSHIFT);
+  Frame();
+
+  Press(SDL_SCANCODE_RALT);
+  Press(SDL_SCANCODE_Q, "@");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), '@');
+  Release(SDL_SCANCODE_Q);
+  Press(SDL_SCANCODE_E, "\xE2\x82\xAC");  // AltGr+E: € has no Latin-1 byte
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 0);
+  Release(SDL_SCANCODE_E);
+  Release(SDL_SCANCODE_RALT);
+  Frame();
+
+  Press(SDL_SCANCODE_LEFTBRACKET, "\xC3\xBC");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 0xFC);
+}
+
+TEST_F(InputTest, ShiftMakesLowerCaseLettersUpperCase) {
+  Press(SDL_SCANCODE_CAPSLOCK);  // Caps Lock with Shift types lower case ...
+  Press(SDL_SCANCODE_RSHIFT);
+  Press(SDL_SCANCODE_X, "x");
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 'X');  // ... which Shift makes upper case again
+}
+
+TEST_F(InputTest, ReturnBackspaceAndModifiers) {
+  Press(SDL_SCANCODE_LCTRL);
+  Press(SDL_SCANCODE_LALT);
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 0);
+  Press(SDL_SCANCODE_BACKSPACE);
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 8);
+  Release(SDL_SCANCODE_BACKSPACE);
+  Press(SDL_SCANCODE_RETURN);
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 10);
+  Release(SDL_SCANCODE_RETURN);
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 0);
+  Press(SDL_SCANCODE_KP_ENTER);
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 10);
+  EXPECT_EQ(GetTypedChar(), 0);
+}
+
+TEST_F(InputTest, TextOfAnEarlierFrameIsNotTypedLater) {
+  Press(SDL_SCANCODE_Q, "q");
+  Release(SDL_SCANCODE_Q);
+  Frame();
+  Frame();  // nobody asked for typed characters in the frame the key was typed
+  EXPECT_EQ(GetTypedChar(), 0);
+}
+
+TEST_F(InputTest, WaitKeyReturnsOnATypedKey) {
+  Press(SDL_SCANCODE_K, "k");
+  WaitKey();
+  EXPECT_EQ(KeyState(37), 1);
+}
+
+TEST_F(InputTest, IdleStepReturnsWhenAKeyGoesDown) {
+  Press(SDL_SCANCODE_SPACE, " ");
+  IdleStep();
+  EXPECT_EQ(KeyState(57), 1);
+}
+
+}  // namespace
+}  // namespace zentoir
