@@ -95,8 +95,10 @@ class Gameplay : public ::testing::Test {
   }
 
   void StartGame() {
+    zentoir::testing::UseDisplay(x_.Display());  // the game itself runs on the X server
     pid_ = zentoir::testing::StartProgram({dir_.Path() + "Pindrake", "--windowed", "--seed", "7"},
                                           x_.Display(), dir_.Path() + "out.txt");
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);  // references drawn here stay headless
     ASSERT_GT(pid_, 0);
     for (int i = 0; i < 100 && window_.empty(); ++i) {
       Pause(100);
@@ -215,16 +217,19 @@ TEST_F(Gameplay, AFinishedGameTakesANameIntoScoreDat) {
     expected += size - 1;
     Pause(int(size) * 222 + 1500);
   }
-  Pause(2500);             // 1.5 s of a settled board without moves, then the dialog
-  ClickAt(320, 240 + 86);  // "OK"
+  Pause(3500);  // 1.5 s of a settled board without moves, then the dialog
+  // The dialog starts its pointer at (320, 340), over its "OK" button.
+  X("mousedown 1");
+  Pause(200);
+  X("mouseup 1");
   Pause(1000);
-  X("type --delay 80 Tester");
+  X("type --delay 150 Tester");
   X("key Return");
   Pause(1500);
   const std::string scores = zentoir::testing::ReadFileBytes(dir_.Path() + "Score.dat");
   ASSERT_EQ(scores.size(), 80u + 6) << zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt");
-  EXPECT_EQ(scores.substr(0, 10),
-            std::string{char(int(expected) & 0xFF), char(int(expected) >> 8)} + "Tester\r\n");
+  const std::string record = {char(int(expected) & 0xFF), char(int(expected) >> 8)};
+  EXPECT_EQ(scores.substr(0, 10), record + "Tester\r\n");
 }
 
 }  // namespace
