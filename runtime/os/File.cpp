@@ -93,6 +93,8 @@ bool File::WriteAll(const void* bytes, size_t count) {
   return true;
 }
 
+bool File::Sync() { return fd_ >= 0 && fsync(fd_) == 0; }
+
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, int64_t limit) {
   bytes.clear();
   File file;

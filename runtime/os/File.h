@@ -41,6 +41,8 @@ class File {
   bool ReadExact(void* buffer, size_t count);
   // True when all bytes were written.
   bool WriteAll(const void* bytes, size_t count);
+  // Waits until the written bytes are on the disk; true on success.
+  bool Sync();
 
  private:
   int fd_ = -1;
