@@ -64,7 +64,7 @@ void LoadNextSprite(double& number, const DynString& path) {
   LoadSprite(path, number);
 }
 
-void GameMain() {
+void LoadGame() {
   SetScreenMode(640, 480, 1);
   SetResourceArchives("Pindrake", "Pindrake");
   LoadSprite(dataDir + "Maus.png", POINTER_SPRITE);
@@ -80,6 +80,10 @@ void GameMain() {
   ShowSystemCursor(0);
   InitBoardGeometry();
   AccessScoreFile("Load");
+}
+
+void GameMain() {
+  LoadGame();
   ShowTitleScreen();
   StopMusic();
   NewGame();

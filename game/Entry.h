@@ -19,6 +19,9 @@ void LoadNextSprite(double& number, const DynString& path);
 // The 30 fonts into slots 0..29 and the 13 images into sprites 1001..1013.
 void LoadFonts();
 void LoadImages();
+// Start-up steps of the game up to the title screen: display mode, archive, pointer,
+// tune, sounds, fonts, images, board geometry and the high scores.
+void LoadGame();
 // Start-up of the game, the title screen and the main loop; never returns.
 [[noreturn]] void GameMain();
 

@@ -105,31 +105,34 @@ void PlaceFloater(NumberArray& floaters, double i) {
 
 }  // namespace
 
+void TitleScreenFrame(NumberArray& floaters, double& lastSpawn) {
+  MeasureFrameTime();
+  UpdateMouse(0, 0, 640, 480);
+  const double n = ArrayBound(floaters, 0);
+  if (n - 1 < 100 && GetTimeMs() - lastSpawn >= 1000) {
+    lastSpawn = GetTimeMs();
+    RedimNumberArray(floaters, n + 1, 4);
+    PlaceFloater(floaters, n);
+    ElementAt(floaters, n, 3) = RandomBetween(25, 75);
+  }
+  TileSprite(cloudsSprite);
+  SetAlphaMode(-0.75);
+  for (double i = 0; i < ArrayBound(floaters, 0); ++i) {
+    DrawSprite(ElementAt(floaters, i, 0), ElementAt(floaters, i, 1), ElementAt(floaters, i, 2));
+    ElementAt(floaters, i, 2) -= frameSeconds * ElementAt(floaters, i, 3);
+    if (ElementAt(floaters, i, 2) <= -40) PlaceFloater(floaters, i);
+  }
+  PrintShadowed("Pindrake", centreX, 20, 14, 9, 2);
+  PrintShadowed("by Holmvard", centreX, 36, 6, 21, 1);
+  DrawHighScores();
+  PresentFrame();
+}
+
 void ShowTitleScreen() {
   NumberArray floaters;
   double lastSpawn = 0;
-  while (mouseButton == 0) {
-    MeasureFrameTime();
-    UpdateMouse(0, 0, 640, 480);
-    const double n = ArrayBound(floaters, 0);
-    if (n - 1 < 100 && GetTimeMs() - lastSpawn >= 1000) {
-      lastSpawn = GetTimeMs();
-      RedimNumberArray(floaters, n + 1, 4);
-      PlaceFloater(floaters, n);
-      ElementAt(floaters, n, 3) = RandomBetween(25, 75);
-    }
-    TileSprite(cloudsSprite);
-    SetAlphaMode(-0.75);
-    for (double i = 0; i < ArrayBound(floaters, 0); ++i) {
-      DrawSprite(ElementAt(floaters, i, 0), ElementAt(floaters, i, 1), ElementAt(floaters, i, 2));
-      ElementAt(floaters, i, 2) -= frameSeconds * ElementAt(floaters, i, 3);
-      if (ElementAt(floaters, i, 2) <= -40) PlaceFloater(floaters, i);
-    }
-    PrintShadowed("Pindrake", centreX, 20, 14, 9, 2);
-    PrintShadowed("by Holmvard", centreX, 36, 6, 21, 1);
-    DrawHighScores();
-    PresentFrame();
-  }
+  while (mouseButton == 0)
+    TitleScreenFrame(floaters, lastSpawn);
 }
 
 }  // namespace pindrake

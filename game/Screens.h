@@ -2,6 +2,8 @@
 // high-score page, game over.
 #pragma once
 
+#include "Globals.h"
+
 namespace pindrake {
 
 // Measures the last frame: frameSeconds is 1 / whole frames per second; a frame of more
@@ -15,5 +17,7 @@ void UpdateGameScreen();
 void DrawPlayfield();
 // Floating balloons and the high scores until a mouse button is pressed.
 void ShowTitleScreen();
+// One frame of the title screen; `floaters` holds a row per balloon.
+void TitleScreenFrame(NumberArray& floaters, double& lastSpawn);
 
 }  // namespace pindrake

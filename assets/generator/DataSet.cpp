@@ -78,13 +78,13 @@ const std::string kTuneFile = "ikona.mid";
 bool WriteFontSheets(const std::string& dataDir, const std::string& fontsDir, std::string& error) {
   FontRenderer renderer;
   PixelBuffer sheet;
-  for (const FontSheetSpec& spec : FontSheetSpecs()) {
-    const std::string font = fontsDir + (spec.bold ? "/FreeMonoBold.ttf" : "/FreeMono.ttf");
-    if (!renderer.RenderSheet(font, spec.layout, spec.colour, spec.colour, sheet, error)) {
+  for (const FontSheetPlan& plan : FontSheetPlans()) {
+    const std::string font = fontsDir + (plan.bold ? "/FreeMonoBold.ttf" : "/FreeMono.ttf");
+    if (!renderer.RenderSheet(font, plan.layout, plan.colour, plan.colour, sheet, error)) {
       return false;
     }
-    if (!WritePng(dataDir + spec.file, sheet)) {
-      error = "cannot write " + spec.file;
+    if (!WritePng(dataDir + plan.file, sheet)) {
+      error = "cannot write " + plan.file;
       return false;
     }
   }
@@ -102,8 +102,8 @@ bool WriteFontSheets(const std::string& dataDir, const std::string& fontsDir, st
 
 }  // namespace
 
-std::vector<FontSheetSpec> FontSheetSpecs() {
-  std::vector<FontSheetSpec> specs;
+std::vector<FontSheetPlan> FontSheetPlans() {
+  std::vector<FontSheetPlan> specs;
   for (const ColourWord& colour : kColourWords) {
     for (const SizeVariant& size : kSizes) {
       specs.push_back({kFontFolder + "Courier_" + colour.word + "_" + size.suffix + ".png",
@@ -117,8 +117,8 @@ std::vector<std::string> GameDataFiles() {
   std::vector<std::string> files;
   for (const ImageFile& image : ImageFiles())
     files.push_back(image.name);
-  for (const FontSheetSpec& spec : FontSheetSpecs())
-    files.push_back(spec.file);
+  for (const FontSheetPlan& plan : FontSheetPlans())
+    files.push_back(plan.file);
   files.push_back(kSmallFont);
   for (const SoundFile& sound : kSoundFiles)
     files.push_back(sound.name);

@@ -11,7 +11,7 @@ namespace pindrake_assets {
 // Folder of the font sheets below the data folder (the game reads "Daten/Fonts/").
 inline const std::string kFontFolder = "Fonts/";
 
-struct FontSheetSpec {
+struct FontSheetPlan {
   std::string file;  // below the data folder
   SheetLayout layout;
   bool bold;
@@ -19,7 +19,7 @@ struct FontSheetSpec {
 };
 
 // The 30 sheets in the game's font slot order: six colours, five sizes each.
-std::vector<FontSheetSpec> FontSheetSpecs();
+std::vector<FontSheetPlan> FontSheetPlans();
 
 // Every file of the data set, relative to the data folder, in a fixed order. Names are
 // byte strings: "Gr\xFCn.png" holds the Latin-1 byte for "ü".

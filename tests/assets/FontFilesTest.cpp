@@ -29,16 +29,16 @@ int LitPixelsInCell(const PixelBuffer& sheet, int code, int cellWidth, int cellH
 }
 
 TEST(Fonts, SheetsMatchTheCellSizeInTheirNames) {
-  for (const auto& spec : pindrake_assets::FontSheetSpecs()) {
+  for (const auto& plan : pindrake_assets::FontSheetPlans()) {
     int cellWidth = 0, cellHeight = 0;
-    const std::string name = spec.file.substr(spec.file.rfind('/') + 1);
+    const std::string name = plan.file.substr(plan.file.rfind('/') + 1);
     ASSERT_EQ(std::sscanf(name.c_str() + name.find_last_of('_', name.find("x")) + 1, "%dx%d",
                           &cellWidth, &cellHeight),
               2)
         << name;
     PixelBuffer sheet;
     bool storedAlpha = true;
-    ASSERT_TRUE(pindrake_assets::ReadPng(GeneratedDataDir() + spec.file, sheet, &storedAlpha));
+    ASSERT_TRUE(pindrake_assets::ReadPng(GeneratedDataDir() + plan.file, sheet, &storedAlpha));
     EXPECT_FALSE(storedAlpha) << name << ": the black key only applies without alpha";
     EXPECT_EQ(sheet.width, 16 * cellWidth) << name;
     EXPECT_EQ(sheet.height, 16 * cellHeight) << name;
@@ -46,23 +46,23 @@ TEST(Fonts, SheetsMatchTheCellSizeInTheirNames) {
 }
 
 TEST(Fonts, GlyphsAreOneColourOnBlack) {
-  for (const auto& spec : pindrake_assets::FontSheetSpecs()) {
+  for (const auto& plan : pindrake_assets::FontSheetPlans()) {
     PixelBuffer sheet;
-    ASSERT_TRUE(pindrake_assets::ReadPng(GeneratedDataDir() + spec.file, sheet));
+    ASSERT_TRUE(pindrake_assets::ReadPng(GeneratedDataDir() + plan.file, sheet));
     const int cw = sheet.width / 16, ch = sheet.height / 16;
     for (int code : {int{'A'}, int{'g'}, int{'0'}, int{'!'}, 0xE4, 0xF6, 0xFC, 0xDF, 0xC4, 0xDC}) {
-      EXPECT_GT(LitPixelsInCell(sheet, code, cw, ch), 3) << spec.file << " code " << code;
+      EXPECT_GT(LitPixelsInCell(sheet, code, cw, ch), 3) << plan.file << " code " << code;
     }
     for (int code : {0, 10, 31, int{' '}, 127}) {
-      EXPECT_EQ(LitPixelsInCell(sheet, code, cw, ch), 0) << spec.file << " code " << code;
+      EXPECT_EQ(LitPixelsInCell(sheet, code, cw, ch), 0) << plan.file << " code " << code;
     }
     for (int y = 0; y < sheet.height; ++y) {
       for (int x = 0; x < sheet.width; ++x) {
         const uint8_t* p = sheet.Pixel(x, y);
         if (IsBlack(p)) continue;
-        ASSERT_EQ(p[0], spec.colour.red) << spec.file;
-        ASSERT_EQ(p[1], spec.colour.green) << spec.file;
-        ASSERT_EQ(p[2], spec.colour.blue) << spec.file;
+        ASSERT_EQ(p[0], plan.colour.red) << plan.file;
+        ASSERT_EQ(p[1], plan.colour.green) << plan.file;
+        ASSERT_EQ(p[2], plan.colour.blue) << plan.file;
       }
     }
   }
@@ -83,10 +83,10 @@ TEST(Fonts, BoldSheetIsHeavierThanRegular) {
 }
 
 TEST(Fonts, BlackFontSurvivesTheColourKey) {
-  for (const auto& spec : pindrake_assets::FontSheetSpecs()) {
-    if (spec.file.find("schwarz") == std::string::npos) continue;
-    EXPECT_GT(spec.colour.red + spec.colour.green + spec.colour.blue, 0);
-    EXPECT_LT(spec.colour.red + spec.colour.green + spec.colour.blue, 60) << "should look black";
+  for (const auto& plan : pindrake_assets::FontSheetPlans()) {
+    if (plan.file.find("schwarz") == std::string::npos) continue;
+    EXPECT_GT(plan.colour.red + plan.colour.green + plan.colour.blue, 0);
+    EXPECT_LT(plan.colour.red + plan.colour.green + plan.colour.blue, 60) << "should look black";
   }
 }
 
