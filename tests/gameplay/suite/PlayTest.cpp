@@ -207,7 +207,7 @@ TEST_F(Gameplay, ABurstGroupScoresOnTheScreen) {
   EXPECT_GT(wrong, right + 20);
 }
 
-TEST_F(Gameplay, AFinishedGameTakesANameIntoScoreDat) {
+TEST_F(Gameplay, AFinishedGameTakesANameOfAtMostTwentyIntoScoreDat) {
   StartGame();
   LeaveTitleScreen();
   double c = 0, r = 0, size = 0, expected = 0;
@@ -223,13 +223,24 @@ TEST_F(Gameplay, AFinishedGameTakesANameIntoScoreDat) {
   Pause(200);
   X("mouseup 1");
   Pause(1000);
-  X("type --delay 150 Tester");
+  // 21 characters are refused with a dialog, and the name is offered again.
+  X("type --delay 150 Abcdefghijklmnopqrstu");
   X("key Return");
   Pause(1500);
+  X("mousedown 1");  // "OK" of "Nicht mehr als 20 Zeichen."
+  Pause(200);
+  X("mouseup 1");
+  Pause(1000);
+  X("key BackSpace");  // 20 characters are taken
+  Pause(300);
+  X("key Return");
+  Pause(1500);
+  const std::string name = "Abcdefghijklmnopqrst";
   const std::string scores = zentoir::testing::ReadFileBytes(dir_.Path() + "Score.dat");
-  ASSERT_EQ(scores.size(), 80u + 6) << zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt");
+  ASSERT_EQ(scores.size(), 80u + name.size())
+      << zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt");
   const std::string record = {char(int(expected) & 0xFF), char(int(expected) >> 8)};
-  EXPECT_EQ(scores.substr(0, 10), record + "Tester\r\n");
+  EXPECT_EQ(scores.substr(0, 24), record + name + "\r\n");
 }
 
 }  // namespace
