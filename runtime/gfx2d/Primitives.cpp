@@ -37,8 +37,7 @@ OpenGLRadazuri* BeginPrimitive(double colour) {
   if (!r) return nullptr;
   glDisable(GL_ALPHA_TEST);
   const uint32_t c = ColourOf(colour);
-  const auto alpha = static_cast<GLubyte>(
-      c == r->transparentColour ? 0 : static_cast<int>(r->currentAlpha * 255.0f) & 0xFF);
+  const auto alpha = static_cast<GLubyte>(static_cast<int>(AlphaFor(*r, c) * 255.0f) & 0xFF);
   glColor4ub(GLubyte(c), GLubyte(c >> 8), GLubyte(c >> 16), alpha);
   r->BindSprite(-1);
   glMatrixMode(GL_PROJECTION);
