@@ -8,6 +8,7 @@
 
 #include "BenchRuntime.h"
 #include "BenchTimer.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "zentoir.h"
 

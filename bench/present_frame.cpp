@@ -9,6 +9,9 @@
 
 #include "zentoir.h"
 
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+
 using namespace zentoir;
 
 namespace {

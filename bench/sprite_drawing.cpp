@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "BenchRuntime.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/ImageBuffer.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "zentoir.h"

@@ -4,7 +4,6 @@
 
 #include "Board.h"
 #include "Widgets.h"
-#include "os/File.h"
 
 namespace pindrake {
 
@@ -63,25 +62,21 @@ int ParseScoreFile(const std::vector<uint8_t>& bytes) {
 void AccessScoreFile(const DynString& mode) {
   const std::string path = ScoreFilePath();
   if (mode == "Load" && FileExists(path.c_str()) != 0) {
-    std::vector<uint8_t> bytes;
+    DynString bytes;
     // A damaged or short file gives what it holds instead of ending the program, so the
     // game always starts.
-    if (!os::ReadWholeFile(path, bytes, 1 << 20) || ParseScoreFile(bytes) < kStoredPlaces) {
-      AppendErrorLog(DynString(("Score file incomplete: " + path).c_str()));
+    if (ReadFileBytes(path.c_str(), bytes, 1 << 20) == 0 ||
+        ParseScoreFile(std::vector<uint8_t>(bytes.View().begin(), bytes.View().end())) <
+            kStoredPlaces) {
+      AppendErrorLog("Score file incomplete: " + path);
     }
   } else if (mode == "Save") {
     // Written beside the old file and renamed over it, so a program killed while saving
     // leaves either the old table or the new one, never a truncated file.
     const std::vector<uint8_t> bytes = FormatScoreFile();
-    const std::string temporary = path + ".new";
-    os::File file;
-    const bool written =
-        file.CreateAnew(temporary) && file.WriteAll(bytes.data(), bytes.size()) && file.Sync();
-    file.Close();
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-      os::RemoveFile(temporary);
-      StopWithError(kErrorFile);
-    }
+    const DynString content(reinterpret_cast<const char*>(bytes.data()),
+                            static_cast<uint32_t>(bytes.size()));
+    if (SaveFileSafely(path.c_str(), content) == 0) StopWithError(kErrorFile);
   }
 }
 

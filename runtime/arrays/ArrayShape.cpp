@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Stop.h"
+#include "base/Stop.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

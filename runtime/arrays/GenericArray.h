@@ -7,7 +7,7 @@
 #include <new>
 
 #include "arrays/ArrayShape.h"
-#include "core/Stop.h"
+#include "base/Stop.h"
 #include "text/DynString.h"
 #include "text/NumberText.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "core/Stop.h"
+#include "base/Stop.h"
 
 namespace zentoir {
 namespace {

@@ -1,4 +1,5 @@
 #include "audio/Music.h"
+#include "audio/MusicTrack.h"
 
 #include <SDL_mixer.h>
 
@@ -8,8 +9,8 @@
 #include "audio/AudioFiles.h"
 #include "audio/MidiLength.h"
 #include "audio/SoundDevice.h"
-#include "core/FrameLoop.h"
-#include "core/RuntimeContext.h"
+#include "base/RuntimeClock.h"
+#include "base/RuntimeContext.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

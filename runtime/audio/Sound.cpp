@@ -9,7 +9,7 @@
 #include "audio/SoundDevice.h"
 #include "audio/SoundLevels.h"
 #include "audio/WaveFile.h"
-#include "core/RuntimeContext.h"
+#include "base/RuntimeContext.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

@@ -7,9 +7,9 @@
 
 #include "audio/MixerFormat.h"
 #include "audio/Music.h"
-#include "core/ErrorLog.h"
-#include "core/RuntimeContext.h"
-#include "core/Shutdown.h"
+#include "base/ErrorLog.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
 
 namespace zentoir {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/ErrorLog.h"
+#include "base/ErrorLog.h"
 
 #include <cstdio>
 #include <string>
@@ -18,9 +18,9 @@ std::string ErrorLogPath() {
   return os::TempDirectory() + "ErrorLog.txt";
 }
 
-void AppendErrorLog(const DynString& text) {
+void AppendErrorLog(std::string_view text) {
   const std::string path = ErrorLogPath();
-  std::string line(text.View());
+  std::string line(text);
   line += "\r\n";
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
     if (os::AppendExclusive(path.c_str(), line)) return;

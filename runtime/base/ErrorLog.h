@@ -2,14 +2,13 @@
 #pragma once
 
 #include <string>
-
-#include "text/DynString.h"
+#include <string_view>
 
 namespace zentoir {
 
 // Appends the text and CR LF. Tries five times, 100 ms apart, when the file is held
 // by another program; after that the line is dropped silently.
-void AppendErrorLog(const DynString& text);
+void AppendErrorLog(std::string_view text);
 
 // Full path of the error log.
 std::string ErrorLogPath();

@@ -1,8 +1,8 @@
-#include "core/EventDispatch.h"
+#include "base/EventDispatch.h"
 
-#include "core/Hooks.h"
-#include "core/RuntimeContext.h"
-#include "core/Stop.h"
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Stop.h"
 
 namespace zentoir {
 namespace {
@@ -14,9 +14,9 @@ bool PauseFollowsFocus() {
 
 void SetPaused(bool paused) {
   RuntimeContext& rt = Runtime();
-  DynString title = rt.titleCopy;
+  std::string title = rt.titleCopy;
   if (paused) title += " <pause>";
-  os::SetWindowTitle(rt.mainWindow, title.CStr());
+  os::SetWindowTitle(rt.mainWindow, title.c_str());
   rt.paused = paused ? 1 : 0;
 }
 

@@ -1,6 +1,7 @@
 // The window procedure: window events turned into the runtime's pause and stop.
 #pragma once
 
+#include "base/MessagePump.h"
 #include "os/Events.h"
 
 namespace zentoir {
@@ -9,8 +10,5 @@ namespace zentoir {
 // focus pauses it (title + " <pause>") and gaining it resumes, both only while autoPause
 // is set and debugMode is clear. Every event then goes to the event listeners.
 void DispatchEvent(const os::Event& event);
-
-// Takes every waiting event off the queue and dispatches it. Returns 1.
-double PumpMessages();
 
 }  // namespace zentoir

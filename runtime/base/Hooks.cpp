@@ -1,4 +1,4 @@
-#include "core/Hooks.h"
+#include "base/Hooks.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,11 +2,11 @@
 //
 // The core runs each hook point at a fixed place of InitRuntime, PresentFrame,
 // SetScreenMode or the renderer; a subsystem adds its step functions to the points it
-// serves from its registration function, which RegisterSubsystemHooks (Subsystems.cpp)
+// serves from its registration function, which RegisterSubsystemHooks (core/Subsystems.h)
 // calls at the start of InitRuntime. A point with no steps is simply passed.
 #pragma once
 
-#include "core/StepTable.h"
+#include "base/StepTable.h"
 #include "os/Events.h"
 
 namespace zentoir {
@@ -23,13 +23,8 @@ enum class RuntimeHook {
   // take the (possibly new) window.
   WindowChanged,
   // PresentFrame.
-  MusicLoop,       // in the pause loop and each frame: restart the music when it is due
-  PollInput,       // keyboard polled, mouse armed for a fresh sample this frame
-  BeforeSwap,      // drawing switched back from an offscreen screen to the back buffer
-  DrawBackground,  // background image 0, if one is loaded, after the frame is shown
-  // Renderer.
-  ResetDrawingState,  // full-screen viewport and 2D drawing state
-  ReleaseTextures,    // every sprite and background texture deleted
+  MusicLoop,  // in the pause loop and each frame: restart the music when it is due
+  PollInput,  // keyboard polled, mouse armed for a fresh sample this frame
   Count
 };
 
@@ -47,8 +42,5 @@ bool IsFrameKeyDown(int keyCode);
 using EventListener = void (*)(const os::Event& event);
 void AddEventListener(EventListener listener);
 void NotifyEventListeners(const os::Event& event);
-
-// Calls each subsystem's registration function; run once, at the start of InitRuntime.
-void RegisterSubsystemHooks();
 
 }  // namespace zentoir

@@ -1,4 +1,4 @@
-#include "core/RuntimeContext.h"
+#include "base/RuntimeContext.h"
 
 namespace zentoir {
 

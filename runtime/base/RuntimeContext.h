@@ -1,10 +1,11 @@
-// The project settings handed over at start-up and the runtime's one process-wide state.
+// The runtime's one process-wide state.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
+#include "base/StartupSettings.h"
 #include "os/Window.h"
-#include "text/DynString.h"
 
 namespace zentoir {
 
@@ -15,24 +16,13 @@ class SoundDevice;
 struct SoundSlot;
 class MusicTrack;
 
-// Filled by the game's entry before InitRuntime.
-struct StartupSettings {
-  int32_t screenWidth = 800;
-  int32_t screenHeight = 600;
-  int32_t fullScreen = 0;
-  int32_t frameRateLimit = -1;
-  int32_t multisampleLevel = 0;
-  int32_t hideMouseCursor = 1;
-  int32_t debugMode = 0;
-};
-
 // The runtime's process-wide state. Device objects register their own release steps
 // with the stop routine (core/Shutdown.h) and keep their pointers here.
 struct RuntimeContext {
   OpenGLRadazuri* renderer = nullptr;
   Radazuri3D* scene = nullptr;            // created bound to the renderer, lives to the end
   os::WindowHandle mainWindow = nullptr;  // a copy of the renderer's window
-  DynString titleCopy;                    // the window title, restored after a pause
+  std::string titleCopy;                  // the window title, restored after a pause
 
   uint8_t autoPause = 0;
   uint8_t paused = 0;
@@ -68,7 +58,6 @@ struct RuntimeContext {
   int32_t selectedFont = 0;
 };
 
-StartupSettings& Settings();
 RuntimeContext& Runtime();
 
 }  // namespace zentoir

@@ -1,8 +1,8 @@
-#include "core/Shutdown.h"
+#include "base/Shutdown.h"
 
 #include <cstdlib>
 
-#include "core/StepTable.h"
+#include "base/StepTable.h"
 
 namespace zentoir {
 namespace {

@@ -5,7 +5,7 @@
 // the process exits (after the stop routine, or after main returns).
 #pragma once
 
-#include "core/StepTable.h"
+#include "base/StepTable.h"
 
 namespace zentoir {
 

@@ -1,13 +1,14 @@
-#include "core/Stop.h"
+#include "base/Stop.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
-#include "core/ErrorLog.h"
-#include "core/RuntimeContext.h"
-#include "core/Shutdown.h"
+#include "base/ErrorLog.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
+#include "base/Truncate.h"
 #include "os/Process.h"
-#include "text/NumberText.h"
 
 namespace zentoir {
 namespace {
@@ -17,10 +18,10 @@ bool stopping = false;
 void WriteDebugReport() {
   const RuntimeContext& rt = Runtime();
   AppendErrorLog("-End On Line");
-  AppendErrorLog(IntegerToText(TruncateToInt32(rt.errorCode)));
-  AppendErrorLog(IntegerToText(TruncateToInt32(rt.errorLine) - 1));
-  AppendErrorLog(IntegerToText(TruncateToInt32(rt.currentLine)));
-  AppendErrorLog(IntegerToText(TruncateToInt32(rt.currentModule)));
+  AppendErrorLog(std::to_string(TruncateToInt32(rt.errorCode)));
+  AppendErrorLog(std::to_string(TruncateToInt32(rt.errorLine) - 1));
+  AppendErrorLog(std::to_string(TruncateToInt32(rt.currentLine)));
+  AppendErrorLog(std::to_string(TruncateToInt32(rt.currentModule)));
 }
 
 // Releases the devices once; a stop reached again during the release (a window
@@ -46,9 +47,9 @@ void EndProgram() {
   StopProgram();
 }
 
-void EndAndRun(const DynString& commandLine) {
+void EndAndRun(std::string_view commandLine) {
   ShutdownOnce();
-  os::StartCommandLine(commandLine.CStr());
+  os::StartCommandLine(std::string(commandLine).c_str());
   std::fflush(nullptr);
   std::exit(0);
 }

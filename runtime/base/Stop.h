@@ -2,7 +2,7 @@
 // information it reports.
 #pragma once
 
-#include "text/DynString.h"
+#include <string_view>
 
 namespace zentoir {
 
@@ -23,7 +23,7 @@ enum ErrorNumber : int {
 [[noreturn]] void EndProgram();
 
 // Shuts down, starts another program with the command line and exits.
-[[noreturn]] void EndAndRun(const DynString& commandLine);
+[[noreturn]] void EndAndRun(std::string_view commandLine);
 
 // Records the reason of a stop together with the current line.
 void SetErrorCode(double code);

@@ -1,14 +1,12 @@
 #include "core/FrameLoop.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
-#include "core/EventDispatch.h"
-#include "core/FramePacing.h"
-#include "core/Hooks.h"
-#include "core/RuntimeContext.h"
-#include "core/Stop.h"
+#include "base/EventDispatch.h"
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Stop.h"
+#include "gfx2d/FramePacing.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
@@ -35,34 +33,7 @@ void StopOnEndKeys() {
   if (IsFrameKeyDown(kKeyAlt) && IsFrameKeyDown(kKeyF4)) StopProgram();
 }
 
-// Blending off and full white, then the background and the 2D drawing state.
-void PrepareNextFrame() {
-  glDisable(GL_BLEND);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  RunRuntimeHooks(RuntimeHook::DrawBackground);
-  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
-}
-
 }  // namespace
-
-void OpenGLRadazuri::ClearColourBuffer() {
-  glClearColor(0, 0, 0, 0);
-  glClear(GL_COLOR_BUFFER_BIT);
-}
-
-double OpenGLRadazuri::PresentBackBuffer() {
-  RunRuntimeHooks(RuntimeHook::BeforeSwap);
-  os::SwapWindow(window);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  const double start = os::MonotonicMs();
-  double now;
-  do {  // a busy wait that keeps the event queue empty
-    PumpMessages();
-    now = os::MonotonicMs();
-  } while (!(now > nextFrameTime));
-  nextFrameTime = NextFrameTimeAfter(nextFrameTime, frameInterval, now);
-  return now - start + 1;
-}
 
 void PresentFrame() {
   RuntimeContext& rt = Runtime();
@@ -81,22 +52,8 @@ void PresentFrame() {
   PumpMessages();
   if (!renderer) return;
   renderer->PresentBackBuffer();
-  PrepareNextFrame();
+  renderer->BeginFrame();
   if (rt.scene) rt.scene->ResetFrameSettings();
-}
-
-double GetTimeMs() {
-  return os::MonotonicMs() - Runtime().startTime;
-}
-
-double GetFrameTime() {
-  const RuntimeContext& rt = Runtime();
-  const double elapsed = rt.currentFrameTime - rt.previousFrameTime;
-  return elapsed > 0 ? elapsed : 1;
-}
-
-void SleepMs(double milliseconds) {
-  os::SleepMilliseconds(TruncateToInt64(milliseconds));
 }
 
 void SetFrameRateLimit(double framesPerSecond) {

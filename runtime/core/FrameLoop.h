@@ -1,5 +1,7 @@
-// The frame loop: presenting a frame, its pacing, and the millisecond clock.
+// The frame loop: presenting a frame and its pacing.
 #pragma once
+
+#include "base/RuntimeClock.h"
 
 namespace zentoir {
 
@@ -8,12 +10,6 @@ namespace zentoir {
 // prepares the drawing state of the next frame.
 void PresentFrame();
 
-// Milliseconds since the end of start-up.
-double GetTimeMs();
-// Milliseconds between the last two frames; 1 when that is not positive.
-double GetFrameTime();
-// Sleeps for the milliseconds truncated toward zero (nothing for 0 or less).
-void SleepMs(double milliseconds);
 // Frames per second, truncated; 0 or less: no limit (at most one frame every 2 ms).
 void SetFrameRateLimit(double framesPerSecond);
 // 1 while the display is in full-screen mode, else 0.

@@ -1,8 +1,8 @@
 #include "core/ScreenMode.h"
 
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
 #include "core/FrameLoop.h"
-#include "core/Hooks.h"
-#include "core/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "text/NumberText.h"
 

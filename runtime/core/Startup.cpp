@@ -1,4 +1,5 @@
 #include "core/Startup.h"
+#include "core/Subsystems.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -6,13 +7,13 @@
 #include <cstring>
 #include <string>
 
-#include "core/ErrorLog.h"
-#include "core/EventDispatch.h"
+#include "base/ErrorLog.h"
+#include "base/EventDispatch.h"
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
+#include "base/Stop.h"
 #include "core/FrameLoop.h"
-#include "core/Hooks.h"
-#include "core/RuntimeContext.h"
-#include "core/Shutdown.h"
-#include "core/Stop.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "os/Clock.h"
 #include "os/Paths.h"
@@ -75,7 +76,7 @@ OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title)
   AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
   AddShutdownStep(ShutdownStage::Window, DestroyMainWindow);
   os::SetWindowTitle(renderer->window, title.CStr());
-  rt.titleCopy = title;
+  rt.titleCopy = std::string(title.View());
   os::KeepScreenSaverOff();
   return renderer;
 }
@@ -85,7 +86,7 @@ void ShowLoadingScreen(OpenGLRadazuri& renderer) {
   renderer.ClearColourBuffer();
   SetFrameStamps(os::MonotonicMs());
   renderer.PresentBackBuffer();
-  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  renderer.ResetFullDrawingState();
   RunRuntimeHooks(RuntimeHook::LoadingScreen);
   PresentFrame();
 }

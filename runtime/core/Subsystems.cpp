@@ -4,14 +4,15 @@
 // function that adds its steps, and adds the call to it below. Registration is explicit
 // because the runtime is a static library: an object file that nothing refers to is
 // never linked in, so self-registering objects would silently drop out.
+#include "core/Subsystems.h"
+
 #include "audio/Music.h"
+#include "audio/MusicTrack.h"
 #include "audio/SoundDevice.h"
-#include "core/Hooks.h"
+#include "base/Hooks.h"
 #include "core/Startup.h"
 #include "files/ArchiveSlot.h"
-#include "gfx2d/DrawingState.h"
-#include "gfx2d/Fonts.h"
-#include "gfx2d/OffscreenScreens.h"
+#include "gfx2d/Registration.h"
 #include "input/InputSetup.h"
 
 namespace zentoir {
@@ -32,8 +33,6 @@ void RegisterSubsystemHooks() {
   });
   // 2D drawing: the drawing state, background image 0 and texture release; offscreen
   // screens left before each swap; the "Loading..." text.
-  RegisterDrawingHooks();
-  RegisterScreenHooks();
   RegisterFontHooks();
   // Input: the input object, its cursor mode, the frame's key state and every event.
   RegisterInputHooks();

@@ -1,6 +1,6 @@
 #include "files/ArchiveSlot.h"
 
-#include "core/Shutdown.h"
+#include "base/Shutdown.h"
 #include "os/File.h"
 
 namespace zentoir {

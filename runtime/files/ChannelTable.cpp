@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/Stop.h"
+#include "base/Stop.h"
 #include "files/FileChannels.h"
 #include "text/NumberText.h"
 

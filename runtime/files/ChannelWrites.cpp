@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/Stop.h"
+#include "base/Stop.h"
 #include "files/ChannelTable.h"
 #include "files/FileChannels.h"
 #include "text/NumberText.h"

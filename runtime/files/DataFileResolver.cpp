@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Shutdown.h"
+#include "base/Shutdown.h"
 #include "files/ArchiveReader.h"
 #include "files/ArchiveSlot.h"
 #include "os/File.h"

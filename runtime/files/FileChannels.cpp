@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/Stop.h"
+#include "base/Stop.h"
 #include "files/ChannelTable.h"
 #include "text/NumberText.h"
 

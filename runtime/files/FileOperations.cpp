@@ -1,7 +1,11 @@
 #include "files/FileOperations.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
+#include <vector>
 
+#include "base/Truncate.h"
 #include "os/File.h"
 #include "os/Paths.h"
 
@@ -48,6 +52,27 @@ void DuplicateFile(const DynString& source, const DynString& destination) {
     to.Close();
     os::RemoveFile(target);
   }
+}
+
+double ReadFileBytes(const DynString& path, DynString& bytes, double limit) {
+  std::vector<uint8_t> content;
+  const int64_t most = std::min<int64_t>(TruncateToInt64(limit), UINT32_MAX);
+  const bool read = os::ReadWholeFile(os::NativePath(path.View()), content, most);
+  bytes.AssignBytes(reinterpret_cast<const char*>(content.data()),
+                    static_cast<uint32_t>(content.size()));
+  return read ? 1.0 : 0.0;
+}
+
+double SaveFileSafely(const DynString& path, const DynString& bytes) {
+  const std::string target = os::NativePath(path.View());
+  const std::string temporary = target + ".new";
+  os::File file;
+  const bool written =
+      file.CreateAnew(temporary) && file.WriteAll(bytes.CStr(), bytes.length) && file.Sync();
+  file.Close();
+  if (written && std::rename(temporary.c_str(), target.c_str()) == 0) return 1;
+  os::RemoveFile(temporary);
+  return 0;
 }
 
 DynString CurrentDirectory() {

@@ -18,6 +18,15 @@ void RemoveFile(const DynString& path);
 // source cannot be opened; a copy that fails part way leaves no destination behind.
 void DuplicateFile(const DynString& source, const DynString& destination);
 
+// The whole file as bytes, when it is a regular file of at most `limit` bytes: 1, else 0
+// with `bytes` empty.
+double ReadFileBytes(const DynString& path, DynString& bytes, double limit);
+
+// Writes the bytes beside the file (path + ".new") and renames them over it, so that a
+// program killed while saving leaves the old file or the new one, never a part. 1 when
+// written, else 0 with nothing left beside the file.
+double SaveFileSafely(const DynString& path, const DynString& bytes);
+
 // The current directory, always ending in '/'.
 DynString CurrentDirectory();
 

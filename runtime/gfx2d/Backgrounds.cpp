@@ -4,9 +4,8 @@
 
 #include <algorithm>
 
-#include "gfx2d/BmpReader.h"
+#include "gfx2d/ImageFile.h"
 #include "gfx2d/OpenGLRadazuri.h"
-#include "gfx2d/PngReader.h"
 
 namespace zentoir {
 namespace {
@@ -34,8 +33,7 @@ void DrawTile(const BackgroundImage& image, int tile, float x, float y) {
 int OpenGLRadazuri::LoadBackgroundImage(int32_t slot, const std::string& path) {
   if (!IsBackgroundSlot(slot)) return 0;
   ImageBuffer image;
-  if (!(ReadBmpFile(path, -1, image) || ReadPngFile(path, -1, image)) || image.width == 0 ||
-      image.height == 0) {
+  if (!ReadImageFile(path, -1, image) || image.width == 0 || image.height == 0) {
     return 0;
   }
   const int32_t tile = std::min(MaxTextureSize(), kLargestTile);

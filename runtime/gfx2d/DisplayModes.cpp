@@ -1,7 +1,7 @@
 // The renderer's display modes: windowed, full screen on the same window, hidden.
-#include "core/ErrorLog.h"
-#include "core/Hooks.h"
-#include "core/RuntimeContext.h"
+#include "base/ErrorLog.h"
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "os/Clock.h"
 
@@ -13,7 +13,7 @@ int OpenGLRadazuri::EnterWindowed() {
   os::SetWindowClientSize(window, width, height);
   os::ShowWindow(window);
   os::RaiseWindow(window);
-  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  ResetFullDrawingState();
   fullScreenActive = 0;
   return 1;
 }
@@ -28,7 +28,7 @@ int OpenGLRadazuri::EnterFullScreen() {
     return 0;
   }
   nextFrameTime = os::MonotonicMs();
-  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  ResetFullDrawingState();
   os::ShowWindow(window);
   os::RaiseWindow(window);
   fullScreenActive = 1;
@@ -50,7 +50,7 @@ int OpenGLRadazuri::HideGameWindow() {
 }
 
 void OpenGLRadazuri::DestroyGameWindow() {
-  if (initialised) RunRuntimeHooks(RuntimeHook::ReleaseTextures);
+  if (initialised) ReleaseEverything();
   if (fullScreenActive) os::LeaveFullScreenMode(window);
   fullScreenActive = 0;
   os::ClearCurrent();
@@ -63,7 +63,7 @@ void OpenGLRadazuri::DestroyGameWindow() {
 void OpenGLRadazuri::SetWindowSize(int w, int h) {
   width = w;
   height = h;
-  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  ResetFullDrawingState();
 }
 
 }  // namespace zentoir

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Hooks.h"
 #include "gfx2d/Renderer.h"
 #include "text/NumberText.h"
 
@@ -81,32 +80,6 @@ void SetTransparentColour(double colour) {
     const auto key = static_cast<uint32_t>(TruncateToInt64(colour));
     r->transparentColour = r->fontTransparentColour = key;
   }
-}
-
-namespace {
-
-void ResetFullScreenState() {
-  if (OpenGLRadazuri* r = ActiveRenderer()) r->ResetDrawingState(0, 0, 0, 0);
-}
-
-// After each presented frame: full alpha again, then background image 0.
-void DrawFrameBackground() {
-  if (OpenGLRadazuri* r = ActiveRenderer()) {
-    r->currentAlpha = 1;
-    r->DrawBackgroundImage(0);
-  }
-}
-
-void ReleaseTextures() {
-  if (OpenGLRadazuri* r = Runtime().renderer) r->ReleaseAllTextures();
-}
-
-}  // namespace
-
-void RegisterDrawingHooks() {
-  AddRuntimeHook(RuntimeHook::ResetDrawingState, ResetFullScreenState);
-  AddRuntimeHook(RuntimeHook::DrawBackground, DrawFrameBackground);
-  AddRuntimeHook(RuntimeHook::ReleaseTextures, ReleaseTextures);
 }
 
 }  // namespace zentoir

@@ -14,7 +14,4 @@ void SetSmoothing(double flag);
 // The colour key of later image and font loads, as red + 256 × green + 65536 × blue.
 void SetTransparentColour(double colour);
 
-// Joins the drawing state to the frame loop and the window (called at start-up).
-void RegisterDrawingHooks();
-
 }  // namespace zentoir

@@ -1,11 +1,12 @@
 #include "gfx2d/Fonts.h"
+#include "gfx2d/Registration.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <string>
 
-#include "core/Hooks.h"
+#include "base/Hooks.h"
 #include "files/ArchiveSlot.h"
 #include "gfx2d/DefaultFont.h"
 #include "gfx2d/DrawingState.h"

@@ -22,7 +22,4 @@ void PrintNumber(double number, double x, double y);
 // The selected font's cell: width W div 16; height H div 16 when W < H, else H div 8.
 void GetFontSize(double& cellWidth, double& cellHeight);
 
-// Joins the "Loading..." screen to start-up (called at start-up).
-void RegisterFontHooks();
-
 }  // namespace zentoir

@@ -1,9 +1,9 @@
 // The renderer's window: creation with its pixel format, GL context and extensions.
-#include "core/FramePacing.h"
-#include "core/Hooks.h"
-#include "core/SoftwareWarning.h"
+#include "base/Hooks.h"
+#include "gfx2d/FramePacing.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/SoftwareWarning.h"
 #include "os/Clock.h"
 
 namespace zentoir {
@@ -22,7 +22,7 @@ int SizeOrDesktop(int wanted, int desktop, int fallback) {
 OpenGLRadazuri::OpenGLRadazuri() : nextFrameTime(os::MonotonicMs()) {}
 
 OpenGLRadazuri::~OpenGLRadazuri() {
-  if (initialised && context) RunRuntimeHooks(RuntimeHook::ReleaseTextures);
+  if (initialised && context) ReleaseEverything();
   os::ClearCurrent();
   os::DeleteGLContext(context);
   context = nullptr;
@@ -53,7 +53,7 @@ int OpenGLRadazuri::CreateGameWindow(int w, int h, int depth, int framesPerSecon
   LoadGLExtensionFunctions();
   os::SetSwapInterval(verticalSync);
   os::ShowWindow(window);
-  RunRuntimeHooks(RuntimeHook::ResetDrawingState);
+  ResetFullDrawingState();
   initialised = 1;
   return 1;
 }

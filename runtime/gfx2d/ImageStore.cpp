@@ -4,11 +4,10 @@
 
 #include <algorithm>
 
-#include "core/ErrorLog.h"
-#include "gfx2d/BmpReader.h"
+#include "base/ErrorLog.h"
 #include "gfx2d/GLExtensions.h"
+#include "gfx2d/ImageFile.h"
 #include "gfx2d/OpenGLRadazuri.h"
-#include "gfx2d/PngReader.h"
 #include "gfx2d/TextureNames.h"
 #include "gfx2d/TexturePixels.h"
 
@@ -31,10 +30,6 @@ void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* m
   const std::vector<TexelBlock> levels = BuildMipLevels(block);
   for (size_t level = 0; level < levels.size(); ++level)
     UploadLevel(int(level), levels[level]);
-}
-
-bool ReadImageFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
-  return ReadBmpFile(path, colourKey, image) || ReadPngFile(path, colourKey, image);
 }
 
 }  // namespace
@@ -107,7 +102,7 @@ int OpenGLRadazuri::LoadSpriteImage(int32_t n, const std::string& path, int64_t 
   if (!ReadImageFile(path, colourKey, image) || image.width == 0 || image.height == 0) return 0;
   // Images larger than the largest texture are refused rather than cut.
   if (image.width > MaxTextureSize() || image.height > MaxTextureSize()) {
-    AppendErrorLog(DynString(("Image too large for a texture: " + path).c_str()));
+    AppendErrorLog("Image too large for a texture: " + path);
     return 0;
   }
   SpriteRecord& sprite = spriteTable[n];

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "core/Hooks.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Renderer.h"
@@ -121,15 +120,6 @@ void EnterScreen(OpenGLRadazuri& r, int32_t s) {
   });
 }
 
-void SwitchToBackBuffer() {
-  OpenGLRadazuri* r = ActiveRenderer();
-  if (r && r->activeScreen >= 0) r->UseScreen(-1);
-}
-
-void ReleaseScreens() {
-  if (OpenGLRadazuri* r = Runtime().renderer) r->ReleaseScreens();
-}
-
 }  // namespace
 
 void OpenGLRadazuri::CreateScreen(int32_t s, int32_t n, int32_t w, int32_t h) {
@@ -183,11 +173,6 @@ void CreateScreen(double s, double n, double width, double height) {
 
 void UseScreen(double s) {
   if (OpenGLRadazuri* r = ActiveRenderer()) r->UseScreen(TruncateToInt32(s));
-}
-
-void RegisterScreenHooks() {
-  AddRuntimeHook(RuntimeHook::BeforeSwap, SwitchToBackBuffer);
-  AddRuntimeHook(RuntimeHook::ReleaseTextures, ReleaseScreens);
 }
 
 }  // namespace zentoir

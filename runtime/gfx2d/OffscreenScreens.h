@@ -12,8 +12,4 @@ void CreateScreen(double s, double n, double width, double height);
 // s in 0..31: drawing goes into screen s; s < 0: back to the back buffer; s > 31: nothing.
 void UseScreen(double s);
 
-// Joins the screens to the frame loop: drawing returns to the back buffer before each
-// swap, and the framebuffers go with the textures (called at start-up).
-void RegisterScreenHooks();
-
 }  // namespace zentoir

@@ -61,8 +61,16 @@ class OpenGLRadazuri {
   bool HasGLExtension(const char* name) const;
   // Clears the back buffer to black.
   void ClearColourBuffer();
-  // Swaps, clears and keeps the frame pacing; returns the milliseconds spent waiting + 1.
+  // Returns drawing to the back buffer, swaps, clears and keeps the frame pacing; returns
+  // the milliseconds spent waiting + 1.
   double PresentBackBuffer();
+  // After a frame is shown: blending off, full white and alpha, background image 0 and
+  // the full-screen 2D drawing state.
+  void BeginFrame();
+  // The full-screen viewport and the fixed 2D state, while there is a context.
+  void ResetFullDrawingState();
+  // Deletes every texture and framebuffer (sprites, backgrounds, screens).
+  void ReleaseEverything();
   // Turns waiting for the display's vertical refresh on or off when buffers are swapped.
   void SetVerticalSync(bool on);
 

@@ -1,7 +1,7 @@
 // How the drawing commands reach the one renderer.
 #pragma once
 
-#include "core/RuntimeContext.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
 
 namespace zentoir {

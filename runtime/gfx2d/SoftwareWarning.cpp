@@ -1,11 +1,11 @@
-#include "core/SoftwareWarning.h"
+#include "gfx2d/SoftwareWarning.h"
 
 #include <GL/gl.h>
 
 #include <cstring>
 #include <string>
 
-#include "core/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "os/MessageBox.h"
 
 namespace zentoir {

@@ -2,10 +2,10 @@
 
 #include <SDL2/SDL.h>
 
-#include "core/ErrorLog.h"
-#include "core/Hooks.h"
-#include "core/RuntimeContext.h"
-#include "core/Shutdown.h"
+#include "base/ErrorLog.h"
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
 #include "input/InputState.h"
 
 namespace zentoir {

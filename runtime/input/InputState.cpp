@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/RuntimeContext.h"
+#include "base/RuntimeContext.h"
 #include "input/Latin1Char.h"
 
 namespace zentoir {

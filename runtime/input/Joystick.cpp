@@ -1,6 +1,6 @@
 #include "input/Joystick.h"
 
-#include "core/EventDispatch.h"
+#include "base/EventDispatch.h"
 #include "input/InputState.h"
 #include "text/NumberText.h"
 

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "core/EventDispatch.h"
-#include "core/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "base/EventDispatch.h"
+#include "gfx2d/DrawingState.h"
 #include "input/InputState.h"
 #include "text/NumberText.h"
 
@@ -16,11 +15,13 @@ MouseSample PollMouse(InputState& input) {
   return input.PollMouse();
 }
 
+// Within the drawing size; left alone while there is no renderer (size 0 × 0).
 void ClampToScreen(InputState& input) {
-  const OpenGLRadazuri* renderer = Runtime().renderer;
-  if (!renderer) return;
-  input.mouseX = std::clamp(input.mouseX, 0, std::max(renderer->width - 1, 0));
-  input.mouseY = std::clamp(input.mouseY, 0, std::max(renderer->height - 1, 0));
+  double width = 0, height = 0;
+  GetScreenSize(width, height);
+  if (width == 0 && height == 0) return;
+  input.mouseX = std::clamp(input.mouseX, 0, std::max(static_cast<int>(width) - 1, 0));
+  input.mouseY = std::clamp(input.mouseY, 0, std::max(static_cast<int>(height) - 1, 0));
 }
 
 }  // namespace

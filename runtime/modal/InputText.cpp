@@ -1,4 +1,4 @@
-#include "input/InputText.h"
+#include "modal/InputText.h"
 
 #include "core/FrameLoop.h"
 #include "gfx2d/Fonts.h"

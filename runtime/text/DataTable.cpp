@@ -1,6 +1,6 @@
 #include "text/DataTable.h"
 
-#include "core/Stop.h"
+#include "base/Stop.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

@@ -77,6 +77,7 @@ class DynString {
 
   // Conveniences for runtime code.
   std::string_view View() const noexcept { return {CStr(), length}; }
+  operator std::string_view() const noexcept { return View(); }  // NOLINT: for the base layer
   bool IsEmpty() const noexcept { return length == 0; }
   void AssignBytes(const char* bytes, uint32_t count);
   void AppendBytes(const char* bytes, uint32_t count);

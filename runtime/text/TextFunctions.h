@@ -2,7 +2,6 @@
 // are truncated toward zero.
 #pragma once
 
-#include "arrays/GenericArray.h"
 #include "text/DynString.h"
 
 namespace zentoir {
@@ -33,9 +32,5 @@ DynString MakeCharText(double code);
 
 // 2 × count upper-case hex digits, one pair per byte in memory order.
 DynString FormatHexBytes(const void* bytes, double count);
-
-// Splits at any of the separator bytes into non-empty pieces stored in `pieces`;
-// returns their number.
-double SplitText(DynString text, GenericArray<DynString>& pieces, const DynString& separators);
 
 }  // namespace zentoir

@@ -9,7 +9,7 @@
 
 #include "AudioFiles.h"
 #include "audio/SoundDevice.h"
-#include "core/Shutdown.h"
+#include "base/Shutdown.h"
 #include "support/TempDir.h"
 
 namespace zentoir::testing {

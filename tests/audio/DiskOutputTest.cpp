@@ -6,7 +6,7 @@
 #include "AudioFiles.h"
 #include "audio/Sound.h"
 #include "audio/SoundDevice.h"
-#include "core/Shutdown.h"
+#include "base/Shutdown.h"
 #include "os/Clock.h"
 #include "support/TempDir.h"
 

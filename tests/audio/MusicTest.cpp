@@ -3,7 +3,9 @@
 
 #include "DeviceFixture.h"
 #include "audio/Music.h"
-#include "core/RuntimeContext.h"
+#include "audio/MusicTrack.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
 
 namespace zentoir {
 namespace {

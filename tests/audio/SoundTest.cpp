@@ -6,9 +6,11 @@
 
 #include "DeviceFixture.h"
 #include "audio/Sound.h"
+#include "audio/SoundDevice.h"
 #include "audio/SoundLevels.h"
-#include "core/ErrorLog.h"
-#include "core/RuntimeContext.h"
+#include "base/ErrorLog.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
 
 namespace zentoir {
 namespace {

@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "base/RuntimeContext.h"
 #include "core/RuntimeChild.h"
+#include "gfx2d/OpenGLRadazuri.h"
 #include "support/TempDir.h"
 
 namespace zentoir {

@@ -5,6 +5,9 @@
 #include <set>
 #include <string>
 
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
 #include "core/RuntimeChild.h"
 #include "support/TempDir.h"
 

@@ -1,8 +1,11 @@
-#include "core/FramePacing.h"
+#include "gfx2d/FramePacing.h"
 
 #include <gtest/gtest.h>
 
 #include "zentoir.h"
+
+#include "base/RuntimeContext.h"
+#include "gfx2d/OpenGLRadazuri.h"
 
 namespace zentoir {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/SoftwareWarning.h"
 #include "gfx2d/GLExtensions.h"
+#include "gfx2d/SoftwareWarning.h"
 
 namespace zentoir {
 namespace {

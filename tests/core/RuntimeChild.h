@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "base/RuntimeContext.h"
 #include "zentoir.h"
 
 namespace zentoir::testing {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
 #include "core/RuntimeChild.h"
 #include "support/TempDir.h"
 

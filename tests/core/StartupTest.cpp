@@ -4,8 +4,12 @@
 #include <filesystem>
 #include <string>
 
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
 #include "core/RuntimeChild.h"
 #include "gfx2d/GLExtensions.h"
+#include "gfx2d/OpenGLRadazuri.h"
 #include "os/Paths.h"
 #include "support/TempDir.h"
 

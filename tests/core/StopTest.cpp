@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/ErrorLog.h"
-#include "core/RuntimeContext.h"
-#include "core/Shutdown.h"
-#include "core/Stop.h"
+#include "base/ErrorLog.h"
+#include "base/RuntimeContext.h"
+#include "base/Shutdown.h"
+#include "base/Stop.h"
 #include "support/StopReport.h"
 #include "support/TempDir.h"
 

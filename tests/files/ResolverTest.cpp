@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "core/Shutdown.h"
+#include "base/Shutdown.h"
 #include "files/ArchiveBytes.h"
 #include "files/ArchiveSlot.h"
 #include "support/TempDir.h"

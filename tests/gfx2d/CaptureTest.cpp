@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "RenderFixture.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/ImageBuffer.h"
 #include "gfx2d/OpenGLRadazuri.h"

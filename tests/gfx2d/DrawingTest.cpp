@@ -2,6 +2,7 @@
 #include <png.h>
 
 #include "RenderFixture.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "zentoir.h"
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "RenderFixture.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/DefaultFont.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/TextLayout.h"

@@ -4,6 +4,9 @@
 
 #include "zentoir.h"
 
+#include "base/RuntimeContext.h"
+#include "gfx2d/OpenGLRadazuri.h"
+
 namespace zentoir::testing {
 
 void RenderTest::SetUpTestSuite() {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/RuntimeContext.h"
 #include "zentoir.h"
 
 namespace zentoir::testing {

@@ -5,6 +5,9 @@
 #include "gfx2d/OpenGLRadazuri.h"
 #include "zentoir.h"
 
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+
 namespace zentoir {
 namespace {
 

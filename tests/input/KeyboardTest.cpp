@@ -6,6 +6,8 @@
 #include "input/Latin1Char.h"
 #include "zentoir.h"
 
+#include "base/Hooks.h"
+
 namespace zentoir {
 namespace {
 

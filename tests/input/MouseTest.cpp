@@ -1,5 +1,6 @@
 // Mouse sampling, clamping, buttons and the wheel from pushed SDL events.
 #include "InputFixture.h"
+#include "base/RuntimeContext.h"
 #include "input/InputState.h"
 #include "support/StopReport.h"
 #include "zentoir.h"

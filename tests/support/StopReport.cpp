@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "core/ErrorLog.h"
-#include "core/RuntimeContext.h"
+#include "base/ErrorLog.h"
+#include "base/RuntimeContext.h"
 #include "support/TempDir.h"
 
 namespace zentoir::testing {

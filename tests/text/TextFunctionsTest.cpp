@@ -1,5 +1,7 @@
 #include "text/TextFunctions.h"
 
+#include "arrays/SplitText.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/FramePacing.h"
+#include "gfx2d/FramePacing.h"
 
 #include <cmath>
 #include <limits>

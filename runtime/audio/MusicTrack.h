@@ -1,0 +1,39 @@
+// The tune being played and the music loop that the frame loop and the waits drive.
+#pragma once
+
+#include <string>
+
+#include "text/DynString.h"
+
+typedef struct _Mix_Music Mix_Music;
+
+namespace zentoir {
+
+// The shortest loop: a tune shorter than this restarts after this many milliseconds.
+constexpr double kMinimumMusicLoopMs = 500;
+
+// The tune being played.
+class MusicTrack {
+ public:
+  Mix_Music* music = nullptr;
+  std::string path;
+  double lengthMs = -1;  // −1: unknown, the mixer loops the tune by itself
+};
+
+// The per-frame loop check (frame loop and pause loop): restarts the tune once the
+// clock reaches musicLoopTime.
+void MusicLoopCheck();
+
+// The milliseconds the music timing is measured in (the runtime's frame clock).
+double MusicClockMs();
+
+// The same operations at a given clock value, for callers that already hold it.
+void PlayMusicAt(const DynString& path, double nowMs);
+void RestartMusicAt(double nowMs);
+void MusicLoopCheckAt(double nowMs);
+
+// The playing time of a music file in milliseconds: measured from the file for MIDI,
+// else as the mixer reports it; −1 when unknown.
+double MusicFileLengthMs(const std::string& path, Mix_Music* music);
+
+}  // namespace zentoir

@@ -1,0 +1,28 @@
+#include "gfx2d/ImageFile.h"
+
+#include <vector>
+
+#include "gfx2d/BmpReader.h"
+#include "gfx2d/PngReader.h"
+#include "os/File.h"
+
+namespace zentoir {
+namespace {
+
+bool HasBmpSignature(const std::vector<uint8_t>& file) {
+  return file.size() >= 2 && file[0] == 'B' && file[1] == 'M';
+}
+
+}  // namespace
+
+bool ReadImageFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
+  std::vector<uint8_t> file;
+  if (!os::ReadWholeFile(os::NativePath(path), file)) {
+    image.Release();
+    return false;
+  }
+  if (HasBmpSignature(file)) return DecodeBmp(file, colourKey, image);
+  return DecodePng(file, path, colourKey, image);
+}
+
+}  // namespace zentoir
