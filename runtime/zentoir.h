@@ -20,6 +20,7 @@
 #include "files/FileOperations.h"
 #include "gfx2d/BackgroundCommands.h"
 #include "gfx2d/Capture.h"
+#include "gfx2d/DisplayCommands.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
 #include "gfx2d/ImageSaving.h"

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "audio/AudioFiles.h"
+#include "audio/AudioState.h"
 #include "audio/MidiLength.h"
 #include "audio/SoundDevice.h"
 #include "base/RuntimeClock.h"
-#include "base/RuntimeContext.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -20,21 +20,21 @@ constexpr size_t kMaxMidiFileBytes = size_t{16} << 20;
 constexpr int kMusicFullVolume = 1000;  // the volume scale of SetMusicVolume
 
 bool MixerOpen() {
-  const SoundDevice* device = Runtime().soundDevice;
+  const SoundDevice* device = Audio().device.get();
   return device != nullptr && device->mixerOpen;
 }
 
 // Plays the track from its start: once when its length is known (the runtime loops
 // it), else looping in the mixer.
 void StartTrack(MusicTrack& track, double nowMs) {
-  RuntimeContext& runtime = Runtime();
+  AudioState& audio = Audio();
   Mix_HaltMusic();
   if (track.lengthMs < 0) {
-    runtime.musicLoopTime = 0;
+    audio.musicLoopTime = 0;
     Mix_PlayMusic(track.music, -1);
     return;
   }
-  runtime.musicLoopTime = nowMs + std::max(track.lengthMs, kMinimumMusicLoopMs);
+  audio.musicLoopTime = nowMs + std::max(track.lengthMs, kMinimumMusicLoopMs);
   Mix_PlayMusic(track.music, 0);
 }
 
@@ -69,30 +69,29 @@ void PlayMusicAt(const DynString& path, double nowMs) {
   if (file.empty() || !MixerOpen()) return;
   Mix_Music* music = Mix_LoadMUS(file.c_str());
   if (music == nullptr) return;
-  auto* track = new MusicTrack{music, file, MusicFileLengthMs(file, music)};
-  RuntimeContext& runtime = Runtime();
-  runtime.musicWindow = track;
-  runtime.musicVolume = 1.0;
+  AudioState& audio = Audio();
+  audio.music.reset(new MusicTrack{music, file, MusicFileLengthMs(file, music)});
+  MusicTrack* track = audio.music.get();
+  audio.musicVolume = 1.0;
   Mix_VolumeMusic(MIX_MAX_VOLUME);
   StartTrack(*track, nowMs);
 }
 
 void StopMusic() {
-  RuntimeContext& runtime = Runtime();
-  runtime.musicVolume = -1;
-  runtime.musicLoopTime = 0;
-  if (runtime.musicWindow == nullptr) return;
+  AudioState& audio = Audio();
+  audio.musicVolume = -1;
+  audio.musicLoopTime = 0;
+  if (audio.music == nullptr) return;
   Mix_HaltMusic();
-  Mix_FreeMusic(runtime.musicWindow->music);
-  delete runtime.musicWindow;
-  runtime.musicWindow = nullptr;
+  Mix_FreeMusic(audio.music->music);
+  audio.music.reset();
 }
 
 void SetMusicVolume(double volume) {
-  RuntimeContext& runtime = Runtime();
-  if (volume == runtime.musicVolume) return;
-  runtime.musicVolume = volume;
-  if (runtime.musicWindow != nullptr) Mix_VolumeMusic(MixerMusicVolume(volume));
+  AudioState& audio = Audio();
+  if (volume == audio.musicVolume) return;
+  audio.musicVolume = volume;
+  if (audio.music != nullptr) Mix_VolumeMusic(MixerMusicVolume(volume));
 }
 
 void RestartMusic() {
@@ -100,7 +99,7 @@ void RestartMusic() {
 }
 
 void RestartMusicAt(double nowMs) {
-  MusicTrack* track = Runtime().musicWindow;
+  MusicTrack* track = Audio().music.get();
   if (track != nullptr) StartTrack(*track, nowMs);
 }
 
@@ -109,7 +108,7 @@ void MusicLoopCheck() {
 }
 
 void MusicLoopCheckAt(double nowMs) {
-  const double loopTime = Runtime().musicLoopTime;
+  const double loopTime = Audio().musicLoopTime;
   if (loopTime > 0 && nowMs >= loopTime) RestartMusicAt(nowMs);
 }
 

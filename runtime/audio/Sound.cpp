@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "audio/AudioFiles.h"
+#include "audio/AudioState.h"
 #include "audio/MixerFormat.h"
 #include "audio/SoundDevice.h"
 #include "audio/SoundLevels.h"
 #include "audio/WaveFile.h"
-#include "base/RuntimeContext.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -19,7 +19,7 @@ namespace {
 // before the slots exist.
 int CommandSlot(double slot) {
   const int32_t index = TruncateToInt32(slot);
-  if (index < 0 || Runtime().soundSlots == nullptr) return -1;
+  if (index < 0 || Audio().slots == nullptr) return -1;
   return std::min(index, kLastCommandSlot);
 }
 
@@ -45,9 +45,9 @@ double LoadSound(const DynString& path, double slot, double buffers) {
   const int index = CommandSlot(slot);
   if (index < 0) return 0;
   const std::string file = ResolveAudioFile(path, AudioFileKind::Sound);
-  SoundSlot& target = Runtime().soundSlots[index];
+  SoundSlot& target = Audio().slots[index];
   ReleaseSlotBuffers(target, index);
-  target.device = Runtime().soundDevice;
+  target.device = Audio().device.get();
   if (target.device == nullptr || !target.device->mixerOpen) return 0;
   if (!LoadSlotSound(target, file)) {
     ReleaseSlotBuffers(target, index);
@@ -58,7 +58,7 @@ double LoadSound(const DynString& path, double slot, double buffers) {
 }
 
 int PickFreeBuffer(int slot) {
-  SoundSlot& target = Runtime().soundSlots[slot];
+  SoundSlot& target = Audio().slots[slot];
   int buffer = target.nextBuffer;
   if (Mix_Playing(MixerChannel(slot, buffer)) == 0) return buffer;
   if (target.bufferCount < 2) return -1;
@@ -70,7 +70,7 @@ int PickFreeBuffer(int slot) {
 
 double PlaySound(double slot, double pan, double volume) {
   const int index = CommandSlot(slot);
-  if (index < 0 || !SlotCanPlay(Runtime().soundSlots[index])) return -1;
+  if (index < 0 || !SlotCanPlay(Audio().slots[index])) return -1;
   const int buffer = PickFreeBuffer(index);
   if (buffer < 0) return -1;
   const int channel = MixerChannel(index, buffer);
@@ -79,23 +79,23 @@ double PlaySound(double slot, double pan, double volume) {
   uint8_t right = 0;
   MixerPanLevels(PanToHundredthsDb(pan), left, right);
   Mix_SetPanning(channel, left, right);
-  if (Mix_PlayChannel(channel, Runtime().soundSlots[index].chunk, 0) < 0) return -1;
+  if (Mix_PlayChannel(channel, Audio().slots[index].chunk, 0) < 0) return -1;
   return 256.0 * index + buffer;
 }
 
 double SoundPlaying(double channel) {
   const int32_t id = TruncateToInt32(channel);
-  if (id < 0 || Runtime().soundSlots == nullptr) return 0;
+  if (id < 0 || Audio().slots == nullptr) return 0;
   const int slot = id >> 8;
   const int buffer = id & 0xFF;
   if (slot >= kSoundSlotCount) return 0;
-  const SoundSlot& target = Runtime().soundSlots[slot];
+  const SoundSlot& target = Audio().slots[slot];
   if (buffer >= target.bufferCount || !SlotCanPlay(target)) return 0;
   return Mix_Playing(MixerChannel(slot, buffer)) != 0 ? 1 : 0;
 }
 
 void StopAllSounds() {
-  SoundSlot* slots = Runtime().soundSlots;
+  SoundSlot* slots = Audio().slots.get();
   if (slots == nullptr) return;
   for (int index = 0; index <= kLastCommandSlot; ++index) {
     if (!SlotCanPlay(slots[index])) continue;

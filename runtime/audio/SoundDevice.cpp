@@ -4,11 +4,12 @@
 #include <SDL_mixer.h>
 
 #include <fstream>
+#include <memory>
 
+#include "audio/AudioState.h"
 #include "audio/MixerFormat.h"
 #include "audio/Music.h"
 #include "base/ErrorLog.h"
-#include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 
 namespace zentoir {
@@ -40,36 +41,34 @@ bool OpenMixer() {
 
 // Shutdown: the slots are destroyed in reverse order, then the device is closed.
 void ReleaseSoundDevice() {
-  RuntimeContext& runtime = Runtime();
-  if (runtime.soundSlots != nullptr) {
+  AudioState& audio = Audio();
+  if (audio.slots != nullptr) {
     for (int index = kSoundSlotCount - 1; index >= 0; --index) {
-      ReleaseSlotBuffers(runtime.soundSlots[index], index);
+      ReleaseSlotBuffers(audio.slots[index], index);
     }
-    delete[] runtime.soundSlots;
-    runtime.soundSlots = nullptr;
+    audio.slots.reset();
   }
-  if (runtime.soundDevice != nullptr) {
-    if (runtime.soundDevice->mixerOpen) {
+  if (audio.device != nullptr) {
+    if (audio.device->mixerOpen) {
       Mix_CloseAudio();
       Mix_Quit();
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
-    delete runtime.soundDevice;
-    runtime.soundDevice = nullptr;
+    audio.device.reset();
   }
 }
 
 }  // namespace
 
 double InitSoundDevice() {
-  RuntimeContext& runtime = Runtime();
-  if (runtime.soundDevice != nullptr) return runtime.soundDevice->mixerOpen ? 1 : 0;
-  runtime.soundDevice = new SoundDevice();
-  runtime.soundSlots = new SoundSlot[kSoundSlotCount];
+  AudioState& audio = Audio();
+  if (audio.device != nullptr) return audio.device->mixerOpen ? 1 : 0;
+  audio.device = std::make_unique<SoundDevice>();
+  audio.slots = std::make_unique<SoundSlot[]>(kSoundSlotCount);
   AddShutdownStep(ShutdownStage::Music, StopMusic);
   AddShutdownStep(ShutdownStage::Sound, ReleaseSoundDevice);
-  runtime.soundDevice->mixerOpen = OpenMixer();
-  if (!runtime.soundDevice->mixerOpen) {
+  audio.device->mixerOpen = OpenMixer();
+  if (!audio.device->mixerOpen) {
     AppendErrorLog(DynString("Sound device could not be opened: ") + SDL_GetError());
     return 0;
   }

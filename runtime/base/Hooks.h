@@ -17,13 +17,13 @@ enum class RuntimeHook {
   CreateNetwork,     // network object created
   InitDevices,       // input and sound initialised with the window and bound to it
   ResourceArchives,  // both archive states set up with the program's directory
-  LoadingScreen,     // built-in font and "smalfont.bmp" into slot 0, "Loading..." drawn
+  LoadingScreen,     // after "Loading..." is drawn in the first frame
   CursorMode,        // the cursor mode of the start-up settings applied
   // SetScreenMode, after the switch: the input object, cursor mode and sound device
   // take the (possibly new) window.
   WindowChanged,
   // PresentFrame.
-  MusicLoop,  // in the pause loop and each frame: restart the music when it is due
+  MusicLoop,  // each frame, in the pause loop and the waits: restart the music when due
   PollInput,  // keyboard polled, mouse armed for a fresh sample this frame
   Count
 };

@@ -10,14 +10,11 @@
 namespace zentoir {
 
 class OpenGLRadazuri;
-class InputState;
 class Radazuri3D;
-class SoundDevice;
-struct SoundSlot;
-class MusicTrack;
 
 // The runtime's process-wide state. Device objects register their own release steps
-// with the stop routine (core/Shutdown.h) and keep their pointers here.
+// with the stop routine (base/Shutdown.h); subsystems keep their own state (audio/AudioState.h
+// ...).
 struct RuntimeContext {
   OpenGLRadazuri* renderer = nullptr;
   Radazuri3D* scene = nullptr;            // created bound to the renderer, lives to the end
@@ -35,20 +32,6 @@ struct RuntimeContext {
   double errorLine = 0;
   double currentModule = 0;
   double currentLine = 0;
-
-  // The input object (runtime/input), created at start-up and released at shutdown.
-  InputState* input = nullptr;
-
-  // Audio objects (runtime/audio): the sound device and its table of 256 sound slots,
-  // created by InitSoundDevice and released at shutdown.
-  SoundDevice* soundDevice = nullptr;
-  SoundSlot* soundSlots = nullptr;
-
-  // Music state: the tune being played (none when silent), the clock value at which
-  // it is restarted (0 = no looping) and the last volume set (−1 = unknown).
-  MusicTrack* musicWindow = nullptr;
-  double musicLoopTime = 0;
-  double musicVolume = -1;
 
   // Frame time stamps in milliseconds.
   double startTime = 0;

@@ -6,7 +6,6 @@
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "base/Stop.h"
-#include "gfx2d/FramePacing.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
@@ -39,8 +38,8 @@ void PresentFrame() {
   RuntimeContext& rt = Runtime();
   OpenGLRadazuri* renderer = rt.renderer;
   if (rt.debugMode && renderer) {
-    os::ShowWindow(renderer->window);
-    os::RaiseWindow(renderer->window);
+    os::ShowWindow(renderer->Window());
+    os::RaiseWindow(renderer->Window());
   }
   rt.previousFrameTime = rt.currentFrameTime;
   rt.currentFrameTime = os::MonotonicMs();
@@ -54,21 +53,6 @@ void PresentFrame() {
   renderer->PresentBackBuffer();
   renderer->BeginFrame();
   if (rt.scene) rt.scene->ResetFrameSettings();
-}
-
-void SetFrameRateLimit(double framesPerSecond) {
-  OpenGLRadazuri* renderer = Runtime().renderer;
-  if (renderer) renderer->frameInterval = FrameIntervalFor(TruncateToInt32(framesPerSecond));
-}
-
-double IsFullScreen() {
-  const OpenGLRadazuri* renderer = Runtime().renderer;
-  return renderer && renderer->fullScreenActive ? 1 : 0;
-}
-
-void SetVerticalSync(double flag) {
-  OpenGLRadazuri* renderer = Runtime().renderer;
-  if (renderer) renderer->SetVerticalSync(flag != 0);
 }
 
 }  // namespace zentoir

@@ -20,7 +20,7 @@ void SetScreenMode(double width, double height, double fullScreen) {
   if (!rt.renderer) return;
   const int full = settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0;
   rt.renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
-  rt.mainWindow = rt.renderer->window;
+  rt.mainWindow = rt.renderer->Window();
   RunRuntimeHooks(RuntimeHook::WindowChanged);
   for (int i = 0; i < kFreshFrames; ++i)
     PresentFrame();

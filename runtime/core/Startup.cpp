@@ -14,6 +14,8 @@
 #include "base/Shutdown.h"
 #include "base/Stop.h"
 #include "core/FrameLoop.h"
+#include "gfx2d/DrawingState.h"
+#include "gfx2d/Fonts.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "os/Clock.h"
 #include "os/Paths.h"
@@ -71,14 +73,26 @@ OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title)
   }
   RuntimeContext& rt = Runtime();
   rt.renderer = renderer;
-  rt.mainWindow = renderer->window;
+  rt.mainWindow = renderer->Window();
   AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
   AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
   AddShutdownStep(ShutdownStage::Window, DestroyMainWindow);
-  os::SetWindowTitle(renderer->window, title.CStr());
+  os::SetWindowTitle(renderer->Window(), title.CStr());
   rt.titleCopy = std::string(title.View());
   os::KeepScreenSaverOff();
   return renderer;
+}
+
+// The built-in font and "smalfont.bmp" into font slot 0, "Loading..." in the middle.
+void ShowLoadingText() {
+  LoadFont("", 0);
+  LoadFont("smalfont.bmp", 0);
+  double screenWidth, screenHeight, cellWidth, cellHeight;
+  GetScreenSize(screenWidth, screenHeight);
+  GetFontSize(cellWidth, cellHeight);
+  const DynString text("Loading...");
+  PrintText(text, (screenWidth - double(text.View().size()) * cellWidth) * 0.5,
+            (screenHeight - cellHeight) * 0.5);
 }
 
 // A first frame: cleared, shown, and the "Loading..." text while the game loads.
@@ -87,6 +101,7 @@ void ShowLoadingScreen(OpenGLRadazuri& renderer) {
   SetFrameStamps(os::MonotonicMs());
   renderer.PresentBackBuffer();
   renderer.ResetFullDrawingState();
+  ShowLoadingText();
   RunRuntimeHooks(RuntimeHook::LoadingScreen);
   PresentFrame();
 }

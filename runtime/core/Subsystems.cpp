@@ -12,7 +12,6 @@
 #include "base/Hooks.h"
 #include "core/Startup.h"
 #include "files/ArchiveSlot.h"
-#include "gfx2d/Registration.h"
 #include "input/InputSetup.h"
 
 namespace zentoir {
@@ -22,7 +21,7 @@ void RegisterSubsystemHooks() {
   if (registered) return;
   registered = true;
   // Sound: the device and its slots come up once the window is in its mode; the tune
-  // is restarted when due, every frame and in the pause loop.
+  // is restarted when due: every frame, in the pause loop and in the waits.
   AddRuntimeHook(RuntimeHook::InitDevices, [] { InitSoundDevice(); });
   AddRuntimeHook(RuntimeHook::MusicLoop, MusicLoopCheck);
   // Resource archives: both slots start with the program's directory.
@@ -31,9 +30,6 @@ void RegisterSubsystemHooks() {
     const DynString directory = ProgramDirectory();
     SetResourceArchives(directory, directory);
   });
-  // 2D drawing: the drawing state, background image 0 and texture release; offscreen
-  // screens left before each swap; the "Loading..." text.
-  RegisterFontHooks();
   // Input: the input object, its cursor mode, the frame's key state and every event.
   RegisterInputHooks();
   // Registration calls of the network subsystem go here.

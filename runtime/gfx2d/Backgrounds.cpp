@@ -6,6 +6,7 @@
 
 #include "gfx2d/ImageFile.h"
 #include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/TextureNames.h"
 
 namespace zentoir {
 namespace {
@@ -64,10 +65,9 @@ void OpenGLRadazuri::FreeBackgroundImage(int32_t slot) {
   if (!IsBackgroundSlot(slot)) return;
   BackgroundImage& background = backgrounds[size_t(slot)];
   if (GLReady()) {
-    for (int32_t& texture : background.texture) {
-      if (texture == 0) continue;
-      const GLuint name = GLuint(texture);
-      glDeleteTextures(1, &name);
+    for (const int32_t texture : background.texture) {
+      uint32_t name = uint32_t(texture);
+      DeleteTextureName(name);
     }
   }
   background = BackgroundImage{};

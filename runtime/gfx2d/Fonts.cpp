@@ -1,12 +1,10 @@
 #include "gfx2d/Fonts.h"
-#include "gfx2d/Registration.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <string>
 
-#include "base/Hooks.h"
 #include "files/ArchiveSlot.h"
 #include "gfx2d/DefaultFont.h"
 #include "gfx2d/DrawingState.h"
@@ -32,17 +30,6 @@ void LoadDefaultFont(OpenGLRadazuri& r, int32_t sprite) {
   if (!r.UploadImage(image, 0, 0, 0, 0, &record.texture, nullptr, false, true)) return;
   record.textureWidth = record.width = kDefaultFontWidth;
   record.textureHeight = record.height = kDefaultFontHeight;
-}
-
-void ShowLoadingText() {
-  LoadFont("", 0);
-  LoadFont("smalfont.bmp", 0);
-  double screenWidth, screenHeight, cellWidth, cellHeight;
-  GetScreenSize(screenWidth, screenHeight);
-  GetFontSize(cellWidth, cellHeight);
-  const DynString text("Loading...");
-  PrintText(text, (screenWidth - double(text.View().size()) * cellWidth) * 0.5,
-            (screenHeight - cellHeight) * 0.5);
 }
 
 }  // namespace
@@ -108,10 +95,6 @@ void GetFontSize(double& cellWidth, double& cellHeight) {
   const FontGrid grid = FontGridFor(record.width, record.height, 0, 0);
   cellWidth = grid.cellWidth;
   cellHeight = grid.cellHeight;
-}
-
-void RegisterFontHooks() {
-  AddRuntimeHook(RuntimeHook::LoadingScreen, ShowLoadingText);
 }
 
 }  // namespace zentoir

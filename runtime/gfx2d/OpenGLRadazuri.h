@@ -73,6 +73,10 @@ class OpenGLRadazuri {
   void ReleaseEverything();
   // Turns waiting for the display's vertical refresh on or off when buffers are swapped.
   void SetVerticalSync(bool on);
+  // Frames per second; 0 or less: no limit (at most one frame every 2 ms).
+  void SetFrameRateLimit(int32_t framesPerSecond);
+  bool IsFullScreen() const { return fullScreenActive != 0; }
+  os::WindowHandle Window() const { return window; }
 
   // Image store (numbers outside the tables are ignored).
   void BindSprite(int32_t n);

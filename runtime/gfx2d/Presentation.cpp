@@ -26,6 +26,10 @@ double OpenGLRadazuri::PresentBackBuffer() {
   return now - start + 1;
 }
 
+void OpenGLRadazuri::SetFrameRateLimit(int32_t framesPerSecond) {
+  frameInterval = FrameIntervalFor(framesPerSecond);
+}
+
 void OpenGLRadazuri::BeginFrame() {
   glDisable(GL_BLEND);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

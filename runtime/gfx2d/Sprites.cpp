@@ -107,7 +107,7 @@ double LoadBumpSprite(const DynString& path, double n) {
 
 void GetSpriteSize(double n, double& width, double& height) {
   const int32_t sprite = TruncateToInt32(n);
-  const OpenGLRadazuri* r = Runtime().renderer;
+  const OpenGLRadazuri* r = ActiveRenderer();
   const bool known = r && IsSpriteNumber(sprite);
   width = known ? r->spriteTable[sprite].width : 0;
   height = known ? r->spriteTable[sprite].height : 0;

@@ -2,6 +2,8 @@
 
 #include <SDL2/SDL.h>
 
+#include <memory>
+
 #include "base/ErrorLog.h"
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
@@ -12,17 +14,16 @@ namespace zentoir {
 namespace {
 
 void ReleaseInput() {
-  RuntimeContext& rt = Runtime();
-  if (!rt.input) return;
-  rt.input->Release();
-  delete rt.input;
-  rt.input = nullptr;
+  std::unique_ptr<InputState>& input = InputObject();
+  if (!input) return;
+  input->Release();
+  input.reset();
 }
 
 void CreateInput() {
-  RuntimeContext& rt = Runtime();
-  if (rt.input) return;
-  rt.input = new InputState();
+  std::unique_ptr<InputState>& input = InputObject();
+  if (input) return;
+  input = std::make_unique<InputState>();
   AddShutdownStep(ShutdownStage::Input, ReleaseInput);
 }
 

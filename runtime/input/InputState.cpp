@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "base/RuntimeContext.h"
 #include "input/Latin1Char.h"
 
 namespace zentoir {
@@ -56,8 +55,13 @@ bool IsModifierKey(int keyCode) {
 
 }  // namespace
 
+std::unique_ptr<InputState>& InputObject() {
+  static std::unique_ptr<InputState> input;
+  return input;
+}
+
 InputState* ActiveInput() {
-  return Runtime().input;
+  return InputObject().get();
 }
 
 void InputState::InitInput(os::WindowHandle mainWindow, bool hideCursor) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "input/Joysticks.h"
 #include "input/KeyCodes.h"
@@ -109,5 +110,7 @@ class InputState {
 
 // The input object while the runtime runs, else null.
 InputState* ActiveInput();
+// The owner of the input object: created at start-up, released at shutdown.
+std::unique_ptr<InputState>& InputObject();
 
 }  // namespace zentoir

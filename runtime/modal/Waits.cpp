@@ -1,8 +1,7 @@
 #include "modal/Waits.h"
 
-#include "audio/Music.h"
-#include "audio/MusicTrack.h"
 #include "base/EventDispatch.h"
+#include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "base/Stop.h"
 #include "input/InputState.h"
@@ -45,7 +44,7 @@ void IdleStep() {
   if (!input) return;
   const IdleMark start = MarkOf(*input);
   for (;;) {
-    MusicLoopCheck();
+    RunRuntimeHooks(RuntimeHook::MusicLoop);
     PumpMessages();
     input->PollKeyboard();
     if (Runtime().escapeEnds && (input->keyState[kKeyEscape] & 0x80)) StopProgram();
@@ -57,7 +56,7 @@ void IdleStep() {
 void WaitKey() {
   if (!ActiveInput()) return;
   while (KeyTyped() != 1) {
-    MusicLoopCheck();
+    RunRuntimeHooks(RuntimeHook::MusicLoop);
     PumpMessages();
     IdleStep();
   }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DeviceFixture.h"
+#include "audio/AudioState.h"
 #include "audio/Music.h"
 #include "audio/MusicTrack.h"
 #include "base/RuntimeContext.h"
@@ -25,13 +26,13 @@ class Music : public testing::SoundDeviceTest {
     EXPECT_TRUE(testing::WriteBytes(path, midi));
     return path.c_str();
   }
-  double LoopTime() const { return Runtime().musicLoopTime; }
+  double LoopTime() const { return Audio().musicLoopTime; }
 };
 
 TEST_F(Music, AShortTuneRestartsEvery500Ms) {
   PlayMusicAt(WriteTune("short.mid", TuneOfTicks(48)), 1000);  // 250 ms long
-  ASSERT_NE(Runtime().musicWindow, nullptr);
-  EXPECT_DOUBLE_EQ(Runtime().musicWindow->lengthMs, 250.0);
+  ASSERT_NE(Audio().music, nullptr);
+  EXPECT_DOUBLE_EQ(Audio().music->lengthMs, 250.0);
   EXPECT_EQ(LoopTime(), 1500);
   EXPECT_EQ(Mix_PlayingMusic(), 1);
 
@@ -48,7 +49,7 @@ TEST_F(Music, AShortTuneRestartsEvery500Ms) {
 
 TEST_F(Music, ALongerTuneLoopsAfterItsOwnLength) {
   PlayMusicAt(WriteTune("long.mid", TuneOfTicks(120)), 40);  // 625 ms
-  ASSERT_NE(Runtime().musicWindow, nullptr);
+  ASSERT_NE(Audio().music, nullptr);
   EXPECT_DOUBLE_EQ(LoopTime(), 40 + 625.0);
   RestartMusicAt(100);
   EXPECT_DOUBLE_EQ(LoopTime(), 100 + 625.0);
@@ -58,36 +59,36 @@ TEST_F(Music, OtherFormatsUseTheLengthTheMixerReports) {
   // One second of 16-bit stereo silence at 22050 Hz, played as music.
   const std::string path = WriteWave("tune.wav", {2, 22050, 16, 16}, Bytes(22050 * 4, 0));
   PlayMusicAt(path.c_str(), 0);
-  ASSERT_NE(Runtime().musicWindow, nullptr);
+  ASSERT_NE(Audio().music, nullptr);
   EXPECT_NEAR(LoopTime(), 1000, 1);
 }
 
 TEST_F(Music, StopMusicAndAMissingFileLeaveSilence) {
   PlayMusicAt(WriteTune("short.mid", TuneOfTicks(48)), 0);
-  ASSERT_NE(Runtime().musicWindow, nullptr);
+  ASSERT_NE(Audio().music, nullptr);
   StopMusic();
-  EXPECT_EQ(Runtime().musicWindow, nullptr);
+  EXPECT_EQ(Audio().music, nullptr);
   EXPECT_EQ(LoopTime(), 0);
-  EXPECT_EQ(Runtime().musicVolume, -1);
+  EXPECT_EQ(Audio().musicVolume, -1);
   EXPECT_EQ(Mix_PlayingMusic(), 0);
   MusicLoopCheckAt(1e9);  // nothing to restart
   EXPECT_EQ(Mix_PlayingMusic(), 0);
 
   PlayMusicAt(WriteTune("short.mid", TuneOfTicks(48)), 0);
   PlayMusic((tmp_.Path() + "missing.mid").c_str());  // replaces the tune with silence
-  EXPECT_EQ(Runtime().musicWindow, nullptr);
+  EXPECT_EQ(Audio().music, nullptr);
   EXPECT_EQ(LoopTime(), 0);
   EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
 TEST_F(Music, VolumeSetBeforeTheTuneIsReplacedByFullVolume) {
   SetMusicVolume(0.3);
-  EXPECT_EQ(Runtime().musicVolume, 0.3);
+  EXPECT_EQ(Audio().musicVolume, 0.3);
   PlayMusic(WriteTune("short.mid", TuneOfTicks(48)));
-  EXPECT_EQ(Runtime().musicVolume, 1.0);
+  EXPECT_EQ(Audio().musicVolume, 1.0);
   EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME);
   SetMusicVolume(0.5);
-  EXPECT_EQ(Runtime().musicVolume, 0.5);
+  EXPECT_EQ(Audio().musicVolume, 0.5);
   EXPECT_EQ(Mix_VolumeMusic(-1), 64);
   SetMusicVolume(0);
   EXPECT_EQ(Mix_VolumeMusic(-1), 0);
@@ -95,10 +96,10 @@ TEST_F(Music, VolumeSetBeforeTheTuneIsReplacedByFullVolume) {
 
 TEST_F(Music, ShutdownStopsTheMusic) {
   PlayMusic(WriteTune("short.mid", TuneOfTicks(48)));
-  ASSERT_NE(Runtime().musicWindow, nullptr);
+  ASSERT_NE(Audio().music, nullptr);
   EXPECT_GT(LoopTime(), 0);
   ShutdownRuntime();
-  EXPECT_EQ(Runtime().musicWindow, nullptr);
+  EXPECT_EQ(Audio().music, nullptr);
   EXPECT_EQ(LoopTime(), 0);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/RuntimeContext.h"
+#include "input/InputState.h"
 #include "zentoir.h"
 
 namespace zentoir::testing {
@@ -30,7 +31,7 @@ void InputTest::SetUpTestSuite() {
 }
 
 void InputTest::SetUp() {
-  ASSERT_NE(Runtime().input, nullptr);
+  ASSERT_NE(ActiveInput(), nullptr);
   SetEscapeEnds(0);
   Frame();
   GetTypedChar();  // nothing held: the last character is forgotten

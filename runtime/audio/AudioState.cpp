@@ -1,0 +1,10 @@
+#include "audio/AudioState.h"
+
+namespace zentoir {
+
+AudioState& Audio() {
+  static AudioState state;
+  return state;
+}
+
+}  // namespace zentoir

@@ -1,0 +1,14 @@
+// The display commands of the renderer: frame-rate limit, full-screen state, vertical sync.
+#pragma once
+
+namespace zentoir {
+
+// Frames per second, truncated; 0 or less: no limit (at most one frame every 2 ms).
+void SetFrameRateLimit(double framesPerSecond);
+// 1 while the display is in full-screen mode, else 0.
+double IsFullScreen();
+// 1: presenting also waits for the display's vertical refresh (the default), which
+// spares the processor the busy wait of the pacing; 0: it does not.
+void SetVerticalSync(double flag);
+
+}  // namespace zentoir
