@@ -39,3 +39,5 @@
 #include "input/Mouse.h"
 #include "input/TypedText.h"
 #include "input/Waits.h"
+#include "net/Download.h"
+#include "net/NetCommands.h"
