@@ -19,8 +19,7 @@ NetConnection::ReadOutcome NetConnection::ReadOne(NetMessage& message, double no
     const bool begun = reader_.InProgress();
     const os::IoResult r = os::ReceiveSome(socket_, chunk, reader_.Wanted());
     if (r.status == os::IoStatus::WouldBlock) return ReadOutcome::Nothing;
-    if (r.status == os::IoStatus::Closed)
-      return begun ? ReadOutcome::Broken : ReadOutcome::Closed;
+    if (r.status == os::IoStatus::Closed) return begun ? ReadOutcome::Broken : ReadOutcome::Closed;
     if (r.status == os::IoStatus::Failed) return ReadOutcome::Broken;
     if (!begun) messageStartMs_ = nowMs;
     size_t used = 0;

@@ -14,6 +14,9 @@ constexpr size_t kNetMaxPlayersPerConnection = 64;
 constexpr size_t kNetMaxPlayers = 1024;
 // Bytes waiting to be sent to one connection; a peer that lets more pile up is dropped.
 constexpr size_t kNetOutboxLimit = 256 * 1024;
+// The system's send buffer of each connection (fixed, so that the bytes a peer can
+// leave unread are bounded in the kernel too).
+constexpr int kNetSendBuffer = 64 * 1024;
 // Messages kept in one local player's inbox; newer ones are dropped while it is full.
 constexpr size_t kNetInboxLimit = 4096;
 // Replies kept for a waiting query.

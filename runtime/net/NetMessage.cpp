@@ -61,8 +61,7 @@ size_t NetMessageReader::Wanted() const {
   return MessageSize() - buffer_.size();
 }
 
-NetMessageReader::State NetMessageReader::Feed(const uint8_t* bytes, size_t count,
-                                               size_t& used) {
+NetMessageReader::State NetMessageReader::Feed(const uint8_t* bytes, size_t count, size_t& used) {
   used = 0;
   while (!invalid_ && !complete_ && used < count) {
     const size_t take = std::min(Wanted(), count - used);

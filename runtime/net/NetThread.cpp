@@ -121,7 +121,7 @@ void NetworkState::DeliverToLocalPlayers(std::vector<NetMessage>& received) {
 void NetworkState::AcceptConnections() {
   for (int i = 0; i < kAcceptsPerPass; ++i) {
     int socket = os::kNoSocket;
-    const os::AcceptResult result = os::AcceptPending(listener_, socket);
+    const os::AcceptResult result = os::AcceptPending(listener_, socket, kNetSendBuffer);
     if (result == os::AcceptResult::NonePending) return;
     if (result == os::AcceptResult::Failed) {  // the listening socket is gone: game over
       std::lock_guard<std::mutex> guard(lock_);
@@ -197,9 +197,9 @@ void NetworkState::RelayGameMessage(const NetMessage& message) {
 void NetworkState::RegisterRemotePlayer(const Incoming& incoming) {
   NetRemotePlayer player;
   if (!DecodePlayerRecord(incoming.message.payload, player.anonymous, player.name)) return;
-  const auto onConnection = std::count_if(
-      remotePlayers_.begin(), remotePlayers_.end(),
-      [&](const NetRemotePlayer& p) { return p.connection == incoming.from; });
+  const auto onConnection =
+      std::count_if(remotePlayers_.begin(), remotePlayers_.end(),
+                    [&](const NetRemotePlayer& p) { return p.connection == incoming.from; });
   if (static_cast<size_t>(onConnection) >= kNetMaxPlayersPerConnection ||
       remotePlayers_.size() >= kNetMaxPlayers)
     return;

@@ -13,7 +13,6 @@ constexpr int kReplyPollMs = 20;
 // The host joins its own game through the loopback address.
 constexpr const char* kThisMachine = "127.0.0.1";
 
-
 }  // namespace
 
 NetTimeouts& NetworkTimeouts() {
@@ -116,8 +115,8 @@ bool NetworkState::Host(uint16_t port) {
 
 bool NetworkState::Join(const std::string& host, uint16_t port) {
   Stop();
-  client_ = os::ConnectToHost(host.empty() ? kThisMachine : host, port,
-                              NetworkTimeouts().connectMs);
+  client_ =
+      os::ConnectToHost(host.empty() ? kThisMachine : host, port, NetworkTimeouts().connectMs);
   if (client_ == os::kNoSocket) return false;
   Start(false);
   NetMessage query;

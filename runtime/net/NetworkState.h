@@ -43,7 +43,7 @@ struct NetRemotePlayer {
 
 // Figures a test can watch (read from any thread).
 struct NetStatistics {
-  std::atomic<size_t> connections{0};        // the host's open connections
+  std::atomic<size_t> connections{0};         // the host's open connections
   std::atomic<size_t> droppedConnections{0};  // connections the host closed on a peer
   std::atomic<size_t> peakBufferedBytes{0};   // most bytes waiting in all outboxes at once
 };

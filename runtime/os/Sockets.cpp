@@ -82,11 +82,10 @@ int ConnectTo(const addrinfo& candidate, int timeoutMs) {
 
 std::string AddressText(const sockaddr* address) {
   char text[INET6_ADDRSTRLEN] = {};
-  const void* raw = address->sa_family == AF_INET
-                        ? static_cast<const void*>(
-                              &reinterpret_cast<const sockaddr_in*>(address)->sin_addr)
-                        : static_cast<const void*>(
-                              &reinterpret_cast<const sockaddr_in6*>(address)->sin6_addr);
+  const void* raw =
+      address->sa_family == AF_INET
+          ? static_cast<const void*>(&reinterpret_cast<const sockaddr_in*>(address)->sin_addr)
+          : static_cast<const void*>(&reinterpret_cast<const sockaddr_in6*>(address)->sin6_addr);
   if (!inet_ntop(address->sa_family, raw, text, sizeof text)) return {};
   return text;
 }
@@ -122,10 +121,12 @@ int ConnectToHost(const std::string& host, uint16_t port, int timeoutMs) {
   return s;
 }
 
-AcceptResult AcceptPending(int listener, int& connection) {
+AcceptResult AcceptPending(int listener, int& connection, int sendBuffer) {
   connection = accept4(listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
   if (connection >= 0) {
     SetNoDelay(connection);
+    if (sendBuffer > 0)
+      setsockopt(connection, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
     return AcceptResult::Accepted;
   }
   // A connection that went away before it was taken, or a shortage of descriptors, is

@@ -24,8 +24,9 @@ uint16_t LocalPort(int socket);
 int ConnectToHost(const std::string& host, uint16_t port, int timeoutMs);
 
 enum class AcceptResult { Accepted, NonePending, Failed };
-// Takes one pending connection off a listening socket without waiting.
-AcceptResult AcceptPending(int listener, int& connection);
+// Takes one pending connection off a listening socket without waiting. A `sendBuffer`
+// above 0 fixes the system's send buffer of the connection to that many bytes.
+AcceptResult AcceptPending(int listener, int& connection, int sendBuffer = 0);
 
 void CloseSocket(int socket);
 
