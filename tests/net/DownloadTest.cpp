@@ -84,6 +84,11 @@ class ScriptedServer {
 
 class Download : public ::testing::Test {
  protected:
+  // Every request here goes to this machine, never through a proxy of the environment.
+  void SetUp() override {
+    for (const char* name : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+      unsetenv(name);
+  }
   void TearDown() override { DownloadSettingsInUse() = DownloadSettings(); }
   std::string File(const char* name) const { return tmp_.Path() + name; }
   testing::ScopedTempDir tmp_;
