@@ -51,7 +51,8 @@ class NetMessageReader {
 
   // How many bytes the current message still lacks (0 once complete or invalid).
   size_t Wanted() const;
-  // Takes at most Wanted() of the bytes; `used` tells how many were taken.
+  // Takes bytes up to the end of the current message (the header first, then the
+  // payload it announces); `used` tells how many were taken.
   State Feed(const uint8_t* bytes, size_t count, size_t& used);
   // The complete message; the reader then starts on the next one.
   NetMessage Take();
