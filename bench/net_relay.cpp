@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "net/NetworkState.h"
+#include "os/Sockets.h"
 
 namespace {
 
@@ -31,16 +32,12 @@ double Seconds(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// A port nothing listens on right now.
 uint16_t FreePort() {
-  const int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  socklen_t length = sizeof address;
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  close(s);
-  return ntohs(address.sin_port);
+  const int s = os::ListenOnPort(0);
+  const uint16_t port = os::LocalPort(s);
+  os::CloseSocket(s);
+  return port;
 }
 
 // A connected pair of loopback TCP sockets with Nagle's delay off.

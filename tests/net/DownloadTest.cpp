@@ -30,15 +30,7 @@ class ScriptedServer {
  public:
   explicit ScriptedServer(std::vector<std::string> chunks, bool answer = true)
       : chunks_(std::move(chunks)), answer_(answer) {
-    listener_ = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    listen(listener_, 1);
-    socklen_t length = sizeof address;
-    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
+    listener_ = testing::ListenLoopback(0, port_);
     thread_ = std::thread([this] { Serve(); });
   }
   ~ScriptedServer() {

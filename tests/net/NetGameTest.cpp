@@ -120,15 +120,8 @@ TEST_F(NetGame, TwoProcessesExchangeMessages) {
 class RecordingHost {
  public:
   explicit RecordingHost(uint16_t port) {
-    listener_ = socket(AF_INET, SOCK_STREAM, 0);
-    int on = 1;
-    setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    listen(listener_, 1);
+    uint16_t bound = 0;
+    listener_ = testing::ListenLoopback(port, bound);
     thread_ = std::thread([this] { Serve(); });
   }
   ~RecordingHost() {

@@ -14,17 +14,28 @@
 
 namespace zentoir::testing {
 
-// A port nothing listens on right now (bound once to find it, then released).
-inline uint16_t FreePort() {
+// A socket listening on 127.0.0.1 (port 0: any free port); `bound` gets the port.
+inline int ListenLoopback(uint16_t port, uint16_t& bound) {
   const int s = socket(AF_INET, SOCK_STREAM, 0);
+  int on = 1;
+  setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(port);
   bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  listen(s, 8);
   socklen_t length = sizeof address;
   getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  close(s);
-  return ntohs(address.sin_port);
+  bound = ntohs(address.sin_port);
+  return s;
+}
+
+// A port nothing listens on right now (bound once to find it, then released).
+inline uint16_t FreePort() {
+  uint16_t port = 0;
+  close(ListenLoopback(0, port));
+  return port;
 }
 
 // A blocking TCP connection to 127.0.0.1; -1 on failure. A small receive buffer makes a
