@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "NetTestSupport.h"
+#include "core/RuntimeChild.h"
 #include "net/NetCommands.h"
 #include "net/NetLimits.h"
 #include "net/NetMessage.h"
 #include "net/NetworkState.h"
+#include "support/TempDir.h"
 #include "zentoir.h"
 
 namespace zentoir {
@@ -171,17 +173,29 @@ class RecordingHost {
   std::vector<NetMessage> received_;
 };
 
-TEST_F(NetGame, ShutdownSendsALeaveMessageForEveryLocalPlayer) {
-  const uint16_t port = FreePort();
-  RecordingHost host(port);
-  ASSERT_EQ(NetJoin("127.0.0.1", DynString(static_cast<double>(port))), 1);
-  EXPECT_EQ(NetCreatePlayer("Bob"), "102");  // 101 is the program's own query player
-  ShutdownRuntime();
+std::vector<int32_t> LeavingIds(const std::vector<NetMessage>& received) {
   std::vector<int32_t> leaving;
-  for (const NetMessage& message : host.Finish())
+  for (const NetMessage& message : received)
     if (message.type == kNetPlayerLeaves && message.target == kNetToHost)
       leaving.push_back(message.sender);
-  EXPECT_EQ(leaving, (std::vector<int32_t>{101, 102}));
+  return leaving;
+}
+
+// The whole program: the runtime starts, joins, and its end says goodbye for each player.
+TEST_F(NetGame, TheProgramsEndSaysGoodbyeForEachPlayer) {
+  testing::ScopedTempDir tmp;
+  const uint16_t port = FreePort();
+  RecordingHost host(port);
+  GTEST_FLAG_SET(death_test_style, "fast");  // the child must reach this host's socket
+  EXPECT_EXIT(
+      {
+        testing::StartRuntime();
+        NetJoin("", DynString(static_cast<double>(port)));
+        NetCreatePlayer("Bob");  // 102: 101 is the program's own query player
+        EndProgram();
+      },
+      ::testing::ExitedWithCode(0), "Init OK");
+  EXPECT_EQ(LeavingIds(host.Finish()), (std::vector<int32_t>{101, 102}));
 }
 
 }  // namespace
