@@ -55,8 +55,8 @@ void SetRequest(CURL* curl, const std::string& url, const std::string& path, Hea
   curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
   headers.Add("Host:" + host);
   headers.Add("Accept: */*");
+  headers.Add(std::string("User-Agent: ") + kUserAgent);
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.list);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, kUserAgent);
   curl_easy_setopt(curl, CURLOPT_HTTPPROXYTUNNEL, 1L);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, settings.connectTimeoutMs);
