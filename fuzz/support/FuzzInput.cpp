@@ -32,13 +32,14 @@ std::string BytesAsFile(const uint8_t* data, size_t size) {
 }
 
 const std::string& PrivateTempDir() {
-  static const std::string dir = [] {
+  // Never destroyed: the exit step that removes the folder runs after static destructors.
+  static const std::string& dir = *new std::string([] {
     std::string pattern = (std::filesystem::temp_directory_path() / "zentoir-fuzz-XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     setenv("TMPDIR", pattern.c_str(), 1);
     std::atexit(RemoveTempDir);
     return pattern;
-  }();
+  }());
   return dir;
 }
 
