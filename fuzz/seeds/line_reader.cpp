@@ -3,8 +3,10 @@
 
 #include "SeedCorpus.h"
 
+using namespace std::string_literals;
+
 FUZZ_SEEDS(line_reader) {
   seeds.Add("first\r\nsecond\nthird");
-  seeds.Add(std::string("a\rb\r\n\r\nnul\0byte\n", 18));
+  seeds.Add("a\rb\r\n\r\nnul\0byte\n"s);
   seeds.Add(std::string(1023, 'x') + "\r\n" + std::string(1030, 'y') + "\n");
 }
