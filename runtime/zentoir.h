@@ -38,4 +38,5 @@
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "input/TypedText.h"
+#include "pathfind/FindPath.h"
 #include "input/Waits.h"
