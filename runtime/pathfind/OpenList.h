@@ -1,6 +1,7 @@
 // The open list: nodes leave smallest f first and, among equal f, in the order they
 // were inserted. A binary heap keyed by (f, insertion count) gives that order with
 // cheap insertion and removal, and a table indexed by cell finds a cell's open node.
+// The heap holds each node's key beside its pointer, so ordering reads no node.
 #pragma once
 
 #include <cstdint>
@@ -41,14 +42,19 @@ class OpenList {
   };
 
   int64_t CellIndex(int32_t x, int32_t y) const { return int64_t{y} * width_ + x; }
-  static bool LeavesBefore(const Node* a, const Node* b) {
-    return a->f < b->f || (a->f == b->f && a->sequence < b->sequence);
+  struct Entry {
+    float f;
+    uint64_t sequence;
+    Node* node;
+  };
+  static bool LeavesBefore(const Entry& a, const Entry& b) {
+    return a.f < b.f || (a.f == b.f && a.sequence < b.sequence);
   }
-  void Place(int64_t index, Node* node);
+  void Place(int64_t index, const Entry& entry);
   void SiftUp(int64_t index);
   void SiftDown(int64_t index);
 
-  FixedDeque<Node*> heap_;
+  FixedDeque<Entry> heap_;
   std::unique_ptr<Node*[], FreeDeleter> cells_;
   int32_t width_ = 0;
   uint64_t nextSequence_ = 0;

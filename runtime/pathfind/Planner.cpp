@@ -65,7 +65,7 @@ void Planner::ResetSearch() {
 Node* AStarPlanner::NewNode(Node* parent, int32_t x, int32_t y, float g, float f) {
   Node* node = pool_.Take();
   if (!node) return nullptr;
-  *node = Node{parent, x, y, f, g, nullptr, -1, 0};
+  *node = Node{parent, x, y, f, g, nullptr, -1};
   return node;
 }
 

@@ -187,8 +187,8 @@ TEST(FindPath, BadInputReturnsZeroAndLeavesThePathAlone) {
   const Grid open{5, 4, std::vector<double>(20, 1.0)};
   const NumberArray map = MapOf(open);
   const double nan = std::nan("");
-  const double calls[][5] = {{0.5, 1, 1, 1, 1},  {0.5, -1, 0, 3, 3}, {0.5, 0, 0, 5, 0},
-                             {0.5, 0, 0, 0, 4},  {0.5, 0, nan, 3, 3}, {0.5, 0, 0, 1e300, 0},
+  const double calls[][5] = {{0.5, 1, 1, 1, 1}, {0.5, -1, 0, 3, 3},  {0.5, 0, 0, 5, 0},
+                             {0.5, 0, 0, 0, 4}, {0.5, 0, nan, 3, 3}, {0.5, 0, 0, 1e300, 0},
                              {nan, 0, 0, 3, 3}};
   for (const auto& c : calls) {
     NumberArray path = Untouched();
