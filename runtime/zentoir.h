@@ -40,4 +40,5 @@
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "input/TypedText.h"
+#include "pathfind/FindPath.h"
 #include "input/Waits.h"
