@@ -38,4 +38,8 @@
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "input/TypedText.h"
+#include "platform/CallByName.h"
+#include "platform/DebugOut.h"
+#include "platform/PlatformInfo.h"
+#include "platform/ResolveLibraryFunction.h"
 #include "input/Waits.h"
