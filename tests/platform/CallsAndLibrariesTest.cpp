@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/Shutdown.h"
 #include "platform/CallByName.h"
 #include "platform/DebugOut.h"
 #include "platform/LibraryCache.h"
@@ -76,6 +77,12 @@ TEST(ResolveLibraryFunction, LoadsALibraryOnceAndFindsItInAnyCase) {
   missing = &again;
   ResolveLibraryFunction("libm.so.6", "", missing);
   EXPECT_EQ(missing, nullptr);
+
+  RunExitSteps();  // what happens at program end
+  EXPECT_EQ(Libraries().Count(), 0u);
+  ResolveLibraryFunction("libm.so.6", "cos", again);
+  EXPECT_NE(again, nullptr);
+  EXPECT_EQ(Libraries().Count(), 1u);
 }
 
 TEST(ResolveLibraryFunction, UnloadableLibrariesGiveNull) {
