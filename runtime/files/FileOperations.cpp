@@ -1,13 +1,13 @@
 #include "files/FileOperations.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "base/Truncate.h"
 #include "os/File.h"
 #include "os/Paths.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 namespace {
@@ -64,15 +64,7 @@ double ReadFileBytes(const DynString& path, DynString& bytes, double limit) {
 }
 
 double SaveFileSafely(const DynString& path, const DynString& bytes) {
-  const std::string target = os::NativePath(path.View());
-  const std::string temporary = target + ".new";
-  os::File file;
-  const bool written =
-      file.CreateAnew(temporary) && file.WriteAll(bytes.CStr(), bytes.length) && file.Sync();
-  file.Close();
-  if (written && std::rename(temporary.c_str(), target.c_str()) == 0) return 1;
-  os::RemoveFile(temporary);
-  return 0;
+  return os::ReplaceFileContents(os::NativePath(path.View()), bytes.View()) ? 1 : 0;
 }
 
 DynString CurrentDirectory() {

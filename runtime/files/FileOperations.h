@@ -22,9 +22,10 @@ void DuplicateFile(const DynString& source, const DynString& destination);
 // with `bytes` empty.
 double ReadFileBytes(const DynString& path, DynString& bytes, double limit);
 
-// Writes the bytes beside the file (path + ".new") and renames them over it, so that a
-// program killed while saving leaves the old file or the new one, never a part. 1 when
-// written, else 0 with nothing left beside the file.
+// Writes the bytes beside the file and renames them over it, so that a program killed
+// while saving leaves the old file or the new one, never a part. 1 when written, else 0
+// with the old file as it was and nothing left beside it; anything but a regular file is
+// never replaced.
 double SaveFileSafely(const DynString& path, const DynString& bytes);
 
 // The current directory, always ending in '/'.

@@ -93,7 +93,9 @@ bool File::WriteAll(const void* bytes, size_t count) {
   return true;
 }
 
-bool File::Sync() { return fd_ >= 0 && fsync(fd_) == 0; }
+bool File::Sync() {
+  return fd_ >= 0 && fsync(fd_) == 0;
+}
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, int64_t limit) {
   bytes.clear();
@@ -117,6 +119,12 @@ std::string NativePath(std::string_view path) {
     if (c == '\\') c = '/';
   }
   return native;
+}
+
+bool MayReplaceFile(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
 }
 
 }  // namespace zentoir::os
