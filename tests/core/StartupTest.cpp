@@ -123,7 +123,8 @@ TEST_F(Startup, Latin1TitleIsShownWhole) {
         }
         testing::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
         PumpMessages();
-        if (std::string(testing::CurrentTitle()) == "Spa\xC3\x9F f\xC3\xBCr M\xC3\xBCller <pause>") {
+        if (std::string(testing::CurrentTitle()) ==
+            "Spa\xC3\x9F f\xC3\xBCr M\xC3\xBCller <pause>") {
           Print("paused whole");
         }
         StopProgram();
