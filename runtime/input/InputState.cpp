@@ -57,22 +57,27 @@ void InputState::InitInput(os::WindowHandle mainWindow, bool hideCursor) {
   joysticks_.Start();
 }
 
-// The pointer's position in the window's client area; outside the window when the
-// window does not have it.
+// The pointer's position in the window's client area, wherever the pointer is.
 void InputState::ReadCursorPosition() {
   if (!window) return;
-  int x = 0, y = 0;
-  if (SDL_GetMouseFocus() == window) {
-    SDL_GetMouseState(&x, &y);
+  pointerInside_ = SDL_GetMouseFocus() == window;
+  if (pointerInside_) {
+    SDL_GetMouseState(&pointerX_, &pointerY_);
   } else {
-    int windowX = 0, windowY = 0;
-    SDL_GetGlobalMouseState(&x, &y);
-    SDL_GetWindowPosition(window, &windowX, &windowY);
-    x -= windowX;
-    y -= windowY;
+    ReadPointerOutside();
   }
-  mouseX = pointerX_ = x;
-  mouseY = pointerY_ = y;
+  mouseX = pointerX_;
+  mouseY = pointerY_;
+}
+
+// Outside the window no motion events arrive: the pointer is asked for directly, in
+// screen coordinates, and taken relative to the window's client area.
+void InputState::ReadPointerOutside() {
+  int x = 0, y = 0, windowX = 0, windowY = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  SDL_GetWindowPosition(window, &windowX, &windowY);
+  pointerX_ = x - windowX;
+  pointerY_ = y - windowY;
 }
 
 void InputState::Release() {
@@ -94,6 +99,11 @@ void InputState::HandleEvent(const SDL_Event& e) {
       pendingDy_ = SaturatingAdd(pendingDy_, e.motion.yrel);
       pointerX_ = e.motion.x;
       pointerY_ = e.motion.y;
+      pointerInside_ = true;
+      break;
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_ENTER) pointerInside_ = true;
+      if (e.window.event == SDL_WINDOWEVENT_LEAVE) pointerInside_ = false;
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -196,6 +206,7 @@ void InputState::TakeSample() {
   newFrame = 0;
   int32_t dx = 0, dy = 0;
   if (cursorVisible) {
+    if (!pointerInside_) ReadPointerOutside();
     dx = pointerX_ - mouseX;
     dy = pointerY_ - mouseY;
     mouseX = pointerX_;

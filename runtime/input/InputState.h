@@ -90,6 +90,7 @@ class InputState {
   void OnMouseButton(int sdlButton, bool down);
   void TakeSample();
   void ReadCursorPosition();
+  void ReadPointerOutside();
 
   // Keys, by key code.
   std::array<uint8_t, kKeyCodeCount> held_{};
@@ -102,6 +103,7 @@ class InputState {
   // Mouse.
   int32_t pendingDx_ = 0, pendingDy_ = 0, pendingWheel_ = 0;
   int32_t pointerX_ = 0, pointerY_ = 0;  // absolute position in the window
+  bool pointerInside_ = false;           // the pointer is over the window
   uint8_t buttonsHeld_ = 0, buttonsPressed_ = 0;
   uint32_t buttonPresses_ = 0;
 
