@@ -12,6 +12,12 @@ bool PauseFollowsFocus() {
   return rt.debugMode == 0 && rt.autoPause != 0;
 }
 
+// A hidden window has no focus to lose or regain; pausing it would park the program
+// for good, since nothing can give the focus back.
+bool PausesOnFocusLoss() {
+  return PauseFollowsFocus() && os::IsWindowShown(Runtime().mainWindow);
+}
+
 void SetPaused(bool paused) {
   RuntimeContext& rt = Runtime();
   std::string title = rt.titleCopy;
@@ -33,7 +39,7 @@ void DispatchEvent(const os::Event& event) {
       case os::EventKind::CloseRequest:
         StopProgram();
       case os::EventKind::FocusLost:
-        if (PauseFollowsFocus()) SetPaused(true);
+        if (PausesOnFocusLoss()) SetPaused(true);
         break;
       case os::EventKind::FocusGained:
         if (PauseFollowsFocus()) SetPaused(false);

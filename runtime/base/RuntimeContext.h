@@ -19,7 +19,7 @@ struct RuntimeContext {
   OpenGLRadazuri* renderer = nullptr;
   Radazuri3D* scene = nullptr;            // created bound to the renderer, lives to the end
   os::WindowHandle mainWindow = nullptr;  // a copy of the renderer's window
-  std::string titleCopy;                  // the window title, restored after a pause
+  std::string titleCopy;  // the window title in UTF-8, restored after a pause
 
   uint8_t autoPause = 0;
   uint8_t paused = 0;

@@ -20,6 +20,7 @@
 #include "os/Clock.h"
 #include "os/Paths.h"
 #include "scene3d/Radazuri3D.h"
+#include "text/Latin1Text.h"
 #include "text/NumberText.h"
 #include "text/Random.h"
 
@@ -77,8 +78,8 @@ OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title)
   AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
   AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
   AddShutdownStep(ShutdownStage::Window, DestroyMainWindow);
-  os::SetWindowTitle(renderer->Window(), title.CStr());
-  rt.titleCopy = std::string(title.View());
+  rt.titleCopy = Utf8FromLatin1(title.View());
+  os::SetWindowTitle(renderer->Window(), rt.titleCopy.c_str());
   os::KeepScreenSaverOff();
   return renderer;
 }
