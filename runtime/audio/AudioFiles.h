@@ -17,8 +17,15 @@ enum class AudioFileKind { Sound, Music };
 // temporary copy from the resource archive; "" when there is none.
 std::string ResolveAudioFile(const DynString& name, AudioFileKind kind);
 
-// Reads a whole file of at most maxBytes bytes; false when it cannot be read or is
-// larger.
+// Reads a whole regular file of at most maxBytes bytes; false when it cannot be read or
+// is larger.
 bool ReadAudioFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& bytes);
+
+// Music files larger than this are not played: some decoders read the whole file into
+// memory before the first note.
+inline constexpr int64_t kMaxMusicFileBytes = int64_t{128} << 20;
+
+// Whether the file is a regular file of at most kMaxMusicFileBytes bytes.
+bool MusicFileFits(const std::string& path);
 
 }  // namespace zentoir

@@ -8,6 +8,7 @@
 #include "audio/AudioFiles.h"
 #include "audio/MidiLength.h"
 #include "audio/SoundDevice.h"
+#include "core/ErrorLog.h"
 #include "core/FrameLoop.h"
 #include "core/RuntimeContext.h"
 #include "text/NumberText.h"
@@ -66,6 +67,10 @@ void PlayMusicAt(const DynString& path, double nowMs) {
   StopMusic();
   const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
   if (file.empty() || !MixerOpen()) return;
+  if (!MusicFileFits(file)) {
+    AppendErrorLog(DynString(("Music file too large: " + file).c_str()));
+    return;
+  }
   Mix_Music* music = Mix_LoadMUS(file.c_str());
   if (music == nullptr) return;
   auto* track = new MusicTrack{music, file, MusicFileLengthMs(file, music)};
