@@ -16,9 +16,9 @@ bool ReadAudioFile(const std::string& path, size_t maxBytes, std::vector<uint8_t
   return os::ReadWholeFile(path, bytes, static_cast<int64_t>(maxBytes));
 }
 
-bool MusicFileFits(const std::string& path) {
+bool RegularFileWithin(const std::string& path, int64_t maxBytes) {
   os::File file;
-  return file.OpenRead(path) && file.Size() <= kMaxMusicFileBytes;
+  return file.OpenRead(path) && file.Size() <= maxBytes;
 }
 
 }  // namespace zentoir

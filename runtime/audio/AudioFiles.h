@@ -21,11 +21,7 @@ std::string ResolveAudioFile(const DynString& name, AudioFileKind kind);
 // is larger.
 bool ReadAudioFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& bytes);
 
-// Music files larger than this are not played: some decoders read the whole file into
-// memory before the first note.
-inline constexpr int64_t kMaxMusicFileBytes = int64_t{128} << 20;
-
-// Whether the file is a regular file of at most kMaxMusicFileBytes bytes.
-bool MusicFileFits(const std::string& path);
+// Whether the path names a regular file of at most maxBytes bytes.
+bool RegularFileWithin(const std::string& path, int64_t maxBytes);
 
 }  // namespace zentoir

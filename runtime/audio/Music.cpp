@@ -67,7 +67,7 @@ void PlayMusicAt(const DynString& path, double nowMs) {
   StopMusic();
   const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
   if (file.empty() || !MixerOpen()) return;
-  if (!MusicFileFits(file)) {
+  if (!RegularFileWithin(file, kMaxMusicFileBytes)) {
     AppendErrorLog(DynString(("Music file too large: " + file).c_str()));
     return;
   }
