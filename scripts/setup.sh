@@ -9,6 +9,7 @@ packages=(
   fonts-freefont-ttf timgm6mb-soundfont fluidsynth
   libgl-dev libgl1-mesa-dri libx11-dev mesa-utils xvfb xdotool x11-utils
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()
