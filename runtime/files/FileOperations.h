@@ -11,7 +11,8 @@ double FileExists(const DynString& path);
 // Size in bytes, 0 if the file cannot be opened.
 double FileSize(const DynString& path);
 
-// Deletes the file; the path goes to the platform as it is.
+// Deletes the file; the path goes to the platform as it is. Only regular files (and
+// links) are deleted, never a FIFO or device node.
 void RemoveFile(const DynString& path);
 
 // Copies source to destination in blocks of 4096 bytes. Nothing happens when the

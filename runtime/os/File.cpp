@@ -120,6 +120,9 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, int64_t
 }
 
 bool RemoveFile(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0 || !(S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
+    return false;
   return unlink(path.c_str()) == 0;
 }
 

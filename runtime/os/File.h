@@ -60,7 +60,8 @@ class File {
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes,
                    int64_t limit = int64_t{1} << 30);
 
-// Deletes a file; true on success.
+// Deletes a regular file or a link; true on success. A FIFO, socket or device node is
+// never deleted.
 bool RemoveFile(const std::string& path);
 
 // A path as game code writes it, ready for the platform: every '\' becomes '/'.

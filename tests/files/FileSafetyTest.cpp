@@ -15,6 +15,7 @@
 #include "files/ArchiveSlot.h"
 #include "files/FileChannels.h"
 #include "files/FileOperations.h"
+#include "os/ExclusiveFile.h"
 #include "os/FileReplacement.h"
 #include "support/FifoWatchdog.h"
 #include "support/StopReport.h"
@@ -117,6 +118,11 @@ TEST_F(FileSafetyTest, WritersLeaveFoldersFifosAndDevicesAlone) {
     EXPECT_FALSE(os::ReplaceRegularFile(target, bytes)) << target;
     EXPECT_EQ(OpenFileChannel(0, name, 0), 0.0) << target;
     DuplicateFile(source.c_str(), name);
+    RemoveFile(name);
+    bool appended = true;
+    EXPECT_TRUE(FinishesWithoutBlocking(
+        targets[0].first, [&] { appended = os::AppendExclusive(target.c_str(), "line\r\n"); }));
+    EXPECT_FALSE(appended) << target;
     EXPECT_EQ(KindOf(target), kind) << target;
   }
   EXPECT_EQ(HiddenFilesIn(dir_.Path()), 0);
