@@ -10,10 +10,10 @@ namespace zentoir {
 
 // Sizes and positions are 64-bit, so files beyond 4 GiB read to their real end.
 struct FileChannel {
-  os::File handle;               // the file open for reading
-  os::FileReplacement written;   // open for writing: becomes the file when closed
-  uint64_t fileSize = 0;  // size when opened for reading; 0 when opened for writing
-  uint64_t readPos = 0;   // bytes consumed by reads so far
+  os::File handle;              // the file open for reading
+  os::FileReplacement written;  // open for writing: becomes the file when closed
+  uint64_t fileSize = 0;        // size when opened for reading; 0 when opened for writing
+  uint64_t readPos = 0;         // bytes consumed by reads so far
 
   bool IsOpen() const { return handle.IsOpen() || written.Active(); }
 };

@@ -165,8 +165,7 @@ bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer&
   return true;
 }
 
-bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image,
-                 int32_t maxSide) {
+bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image, int32_t maxSide) {
   std::vector<uint8_t> file;
   if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
     image.Release();

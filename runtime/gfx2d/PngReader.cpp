@@ -113,16 +113,15 @@ bool DecodePng(const std::vector<uint8_t>& file, const std::string& name, int64_
   MemoryInput input{&file, 0};
   std::vector<uint8_t> rows;
   std::vector<png_bytep> rowPointers;
-  const bool ok = info && file.size() >= 8 && png_sig_cmp(file.data(), 0, 8) == 0 &&
-                  DecodeWithLibpng(png, info, input, name, colourKey, maxSide, image, rows,
-                                   rowPointers);
+  const bool ok =
+      info && file.size() >= 8 && png_sig_cmp(file.data(), 0, 8) == 0 &&
+      DecodeWithLibpng(png, info, input, name, colourKey, maxSide, image, rows, rowPointers);
   png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
   if (!ok) image.Release();
   return ok;
 }
 
-bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image,
-                 int32_t maxSide) {
+bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image, int32_t maxSide) {
   std::vector<uint8_t> file;
   if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
     image.Release();

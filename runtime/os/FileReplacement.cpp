@@ -22,8 +22,7 @@ std::string FolderOf(const std::string& path) {
 // A short hidden name in the target's folder that no other writer uses at once.
 std::string TemporaryNameBeside(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return FolderOf(path) + ".~zentoir-" + std::to_string(getpid()) + "-" +
-         std::to_string(counter++);
+  return FolderOf(path) + ".~zentoir-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
 }
 
 // Gives the new file the old one's permission bits and owner (the owner only where the

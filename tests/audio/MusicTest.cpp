@@ -7,9 +7,9 @@
 #include <string>
 
 #include "DeviceFixture.h"
-#include "support/StopReport.h"
 #include "audio/Music.h"
 #include "core/RuntimeContext.h"
+#include "support/StopReport.h"
 
 namespace zentoir {
 namespace {

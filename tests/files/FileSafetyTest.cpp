@@ -93,9 +93,8 @@ TEST_F(FileSafetyTest, AFifoIsNoFileAndNothingWaitsForItsWriter) {
   CreateArchiveSlots();
   int resolved = -1;
   std::string output = "unchanged";
-  EXPECT_TRUE(FinishesWithoutBlocking(fifo, [&] {
-    resolved = ResolveDataFile(GeneralArchiveSlot(), fifo.c_str(), output);
-  }));
+  EXPECT_TRUE(FinishesWithoutBlocking(
+      fifo, [&] { resolved = ResolveDataFile(GeneralArchiveSlot(), fifo.c_str(), output); }));
   EXPECT_EQ(resolved, 0);
   EXPECT_EQ(KindOf(fifo), static_cast<mode_t>(S_IFIFO));
 }

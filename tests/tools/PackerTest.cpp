@@ -143,13 +143,14 @@ TEST_F(PackerTest, AnArchiveAlreadyAppendedIsReplacedNotStacked) {
 TEST_F(PackerTest, ATailThatOnlyLooksLikeAnArchiveIsNotCutOff) {
   // A program whose last bytes happen to form a complete directory entry, its closing 0
   // and a trailer: the entry points at the program's first bytes, which do not decode.
-  const char tail[] = "\x02"
-                     "ab"
-                     "\x00\x00\x00\x00"  // data position, set below
-                     "\x40\x00\x00\x00"  // stored size 64
-                     "\x00"
-                     "doZ"
-                     "\xED\xFF\xFF\xFF";  // the directory at -19
+  const char tail[] =
+      "\x02"
+      "ab"
+      "\x00\x00\x00\x00"  // data position, set below
+      "\x40\x00\x00\x00"  // stored size 64
+      "\x00"
+      "doZ"
+      "\xED\xFF\xFF\xFF";  // the directory at -19
   std::string program = Noise(5018 - 19, 5) + std::string(tail, 19);
   const int32_t start = -5018;
   std::memcpy(program.data() + program.size() - 19 + 3, &start, 4);

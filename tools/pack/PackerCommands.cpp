@@ -35,8 +35,8 @@ int64_t ArchiveStart(ArchiveReader& reader) {
     const bool decodes = offset >= 0 && reader.ReadFile(entry).has_value();
     start = decodes ? std::min(start, offset) : -1;
   }
-  const bool whole = reader.DirectoryComplete() &&
-                     directoryEnd + 1 == reader.FileSize() - kArchiveTrailerSize;
+  const bool whole =
+      reader.DirectoryComplete() && directoryEnd + 1 == reader.FileSize() - kArchiveTrailerSize;
   return whole ? start : -1;
 }
 
@@ -118,8 +118,7 @@ int AppendArchive(const std::string& target, const std::vector<std::string>& inp
   }
   const int64_t existing = ExistingArchiveStart(target, error);
   if (existing == -2) return Fail(error);
-  if (existing >= 0)
-    std::printf("replacing the archive already appended to %s\n", target.c_str());
+  if (existing >= 0) std::printf("replacing the archive already appended to %s\n", target.c_str());
   if (!ReplaceArchive(target, existing, archive)) return Fail("cannot write to " + target);
   std::printf("appended %zu files (%zu bytes) to %s\n", files.size(), archive.size(),
               target.c_str());
