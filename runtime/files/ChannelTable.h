@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "os/File.h"
-#include "os/FileReplacement.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 

@@ -7,8 +7,8 @@
 #include "files/ArchiveReader.h"
 #include "files/ArchiveSlot.h"
 #include "os/File.h"
-#include "os/FileReplacement.h"
 #include "os/Paths.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 namespace {
@@ -57,7 +57,7 @@ int ExtractFromArchive(ArchiveSlot& slot, const char* requestedName, std::string
   const std::optional<std::vector<uint8_t>> bytes = reader.ReadFile(entry);
   reader.Close();
   const std::string path = TemporaryName(entry);
-  if (!bytes || !os::ReplaceRegularFile(path, *bytes)) return 0;
+  if (!bytes || !os::ReplaceFileContents(path, *bytes)) return 0;
   slot.extractedPath = path;
   AddShutdownStep(ShutdownStage::Archives, DeleteExtractedFiles);
   outputPath = path;

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "os/File.h"
-#include "os/FileReplacement.h"
 #include "os/Paths.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cctype>
 
-#include "os/FileReplacement.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 namespace {
@@ -142,7 +142,7 @@ bool WriteImageFile(const std::string& path, const BgrImage& image, KeyColour ke
   } else {
     bytes = EncodeBmp(image, key);
   }
-  return os::ReplaceRegularFile(os::NativePath(path), bytes);
+  return os::ReplaceFileContents(os::NativePath(path), bytes);
 }
 
 }  // namespace zentoir

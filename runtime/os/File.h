@@ -1,6 +1,6 @@
 // Plain files through POSIX descriptors. Only regular files are opened: a FIFO, device
 // or directory at a path is refused without blocking on it. Files are not locked: a
-// file is written anew through a new file (see FileReplacement.h), so a reader keeps
+// file is written anew through a new file (see ReplaceFile.h), so a reader keeps
 // the file it opened, and an advisory lock could not keep other openers out anyway.
 #pragma once
 
@@ -29,7 +29,7 @@ class File {
   bool CreateExclusive(const std::string& path);
   // Deletes a regular file (or link) of that name and creates it anew, empty, for
   // reading and writing. Fails, deleting nothing, when a directory, FIFO, socket or
-  // device has that name. Writers that replace a file use FileReplacement instead.
+  // device has that name. Writers that replace a file use ReplaceFile.h instead.
   bool CreateAnew(const std::string& path);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }

@@ -8,7 +8,7 @@
 #include "files/ArchiveReader.h"
 #include "files/ArchiveWriter.h"
 #include "os/File.h"
-#include "os/FileReplacement.h"
+#include "os/ReplaceFile.h"
 #include "pack/InputFiles.h"
 
 namespace zentoir::pack {
@@ -161,7 +161,7 @@ int ExtractArchive(const std::string& file, const std::string& folder) {
     const auto bytes = reader.ReadFile(entry);
     if (!bytes) {
       status = Fail("damaged entry: " + entry.name);
-    } else if (!os::ReplaceRegularFile((fs::path(folder) / entry.name).string(), *bytes)) {
+    } else if (!os::ReplaceFileContents((fs::path(folder) / entry.name).string(), *bytes)) {
       status = Fail("cannot write " + (fs::path(folder) / entry.name).string());
     }
   }
