@@ -10,6 +10,7 @@
 #include "audio/AudioState.h"
 #include "audio/MidiLength.h"
 #include "audio/SoundDevice.h"
+#include "base/ErrorLog.h"
 #include "base/RuntimeClock.h"
 #include "text/NumberText.h"
 
@@ -42,6 +43,10 @@ MusicTrack* OpenTrack(const DynString& path) {
   StopMusic();
   const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
   if (file.empty() || !MixerOpen()) return nullptr;
+  if (!RegularFileWithin(file, kMaxMusicFileBytes)) {
+    AppendErrorLog(DynString(("Music file too large: " + file).c_str()));
+    return nullptr;
+  }
   Mix_Music* music = Mix_LoadMUS(file.c_str());
   if (music == nullptr) return nullptr;
   AudioState& audio = Audio();

@@ -45,13 +45,9 @@ void RemoveFile(const DynString& path) {
 void DuplicateFile(const DynString& source, const DynString& destination) {
   os::File from;
   if (!from.OpenRead(os::NativePath(source.View()))) return;
-  const std::string target = os::NativePath(destination.View());
-  os::File to;
-  if (!to.CreateAnew(target)) return;
-  if (!CopyBlocks(from, to)) {
-    to.Close();
-    os::RemoveFile(target);
-  }
+  os::FileReplacement to;
+  if (!to.Begin(os::NativePath(destination.View()))) return;
+  if (!CopyBlocks(from, to.Output()) || !to.Commit()) to.Discard();
 }
 
 double ReadFileBytes(const DynString& path, DynString& bytes, double limit) {

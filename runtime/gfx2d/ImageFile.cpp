@@ -15,14 +15,15 @@ bool HasBmpSignature(const std::vector<uint8_t>& file) {
 
 }  // namespace
 
-bool ReadImageFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
+bool ReadImageFile(const std::string& path, int64_t colourKey, ImageBuffer& image,
+                   int32_t maxSide) {
   std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::NativePath(path), file)) {
+  if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
     image.Release();
     return false;
   }
-  if (HasBmpSignature(file)) return DecodeBmp(file, colourKey, image);
-  return DecodePng(file, path, colourKey, image);
+  if (HasBmpSignature(file)) return DecodeBmp(file, colourKey, image, maxSide);
+  return DecodePng(file, path, colourKey, image, maxSide);
 }
 
 }  // namespace zentoir

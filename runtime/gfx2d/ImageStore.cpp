@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "base/ErrorLog.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/ImageFile.h"
 #include "gfx2d/OpenGLRadazuri.h"
@@ -99,10 +98,9 @@ int OpenGLRadazuri::LoadSpriteImage(int32_t n, const std::string& path, int64_t 
   if (!IsSpriteNumber(n)) return 0;
   FreeSprite(n);
   ImageBuffer image;
-  if (!ReadImageFile(path, colourKey, image) || image.width == 0 || image.height == 0) return 0;
   // Images larger than the largest texture are refused rather than cut.
-  if (image.width > MaxTextureSize() || image.height > MaxTextureSize()) {
-    AppendErrorLog("Image too large for a texture: " + path);
+  if (!ReadImageFile(path, colourKey, image, MaxTextureSize()) || image.width == 0 ||
+      image.height == 0) {
     return 0;
   }
   SpriteRecord& sprite = spriteTable[n];
