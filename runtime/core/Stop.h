@@ -15,8 +15,8 @@ enum ErrorNumber : int {
   kErrorNoMoreData = 20  // no more data items to read
 };
 
-// Releases every runtime device, reports the error in debug mode and ends the process
-// with exit code 0. Safe to reach from anywhere, also while a stop is under way.
+// Releases every runtime device, reports the error in debug mode and ends the process:
+// exit code 0 when the error code is 0, else the error number (1 beyond 255). Safe to reach from anywhere, also while a stop is under way.
 [[noreturn]] void StopProgram();
 
 // A normal end: error code 0, then StopProgram.
