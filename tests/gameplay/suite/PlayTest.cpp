@@ -3,18 +3,20 @@
 // game shows and stores.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "Board.h"
 #include "Entry.h"
 #include "GameState.h"
+#include "HighScores.h"
 #include "Widgets.h"
 #include "XServer.h"
 #include "gfx2d/ImageBuffer.h"
@@ -29,10 +31,6 @@ using zentoir::testing::ScopedTempDir;
 using zentoir::testing::XServer;
 
 constexpr double kSeed = 7;
-
-void Pause(int milliseconds) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
 
 // The cells of the group at (c, r) on the test's copy of the board.
 std::vector<std::pair<double, double>> GroupAt(double c, double r) {
@@ -79,6 +77,52 @@ void BurstOnTestBoard(double c, double r) {
   CloseEmptyColumns();
 }
 
+// Screen positions of the game's buttons and the dialog's.
+struct Button {
+  double x, y, w, h;
+};
+constexpr Button kNewGameButton{590, 150, 70, 45};
+constexpr Button kHighscoreButton{590, 218, 75, 25};
+constexpr Button kEndButton{590, 275, 60, 25};
+constexpr Button kBackButton{320, 25, 75, 25};
+constexpr Button kOkButton{320, 326, 60, 36};
+constexpr Button kYesButton{270, 326, 60, 36};
+constexpr Button kNoButton{370, 326, 60, 36};
+
+bool Reddish(const uint8_t* p) {
+  return p[0] > 200 && p[1] > 50 && p[1] < 170 && p[2] < 150;
+}
+bool Bluish(const uint8_t* p) {
+  return p[0] < 120 && p[1] > 110 && p[1] < 210 && p[2] > 160;
+}
+
+// Pixels of the rectangle for which the test holds.
+int Count(const zentoir::testing::WindowPixels& screen, int x0, int y0, int x1, int y1,
+          bool (*test)(const uint8_t*)) {
+  int n = 0;
+  for (int y = y0; y < y1 && y < screen.height; ++y) {
+    for (int x = x0; x < x1 && x < screen.width; ++x)
+      n += test(screen.At(x, y));
+  }
+  return n;
+}
+
+// Whether the rectangle looks the same in both captures.
+bool SameArea(const zentoir::testing::WindowPixels& a, const zentoir::testing::WindowPixels& b,
+              const Button& area) {
+  if (a.width != b.width || a.height != b.height || a.width == 0) return false;
+  for (int y = int(area.y - area.h / 2); y <= int(area.y + area.h / 2); ++y) {
+    for (int x = int(area.x - area.w / 2); x <= int(area.x + area.w / 2); ++x) {
+      if (std::memcmp(a.At(x, y), b.At(x, y), 3) != 0) return false;
+    }
+  }
+  return true;
+}
+
+// Every wait polls what the game shows, with limits far above what it needs, so a slow
+// or loaded machine makes the test slower, not wrong.
+constexpr double kLongWait = 120;
+
 class Gameplay : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -91,8 +135,10 @@ class Gameplay : public ::testing::Test {
     NewGame();  // the same first board the game makes
   }
   void TearDown() override {
-    if (pid_ > 0) zentoir::testing::WaitForExit(pid_, 0);
+    if (pid_ > 0 && !ended_) zentoir::testing::WaitForExit(pid_, 0);
   }
+
+  std::string Log() const { return zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt"); }
 
   void StartGame() {
     zentoir::testing::UseDisplay(x_.Display());  // the game itself runs on the X server
@@ -100,49 +146,147 @@ class Gameplay : public ::testing::Test {
                                           x_.Display(), dir_.Path() + "out.txt");
     setenv("SDL_VIDEODRIVER", "offscreen", 1);  // references drawn here stay headless
     ASSERT_GT(pid_, 0);
-    for (int i = 0; i < 100 && window_.empty(); ++i) {
-      Pause(100);
-      window_ = zentoir::testing::XDoTool(x_.Display(), "search --name '^Pindrake'");
-    }
-    ASSERT_FALSE(window_.empty()) << zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt");
-    Pause(1500);  // the title screen is up
+    window_ = zentoir::testing::FindWindow(x_.Display(), "^Pindrake", kLongWait);
+    ASSERT_FALSE(window_.empty()) << Log();
+    // The title screen is up once the sky covers most of the window.
+    ASSERT_TRUE(Until([&](const auto& s) { return Count(s, 0, 0, 640, 480, Bluish) > 60000; }))
+        << Log();
+  }
+
+  zentoir::testing::WindowPixels Screen() const {
+    return zentoir::testing::CaptureWindow(x_.Display(), window_);
+  }
+
+  // Polls the window until the condition holds of what it shows.
+  template <typename Condition>
+  bool Until(Condition condition, double seconds = kLongWait) {
+    return zentoir::testing::WaitUntil([&] { return condition(Screen()); }, seconds);
+  }
+
+  // Waits until the window has not changed for a second: balloons settled, pops done,
+  // the pointer drawn where the game has put it.
+  void WaitForStillScreen() {
+    auto last = Screen();
+    auto since = std::chrono::steady_clock::now();
+    const bool still = zentoir::testing::WaitUntil(
+        [&] {
+          auto now = Screen();
+          if (!(now == last)) {
+            last = std::move(now);
+            since = std::chrono::steady_clock::now();
+          }
+          return std::chrono::steady_clock::now() - since > std::chrono::milliseconds(1000);
+        },
+        kLongWait);
+    ASSERT_TRUE(still) << "the game never settled";
+  }
+
+  bool DialogShown() {
+    const auto screen = Screen();
+    return Count(screen, 122, 304, 128, 318, Reddish) > 70 &&
+           Count(screen, 512, 304, 518, 318, Reddish) > 70;
   }
 
   void X(const std::string& arguments) { zentoir::testing::XDoTool(x_.Display(), arguments); }
 
   // Moves the game's pointer to a screen position: first into the top-left corner, where
-  // the game clamps it, then by the distance.
+  // the game clamps it, then by the distance, each step seen by the game before the next.
   void MoveTo(double x, double y) {
     X("mousemove --window " + window_ + " 320 240");
-    Pause(60);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
       X("mousemove_relative -- -300 -300");
-      Pause(60);
-    }
+    WaitForStillScreen();
     X("mousemove_relative -- " + std::to_string(int(x)) + " " + std::to_string(int(y)));
-    Pause(150);
+    WaitForStillScreen();
   }
 
-  void ClickAt(double x, double y) {
-    MoveTo(x, y);
+  // Presses the left button and holds it until the area of the screen shows that the
+  // game has seen the press, then releases it.
+  void PressAndRelease(const Button& watched) {
+    const auto before = Screen();
     X("mousedown 1");
-    Pause(150);
+    EXPECT_TRUE(Until([&](const auto& s) { return !SameArea(s, before, watched); }))
+        << "the press was not seen";
     X("mouseup 1");
-    Pause(100);
   }
 
   void ClickCell(double c, double r) {
-    ClickAt(boardLeft + (c - 1) * 40 + 20, boardTop + (r - 1) * 40 + 20);
+    const double x = boardLeft + (c - 1) * 40 + 20, y = boardTop + (r - 1) * 40 + 20;
+    MoveTo(x, y);
+    PressAndRelease({x, y, 40, 40});  // the balloon under the pointer bursts on the press
+    WaitForStillScreen();
   }
 
+  // Clicks a button: it takes the pressed look on the press and acts on the release.
+  void ClickButton(const Button& button) {
+    MoveTo(button.x, button.y);
+    PressAndRelease(button);
+  }
+
+  // A dialog puts the pointer on its OK button, at (320, 340), and keeps it inside the
+  // dialog; its buttons are reached from there.
+  void ClickDialogButton(const Button& button) {
+    ASSERT_TRUE(zentoir::testing::WaitUntil([&] { return DialogShown(); }, kLongWait)) << Log();
+    WaitForStillScreen();
+    if (button.x != 320) {
+      X("mousemove_relative -- " + std::to_string(int(button.x - 320)) + " " +
+        std::to_string(int(button.y - 340)));
+      WaitForStillScreen();
+    }
+    PressAndRelease(button);
+    ASSERT_TRUE(zentoir::testing::WaitUntil([&] { return !DialogShown(); }, kLongWait));
+  }
+
+  // Any press leaves the title screen (its balloons never stand still).
   void LeaveTitleScreen() {
-    ClickAt(320, 240);
-    Pause(7000);  // the board rises and settles
+    X("mousedown 1");
+    // The board screen has the blue "New Game" button.
+    EXPECT_TRUE(Until([](const auto& s) { return Count(s, 560, 130, 620, 172, Bluish) > 500; }));
+    X("mouseup 1");
+    WaitForStillScreen();  // the board has risen and settled
+  }
+
+  // The name entry is running once its cursor has blinked on and off.
+  void WaitForNameEntry() {
+    const Button line{320, 21, 300, 18};
+    for (int change = 0; change < 2; ++change) {
+      const auto before = Screen();
+      ASSERT_TRUE(Until([&](const auto& s) { return !SameArea(s, before, line); })) << Log();
+    }
+  }
+
+  // Saves the latest screen copy with the S key, held until the file is there.
+  void TakeScreenshot(zentoir::ImageBuffer& shot) {
+    const std::string path = dir_.Path() + "ScreenShot.png";
+    fs::remove(path);
+    X("keydown --window " + window_ + " s");
+    const bool saved = zentoir::testing::WaitUntil(
+        [&] { return zentoir::ReadPngFile(path, -1, shot) != 0; }, kLongWait);
+    X("keyup --window " + window_ + " s");
+    ASSERT_TRUE(saved) << Log();
+  }
+
+  // Bursts the largest group until none is left; the points the game counts.
+  double PlayToTheEnd() {
+    double c = 0, r = 0, size = 0, points = 0;
+    while (LargestGroup(c, r, size)) {
+      ClickCell(c, r);
+      BurstOnTestBoard(c, r);
+      points += size - 1;
+    }
+    return points;
+  }
+
+  bool Running() {
+    int code = 0;
+    ended_ = ended_ || zentoir::testing::HasExited(pid_, code);
+    return !ended_;
   }
 
   ScopedTempDir dir_;
   XServer x_{800, 600};
   pid_t pid_ = -1;
+  bool ended_ = false;
   std::string window_;
 };
 
@@ -188,59 +332,109 @@ int CounterDifferences(const zentoir::ImageBuffer& shot, const std::vector<uint8
   return differing;
 }
 
-TEST_F(Gameplay, ABurstGroupScoresOnTheScreen) {
+TEST_F(Gameplay, ABurstGroupScoresOnTheScreenAndNewGameStartsAgain) {
   StartGame();
   LeaveTitleScreen();
   double c = 0, r = 0, size = 0;
   ASSERT_TRUE(LargestGroup(c, r, size));
   ClickCell(c, r);
-  Pause(int(size) * 222 + 2500);
-  X("key --window " + window_ + " s");  // S saves the latest screen copy
-  Pause(500);
   zentoir::ImageBuffer shot;
-  ASSERT_TRUE(zentoir::ReadPngFile(dir_.Path() + "ScreenShot.png", -1, shot))
-      << zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt");
+  TakeScreenshot(shot);
   ASSERT_EQ(shot.width, 640);
   const int right = CounterDifferences(shot, RenderPointsCounter(size - 1));
   const int wrong = CounterDifferences(shot, RenderPointsCounter(size));
   EXPECT_LT(right, 30) << "the counter does not show " << size - 1;
   EXPECT_GT(wrong, right + 20);
+
+  ClickButton(kNewGameButton);
+  WaitForStillScreen();
+  TakeScreenshot(shot);
+  EXPECT_LT(CounterDifferences(shot, RenderPointsCounter(0)), 30) << "no new game";
 }
 
-TEST_F(Gameplay, AFinishedGameTakesANameOfAtMostTwentyIntoScoreDat) {
+TEST_F(Gameplay, ButtonsActOnReleaseAndEndAsksFirst) {
   StartGame();
   LeaveTitleScreen();
-  double c = 0, r = 0, size = 0, expected = 0;
-  while (LargestGroup(c, r, size)) {
-    ClickCell(c, r);
-    BurstOnTestBoard(c, r);
-    expected += size - 1;
-    Pause(int(size) * 222 + 1500);
-  }
-  Pause(3500);  // 1.5 s of a settled board without moves, then the dialog
-  // The dialog starts its pointer at (320, 340), over its "OK" button.
+  // "Highscore" is armed by the press and opens its page only on the release.
+  MoveTo(kHighscoreButton.x, kHighscoreButton.y);
   X("mousedown 1");
-  Pause(200);
+  WaitForStillScreen();
+  EXPECT_GT(Count(Screen(), 560, 130, 620, 172, Bluish), 500) << "acted on the press";
   X("mouseup 1");
-  Pause(1000);
+  // The high-score page has no "New Game" button, and "Back" returns to the board.
+  EXPECT_TRUE(Until([](const auto& s) { return Count(s, 560, 130, 620, 172, Bluish) < 100; }));
+  ClickButton(kBackButton);
+  EXPECT_TRUE(Until([](const auto& s) { return Count(s, 560, 130, 620, 172, Bluish) > 500; }));
+
+  ClickButton(kEndButton);
+  ClickDialogButton(kNoButton);  // "Nein" keeps the game going
+  WaitForStillScreen();
+  EXPECT_TRUE(Running());
+  ClickButton(kEndButton);
+  ClickDialogButton(kYesButton);
+  EXPECT_EQ(zentoir::testing::WaitForExit(pid_, int(kLongWait)), 0) << Log();
+  ended_ = true;
+}
+
+TEST_F(Gameplay, AFailedSaveIsToldAndTheNextSaveKeepsBothResults) {
+  const std::string path = dir_.Path() + "Score.dat";
+  ASSERT_TRUE(fs::create_directory(path));  // the save must fail
+  StartGame();
+  LeaveTitleScreen();
+  const double first = PlayToTheEnd();
+  ClickDialogButton(kOkButton);  // "Game Over", after 1.5 s without a move
   // 21 characters are refused with a dialog, and the name is offered again.
+  WaitForNameEntry();
   X("type --delay 150 Abcdefghijklmnopqrstu");
   X("key Return");
-  Pause(1500);
-  X("mousedown 1");  // "OK" of "Nicht mehr als 20 Zeichen."
-  Pause(200);
-  X("mouseup 1");
-  Pause(1000);
+  ClickDialogButton(kOkButton);
+  WaitForNameEntry();
   X("key BackSpace");  // 20 characters are taken
-  Pause(300);
   X("key Return");
-  Pause(1500);
+  // The save fails: the player is told, and the game goes on to the high-score page.
+  ClickDialogButton(kOkButton);
+  EXPECT_TRUE(Running()) << Log();
+  fs::remove(path);
+  ClickButton(kBackButton);
+  NewGame();  // the game's second board
+  WaitForStillScreen();
+  const double second = PlayToTheEnd();
+  ClickDialogButton(kOkButton);
+  WaitForNameEntry();
+  X("key Return");  // the name of the first game is offered again
   const std::string name = "Abcdefghijklmnopqrst";
-  const std::string scores = zentoir::testing::ReadFileBytes(dir_.Path() + "Score.dat");
-  ASSERT_EQ(scores.size(), 80u + name.size())
-      << zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt");
-  const std::string record = {char(int(expected) & 0xFF), char(int(expected) >> 8)};
-  EXPECT_EQ(scores.substr(0, 24), record + name + "\r\n");
+  for (const double points : {first, second}) {
+    const double place = ScorePlaceFor(points, name.c_str());
+    if (place > 0) InsertScore(place, name.c_str(), points);
+  }
+  const std::vector<uint8_t> formatted = FormatScoreFile();
+  const std::string expected(formatted.begin(), formatted.end());
+  EXPECT_TRUE(zentoir::testing::WaitUntil(
+      [&] { return zentoir::testing::ReadFileBytes(path) == expected; }, kLongWait))
+      << zentoir::testing::ReadFileBytes(path).size() << " bytes\n"
+      << Log();
+}
+
+// The command line, without a display: the help, and refusals of what it does not know.
+TEST(GameOptions, HelpAndBadOptions) {
+  auto run = [](const std::string& arguments, std::string& output) {
+    ScopedTempDir dir;
+    const std::string file = dir.Path() + "out.txt";
+    const int status =
+        std::system(("'" PINDRAKE_PROGRAM "' " + arguments + " >'" + file + "' 2>&1").c_str());
+    output = zentoir::testing::ReadFileBytes(file);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  std::string output;
+  EXPECT_EQ(run("--help", output), 0);
+  EXPECT_EQ(output.rfind("usage: Pindrake", 0), 0u) << output;
+  EXPECT_NE(output.find("--seed N"), std::string::npos);
+  EXPECT_EQ(run("--fast", output), 2);
+  EXPECT_NE(output.find("unknown option \"--fast\""), std::string::npos) << output;
+  EXPECT_EQ(run("--seed 12x", output), 2);
+  EXPECT_NE(output.find("--seed needs a number, not \"12x\""), std::string::npos) << output;
+  EXPECT_EQ(run("--seed", output), 2);  // the number is missing
+  EXPECT_NE(output.find("usage:"), std::string::npos) << output;
 }
 
 }  // namespace
