@@ -171,7 +171,7 @@ TEST_F(Startup, NoWindowEndsCleanlyWithALogLine) {
         StartRuntime();
         Print("carried on");
       },
-      ExitedWithCode(0), "No OpenGL window could be created\n$");
+      ExitedWithCode(1), "No OpenGL window could be created\n$");
   EXPECT_NE(testing::ReadFileBytes(LogPath()).find("No OpenGL window could be created"),
             std::string::npos);
 }

@@ -95,6 +95,10 @@ bool Reddish(const uint8_t* p) {
 bool Bluish(const uint8_t* p) {
   return p[0] < 120 && p[1] > 110 && p[1] < 210 && p[2] > 160;
 }
+// The wall's bricks: red well above blue, unlike the sky.
+bool Bricky(const uint8_t* p) {
+  return p[0] > 90 && p[0] > p[2] + 40;
+}
 
 // Pixels of the rectangle for which the test holds.
 int Count(const zentoir::testing::WindowPixels& screen, int x0, int y0, int x1, int y1,
@@ -181,10 +185,17 @@ class Gameplay : public ::testing::Test {
     ASSERT_TRUE(still) << "the game never settled";
   }
 
+  // The dialog's box is plain red beside its buttons, where the board shows balloons
+  // with sky between them.
   bool DialogShown() {
     const auto screen = Screen();
-    return Count(screen, 122, 304, 128, 318, Reddish) > 70 &&
-           Count(screen, 512, 304, 518, 318, Reddish) > 70;
+    return Count(screen, 150, 305, 230, 345, Reddish) > 3100 &&
+           Count(screen, 410, 305, 490, 345, Reddish) > 3100;
+  }
+
+  // The board screen has the wall left of the board, the other screens have sky there.
+  static bool BoardShown(const zentoir::testing::WindowPixels& s) {
+    return Count(s, 105, 200, 135, 300, Bricky) > 2000;
   }
 
   void X(const std::string& arguments) { zentoir::testing::XDoTool(x_.Display(), arguments); }
@@ -240,8 +251,7 @@ class Gameplay : public ::testing::Test {
   // Any press leaves the title screen (its balloons never stand still).
   void LeaveTitleScreen() {
     X("mousedown 1");
-    // The board screen has the blue "New Game" button.
-    EXPECT_TRUE(Until([](const auto& s) { return Count(s, 560, 130, 620, 172, Bluish) > 500; }));
+    EXPECT_TRUE(Until(BoardShown));
     X("mouseup 1");
     WaitForStillScreen();  // the board has risen and settled
   }
@@ -359,12 +369,12 @@ TEST_F(Gameplay, ButtonsActOnReleaseAndEndAsksFirst) {
   MoveTo(kHighscoreButton.x, kHighscoreButton.y);
   X("mousedown 1");
   WaitForStillScreen();
-  EXPECT_GT(Count(Screen(), 560, 130, 620, 172, Bluish), 500) << "acted on the press";
+  EXPECT_TRUE(BoardShown(Screen())) << "acted on the press";
   X("mouseup 1");
-  // The high-score page has no "New Game" button, and "Back" returns to the board.
-  EXPECT_TRUE(Until([](const auto& s) { return Count(s, 560, 130, 620, 172, Bluish) < 100; }));
+  // The high-score page shows no board, and "Back" returns to it.
+  EXPECT_TRUE(Until([](const auto& s) { return !BoardShown(s); }));
   ClickButton(kBackButton);
-  EXPECT_TRUE(Until([](const auto& s) { return Count(s, 560, 130, 620, 172, Bluish) > 500; }));
+  EXPECT_TRUE(Until(BoardShown));
 
   ClickButton(kEndButton);
   ClickDialogButton(kNoButton);  // "Nein" keeps the game going
