@@ -23,6 +23,15 @@ std::vector<uint8_t> LeftRedRightBlue() {
   return testing::MakeBmp(2, 2, 24, {{255, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 0, 255}});
 }
 
+// Two 4 × 4 animation frames side by side, each of one colour, as a bitmap.
+std::vector<uint8_t> TwoFrames(Rgb first, Rgb second) {
+  std::vector<Rgb> pixels;
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 8; ++x)
+      pixels.push_back(x < 4 ? first : second);
+  return testing::MakeBmp(8, 4, 24, pixels);
+}
+
 TEST_F(Drawing, SpritePositionsRoundUp) {
   LoadSprite(SolidBmp("red.bmp", 4, 4, {255, 0, 0}).c_str(), 1);
   DrawSprite(1, 10.2, 5);
@@ -96,12 +105,7 @@ TEST_F(Drawing, PositiveAnglesTurnCounterClockwise) {
 }
 
 TEST_F(Drawing, AnimationFramesPickTheirCell) {
-  // Two 4 × 4 frames side by side: green, then blue.
-  std::vector<Rgb> pixels;
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 8; ++x)
-      pixels.push_back(x < 4 ? Rgb{0, 255, 0} : Rgb{0, 0, 255});
-  const std::string path = WriteImage("frames.bmp", testing::MakeBmp(8, 4, 24, pixels));
+  const std::string path = WriteImage("frames.bmp", TwoFrames({0, 255, 0}, {0, 0, 255}));
   LoadAnimSprite(path.c_str(), 8, 4, 4);
   SetSmoothing(0);
   DrawAnimFrame(8, 1, 400, 10);
@@ -119,12 +123,7 @@ TEST_F(Drawing, AnimationFramesPickTheirCell) {
 
 TEST_F(Drawing, ZoomedRotoZoomedAndStretchedDrawingKeepItsPlaceAndFrame) {
   LoadSprite(SolidBmp("red4.bmp", 4, 4, {255, 0, 0}).c_str(), 16);
-  // Two 4 × 4 frames side by side: green, then blue.
-  std::vector<Rgb> pixels;
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 8; ++x)
-      pixels.push_back(x < 4 ? Rgb{0, 255, 0} : Rgb{0, 0, 255});
-  LoadAnimSprite(WriteImage("frames2.bmp", testing::MakeBmp(8, 4, 24, pixels)).c_str(), 17, 4, 4);
+  LoadAnimSprite(WriteImage("frames2.bmp", TwoFrames({0, 255, 0}, {0, 0, 255})).c_str(), 17, 4, 4);
   SetSmoothing(0);
   DrawSpriteZoomed(16, 600, 100, 2, 2);  // twice as large about the same middle: 598..605
   SetSmoothing(0);
@@ -147,12 +146,8 @@ TEST_F(Drawing, ZoomedRotoZoomedAndStretchedDrawingKeepItsPlaceAndFrame) {
 
 TEST_F(Drawing, AnimationFramesCollideByTheirOwnPixels) {
   // Frame 0 solid, frame 1 all transparent colour.
-  std::vector<Rgb> pixels;
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 8; ++x)
-      pixels.push_back(x < 4 ? Rgb{0, 255, 0} : Rgb{255, 0, 128});
-  LoadAnimSprite(WriteImage("solid-empty.bmp", testing::MakeBmp(8, 4, 24, pixels)).c_str(), 18, 4,
-                 4);
+  LoadAnimSprite(WriteImage("solid-empty.bmp", TwoFrames({0, 255, 0}, {255, 0, 128})).c_str(), 18,
+                 4, 4);
   EXPECT_EQ(AnimFramesCollide(18, 0, 0, 0, 18, 0, 2, 3), 1);
   EXPECT_EQ(AnimFramesCollide(18, 0, 0, 0, 18, 0, 4, 0), 0);  // side by side
   EXPECT_EQ(AnimFramesCollide(18, 0, 0, 0, 18, 1, 1, 1), 0);  // the empty frame

@@ -16,31 +16,30 @@ void Later() {
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
 }
 
-TEST_F(InputTest, WaitKeyWaitsForAKey) {
-  std::atomic<bool> pressed = false;
-  std::thread user([&] {
-    Later();
-    pressed = true;
-    Press(SDL_SCANCODE_K, "k");
-  });
-  WaitKey();
-  EXPECT_TRUE(pressed);
-  user.join();
+class Waits : public InputTest {
+ protected:
+  // True when the wait was still waiting when a key went down a little later.
+  bool WaitsForAKey(void (*wait)(), SDL_Scancode key, const char* text) {
+    std::atomic<bool> pressed = false;
+    std::thread user([&] {
+      Later();
+      pressed = true;
+      Press(key, text);
+    });
+    wait();
+    user.join();
+    return pressed;
+  }
+};
+
+TEST_F(Waits, WaitKeyAndIdleStepWaitForAKey) {
+  EXPECT_TRUE(WaitsForAKey(WaitKey, SDL_SCANCODE_K, "k"));
+  Release(SDL_SCANCODE_K);
+  Frame();
+  EXPECT_TRUE(WaitsForAKey(IdleStep, SDL_SCANCODE_SPACE, " "));
 }
 
-TEST_F(InputTest, IdleStepWaitsForSomethingToHappen) {
-  std::atomic<bool> pressed = false;
-  std::thread user([&] {
-    Later();
-    pressed = true;
-    Press(SDL_SCANCODE_SPACE, " ");
-  });
-  IdleStep();
-  EXPECT_TRUE(pressed);
-  user.join();
-}
-
-TEST_F(InputTest, WaitMouseWaitsForTheHeldButtonsReleaseThenAPress) {
+TEST_F(Waits, WaitMouseWaitsForTheHeldButtonsReleaseThenAPress) {
   Button(SDL_BUTTON_LEFT, true);
   Frame();
   std::atomic<bool> pressedAgain = false;
