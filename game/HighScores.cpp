@@ -60,11 +60,11 @@ bool IsPossibleRecord(double score, const uint8_t* name, size_t length) {
 
 }  // namespace
 
-ScoreFileContents ParseScoreFile(const std::vector<uint8_t>& bytes) {
-  ScoreFileContents contents;
+int ParseScoreFile(const std::vector<uint8_t>& bytes, int* dropped) {
+  int records = 0, left = 0;
   size_t at = 0;
   int place = 1;
-  while (contents.records < kStoredPlaces && at + 2 <= bytes.size()) {
+  while (records < kStoredPlaces && at + 2 <= bytes.size()) {
     const double score = bytes[at] | (bytes[at + 1] << 8);
     at += 2;
     size_t end = at;
@@ -79,12 +79,13 @@ ScoreFileContents ParseScoreFile(const std::vector<uint8_t>& bytes) {
                                     static_cast<uint32_t>(nameEnd - at));
       ++place;
     } else {
-      ++contents.dropped;
+      ++left;
     }
     at = complete ? end + 1 : end;
-    if (complete) ++contents.records;
+    if (complete) ++records;
   }
-  return contents;
+  if (dropped) *dropped = left;
+  return records;
 }
 
 namespace {
@@ -119,12 +120,13 @@ void LoadScoreFile(const std::string& path) {
     AppendErrorLog(DynString(("Score file unreadable: " + path).c_str()));
     return;
   }
-  const ScoreFileContents contents = ParseScoreFile(bytes);
-  if (contents.dropped > 0) {
-    AppendErrorLog(DynString(("Score file damaged, " + std::to_string(contents.dropped) +
-                              " impossible records left out: " + path)
-                                 .c_str()));
-  } else if (contents.records < kStoredPlaces) {
+  int dropped = 0;
+  const int records = ParseScoreFile(bytes, &dropped);
+  if (dropped > 0) {
+    AppendErrorLog(DynString(
+        ("Score file damaged, " + std::to_string(dropped) + " impossible records left out: " + path)
+            .c_str()));
+  } else if (records < kStoredPlaces) {
     AppendErrorLog(DynString(("Score file incomplete: " + path).c_str()));
   }
 }

@@ -25,15 +25,11 @@ void InsertScore(double place, const DynString& name, double result);
 
 // "Score.dat" as bytes: 20 records of a 16-bit little-endian score, the name and CR LF.
 std::vector<uint8_t> FormatScoreFile();
-// What ParseScoreFile found: complete records read and records left out.
-struct ScoreFileContents {
-  int records = 0;
-  int dropped = 0;
-};
 // Fills places 1..20 from the file's bytes, as far as they go; places past the end of a
 // short or damaged file stay empty. Records no game can have written (more than 98
-// points, a name longer than 20 bytes or with control bytes) are left out.
-ScoreFileContents ParseScoreFile(const std::vector<uint8_t>& bytes);
+// points, a name longer than 20 bytes or with control bytes) are left out and counted in
+// `dropped`. Returns the number of complete records read.
+int ParseScoreFile(const std::vector<uint8_t>& bytes, int* dropped = nullptr);
 
 // The path of "Score.dat".
 std::string ScoreFilePath();
