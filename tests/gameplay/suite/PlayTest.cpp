@@ -199,15 +199,25 @@ class Gameplay : public ::testing::Test {
 
   void X(const std::string& arguments) { zentoir::testing::XDoTool(x_.Display(), arguments); }
 
-  // Moves the game's pointer to a screen position: first into the top-left corner, where
-  // the game clamps it, then by the distance, each step seen by the game before the next.
-  void MoveTo(double x, double y) {
+  // Moves the game's pointer to a screen position: first into the top-left corner of the
+  // area the game keeps it in (the screen, or a dialog's box), where the game clamps it,
+  // then by the distance. The game puts the system pointer back where it has its own
+  // each frame, so a move that arrives just before that is lost: each step is repeated
+  // until the game shows it.
+  void MoveTo(double x, double y, double left = 0, double top = 0) {
     X("mousemove --window " + window_ + " 320 240");
-    for (int i = 0; i < 4; ++i)
-      X("mousemove_relative -- -300 -300");
-    WaitForStillScreen();
-    X("mousemove_relative -- " + std::to_string(int(x)) + " " + std::to_string(int(y)));
-    WaitForStillScreen();
+    for (int round = 0; round < 2; ++round) {
+      for (int i = 0; i < 4; ++i)
+        X("mousemove_relative -- -300 -300");
+      WaitForStillScreen();
+    }
+    const auto atCorner = Screen();
+    const Button corner{left + 8, top + 10, 16, 20};
+    for (int attempt = 0; attempt < 10 && SameArea(Screen(), atCorner, corner); ++attempt) {
+      X("mousemove_relative -- " + std::to_string(int(x - left)) + " " +
+        std::to_string(int(y - top)));
+      WaitForStillScreen();
+    }
   }
 
   // Presses the left button and holds it until the area of the screen shows that the
@@ -233,16 +243,10 @@ class Gameplay : public ::testing::Test {
     PressAndRelease(button);
   }
 
-  // A dialog puts the pointer on its OK button, at (320, 340), and keeps it inside the
-  // dialog; its buttons are reached from there.
+  // A dialog keeps the pointer inside its box, whose top-left corner is (120, 130).
   void ClickDialogButton(const Button& button) {
     ASSERT_TRUE(zentoir::testing::WaitUntil([&] { return DialogShown(); }, kLongWait)) << Log();
-    WaitForStillScreen();
-    if (button.x != 320) {
-      X("mousemove_relative -- " + std::to_string(int(button.x - 320)) + " " +
-        std::to_string(int(button.y - 340)));
-      WaitForStillScreen();
-    }
+    MoveTo(button.x, button.y, 120, 130);
     PressAndRelease(button);
     ASSERT_TRUE(zentoir::testing::WaitUntil([&] { return !DialogShown(); }, kLongWait));
   }
@@ -279,7 +283,7 @@ class Gameplay : public ::testing::Test {
   void ReadBoard() {
     WaitForStillScreen();
     const auto screen = Screen();
-    ASSERT_EQ(screen.width, 800);
+    ASSERT_GE(screen.width, 640);
     zentoir::DimRecordArray(board, 11, 13);
     for (double c = 1; c <= 9; ++c) {
       for (double r = 1; r <= 11; ++r) {

@@ -57,7 +57,8 @@ TEST_F(InputUnderXvfb, HiddenCursorMovesAndAWordIsTyped) {
   EXPECT_GT(dx, 0);
   EXPECT_GT(dy, 0);
 
-  // One key per frame or so; the doubled letters are typed twice.
+  // One key per frame or so, once the line editor runs; the doubled letters are typed twice.
+  ASSERT_TRUE(WaitForOutput("editing", 60)) << Output();
   XDo("type --delay 100 balloon");
   XDo("key Return");
   EXPECT_EQ(testing::WaitForExit(pid, 60), 0);
