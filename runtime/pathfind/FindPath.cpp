@@ -1,0 +1,77 @@
+#include "pathfind/FindPath.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+#include "pathfind/Planner.h"
+
+namespace zentoir {
+namespace {
+
+// A coordinate truncated toward zero, or -1 when it does not name a cell below `size`.
+int32_t CellCoordinate(double value, int32_t size) {
+  const double cell = std::trunc(value);
+  return cell >= 0 && cell < size ? static_cast<int32_t>(cell) : -1;
+}
+
+// Enough closed-set bucket bits that the low bits of x and y tell every cell of the
+// grid apart, so bucket chains stay short on large maps.
+int BucketBitsFor(int32_t width, int32_t height) {
+  int halfBits = 4;
+  while (halfBits < NodeHashTable::kMaxBits / 2 && (int64_t{1} << halfBits) < width)
+    ++halfBits;
+  while (halfBits < NodeHashTable::kMaxBits / 2 && (int64_t{1} << halfBits) < height)
+    ++halfBits;
+  return 2 * halfBits;
+}
+
+void WritePath(const Node* goal, NumberArray& path) {
+  int32_t count = 0;
+  for (const Node* n = goal; n; n = n->parent)
+    ++count;
+  DimNumberArray(path, count, 2);
+  int32_t i = count;
+  for (const Node* n = goal; n; n = n->parent) {
+    --i;
+    ElementAt(path, i, 0) = n->x;
+    ElementAt(path, i, 1) = n->y;
+  }
+}
+
+}  // namespace
+
+double FindPath(const NumberArray& map, NumberArray& path, double weight, double startX,
+                double startY, double goalX, double goalY) {
+  if (map.dimCount < 2 || map.size0 < 1 || map.size1 < 1 || !map.data) return 0;
+  SearchParameters p;
+  p.width = map.size0;
+  p.height = map.size1;
+  p.startX = CellCoordinate(startX, p.width);
+  p.startY = CellCoordinate(startY, p.height);
+  p.goalX = CellCoordinate(goalX, p.width);
+  p.goalY = CellCoordinate(goalY, p.height);
+  p.diagonalCost = 1;
+  p.allowDiagonal = 0;
+  p.hashBits = BucketBitsFor(p.width, p.height);
+  p.weight = static_cast<float>(std::isnan(weight) ? weight : std::clamp(weight, 0.0, 1.0));
+  p.costData = map.data;
+
+  try {
+    AStarPlanner planner;
+    if (!planner.SetUp(p)) return 0;
+    int32_t found = 0;
+    if (planner.StartSearch() && planner.RunSearch()) {
+      WritePath(planner.Result(), path);
+      found = path.size0;
+    } else {
+      DimNumberArray(path, 0);
+    }
+    planner.ResetSearch();
+    return found;
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
+
+}  // namespace zentoir
