@@ -201,23 +201,15 @@ class Gameplay : public ::testing::Test {
 
   // Moves the game's pointer to a screen position: first into the top-left corner of the
   // area the game keeps it in (the screen, or a dialog's box), where the game clamps it,
-  // then by the distance. The game puts the system pointer back where it has its own
-  // each frame, so a move that arrives just before that is lost: each step is repeated
-  // until the game shows it.
+  // then by the distance, each step seen by the game before the next.
   void MoveTo(double x, double y, double left = 0, double top = 0) {
     X("mousemove --window " + window_ + " 320 240");
-    for (int round = 0; round < 2; ++round) {
-      for (int i = 0; i < 4; ++i)
-        X("mousemove_relative -- -300 -300");
-      WaitForStillScreen();
-    }
-    const auto atCorner = Screen();
-    const Button corner{left + 8, top + 10, 16, 20};
-    for (int attempt = 0; attempt < 10 && SameArea(Screen(), atCorner, corner); ++attempt) {
-      X("mousemove_relative -- " + std::to_string(int(x - left)) + " " +
-        std::to_string(int(y - top)));
-      WaitForStillScreen();
-    }
+    for (int i = 0; i < 4; ++i)
+      X("mousemove_relative -- -300 -300");
+    WaitForStillScreen();
+    X("mousemove_relative -- " + std::to_string(int(x - left)) + " " +
+      std::to_string(int(y - top)));
+    WaitForStillScreen();
   }
 
   // Presses the left button and holds it until the area of the screen shows that the
