@@ -42,3 +42,4 @@
 #include "input/TypedText.h"
 #include "pathfind/FindPath.h"
 #include "input/Waits.h"
+#include "modal/PlayMovie.h"
