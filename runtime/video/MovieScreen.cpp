@@ -47,6 +47,27 @@ void RestoreState() {
 
 }  // namespace
 
+// The last column and row once more just outside the picture, so that filtering at its
+// right and bottom edges does not blend in the unused part of the texture.
+void MovieScreen::CopyEdgesOutward(const MoviePicture& picture) {
+  const bool column = width_ < textureWidth_, row = height_ < textureHeight_;
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, width_);
+  const uint8_t* pixels = picture.rgba.data();
+  const size_t lastColumn = size_t(width_ - 1) * 4, lastRow = size_t(height_ - 1) * size_t(width_) * 4;
+  if (column) {
+    glTexSubImage2D(GL_TEXTURE_2D, 0, width_, 0, 1, height_, GL_RGBA, GL_UNSIGNED_BYTE,
+                    pixels + lastColumn);
+  }
+  if (row) {
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, height_, width_, 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                    pixels + lastRow);
+  }
+  if (column && row) {
+    glTexSubImage2D(GL_TEXTURE_2D, 0, width_, height_, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                    pixels + lastRow + lastColumn);
+  }
+}
+
 MovieScreen::~MovieScreen() {
   if (texture_ != 0) glDeleteTextures(1, &texture_);
 }
@@ -63,8 +84,8 @@ bool MovieScreen::Create(int width, int height, int maxTextureSide) {
   glBindTexture(GL_TEXTURE_2D, texture_);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA,
                GL_UNSIGNED_BYTE, nullptr);
   glPopAttrib();
@@ -87,6 +108,7 @@ void MovieScreen::Upload(const MoviePicture& picture) {
   glBindTexture(GL_TEXTURE_2D, texture_);
   glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE,
                   picture.rgba.data());
+  CopyEdgesOutward(picture);
   glPopClientAttrib();
   glPopAttrib();
   hasPicture_ = true;

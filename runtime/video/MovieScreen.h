@@ -30,6 +30,8 @@ class MovieScreen {
   MovieRect Placement() const;
 
  private:
+  void CopyEdgesOutward(const MoviePicture& picture);
+
   os::WindowHandle window_;
   uint32_t texture_ = 0;
   int width_ = 0, height_ = 0;

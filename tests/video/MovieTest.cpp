@@ -1,0 +1,226 @@
+#include <SDL2/SDL_mixer.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+#include "MovieFixture.h"
+#include "zentoir.h"
+
+namespace zentoir::testing {
+namespace {
+
+constexpr double kNotPlayable = 3;
+
+// Two seconds at 10 frames per second: frame k is due at k / 10 s.
+MovieRecipe TwoSeconds(int width = 320, int height = 240) {
+  MovieRecipe recipe;
+  recipe.width = width;
+  recipe.height = height;
+  return recipe;
+}
+
+// The frame due at a time (the last one stays after the end).
+int DueFrame(double seconds) {
+  return std::min(19, static_cast<int>(std::floor(seconds * 10 + 1e-9)));
+}
+
+TEST_F(MovieTest, FramesAppearAtTheirTimesNeverEarly) {
+  const std::string path = Make("count.mkv", TwoSeconds());
+  ASSERT_EQ(Play(path, 0, 0.013), 0);
+  // The clock moves in steps smaller than a frame: every frame is shown, in order,
+  // and only while it is the one due.
+  ASSERT_EQ(seen_.size(), 20u);
+  for (size_t k = 0; k < seen_.size(); ++k) {
+    EXPECT_EQ(seen_[k].Frame(), static_cast<int>(k));
+    EXPECT_EQ(DueFrame(seen_[k].seconds), static_cast<int>(k)) << seen_[k].seconds;
+  }
+}
+
+TEST_F(MovieTest, LateFramesAreDropped) {
+  const std::string path = Make("count.mkv", TwoSeconds());
+  ASSERT_EQ(Play(path, 0, 0.25), 0);
+  // The clock jumps by a quarter second: only the frame due at a reading is drawn.
+  ASSERT_GE(seen_.size(), 5u);
+  EXPECT_LT(seen_.size(), 12u);
+  int previous = -1;
+  for (const Seen& seen : seen_) {
+    EXPECT_EQ(seen.Frame(), DueFrame(seen.seconds)) << seen.seconds;
+    EXPECT_GT(seen.Frame(), previous);
+    previous = seen.Frame();
+  }
+}
+
+TEST_F(MovieTest, FillsTheWindowKeepingTheAspect) {
+  // 320 × 240 fills 640 × 480 exactly.
+  probes_ = {{0, 0}, {639, 0}, {0, 479}, {639, 479}};
+  ASSERT_EQ(Play(Make("four-three.mkv", TwoSeconds()), 0, 0.5), 0);
+  ASSERT_FALSE(seen_.empty());
+  for (size_t i = 0; i < probes_.size(); ++i)
+    EXPECT_EQ(seen_[0].Frame(i), DueFrame(seen_[0].seconds)) << "corner " << i;
+
+  // 400 × 100 is scaled by 1.6 to 640 × 160, centred: rows 160 … 319, black around.
+  probes_ = {{320, 159}, {320, 160}, {0, 240}, {639, 240}, {320, 319}, {320, 320}, {5, 5}};
+  ASSERT_EQ(Play(Make("wide.mkv", TwoSeconds(400, 100)), 0, 0.5), 0);
+  ASSERT_FALSE(seen_.empty());
+  const Seen& first = seen_[0];
+  const int due = DueFrame(first.seconds);
+  EXPECT_TRUE(first.Black(0));
+  for (size_t i : {1, 2, 3, 4})
+    EXPECT_EQ(first.Frame(i), due) << "probe " << i;
+  EXPECT_TRUE(first.Black(5));
+  EXPECT_TRUE(first.Black(6));
+}
+
+TEST_F(MovieTest, AKeyOrAMouseButtonEndsTheMovieEarly) {
+  const std::string path = Make("count.mkv", TwoSeconds());
+  pushAt_ = 3;
+  push_.type = SDL_KEYDOWN;
+  push_.key.state = SDL_PRESSED;
+  push_.key.keysym.scancode = SDL_SCANCODE_SPACE;
+  push_.key.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  EXPECT_EQ(Play(path, 0, 0.013), 0);
+  EXPECT_EQ(seen_.size(), 4u);  // the press is seen before the next picture
+
+  SDL_Event release{};
+  release.type = SDL_KEYUP;
+  release.key.keysym.scancode = SDL_SCANCODE_SPACE;
+  release.key.windowID = push_.key.windowID;
+  SDL_PushEvent(&release);
+  push_ = SDL_Event{};
+  push_.type = SDL_MOUSEBUTTONDOWN;
+  push_.button.button = SDL_BUTTON_LEFT;
+  push_.button.state = SDL_PRESSED;
+  push_.button.windowID = release.key.windowID;
+  EXPECT_EQ(Play(path, 0, 0.013), 0);
+  EXPECT_EQ(seen_.size(), 4u);
+  SDL_Event up = push_;
+  up.type = SDL_MOUSEBUTTONUP;
+  up.button.state = SDL_RELEASED;
+  SDL_PushEvent(&up);
+}
+
+TEST_F(MovieTest, TheLoopFlagStartsAgainAtTheEnd) {
+  MovieRecipe recipe = TwoSeconds();
+  recipe.frames = 4;
+  recipe.framesPerSecond = 20;
+  const std::string path = Make("short.mkv", recipe);
+  // Played on the real clock; the key stops the third pass.
+  pushAt_ = 9;
+  push_.type = SDL_KEYDOWN;
+  push_.key.state = SDL_PRESSED;
+  push_.key.keysym.scancode = SDL_SCANCODE_A;
+  push_.key.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  EXPECT_EQ(Play(path, 1, 0), 0);
+  int restarts = 0;
+  for (size_t i = 1; i < seen_.size(); ++i)
+    restarts += seen_[i].Frame() < seen_[i - 1].Frame() ? 1 : 0;
+  EXPECT_GE(restarts, 1);
+  EXPECT_EQ(seen_.front().Frame(), 0);
+  SDL_Event release = push_;
+  release.type = SDL_KEYUP;
+  release.key.state = SDL_RELEASED;
+  SDL_PushEvent(&release);
+
+  // Without the flag it plays once.
+  pushAt_ = -1;
+  EXPECT_EQ(Play(path, 0, 0.01), 0);
+  EXPECT_EQ(seen_.size(), 4u);
+}
+
+TEST_F(MovieTest, UnusableFilesReturnThree) {
+  EXPECT_EQ(PlayMovie((dir_.Path() + "missing.mkv").c_str()), kNotPlayable);
+  EXPECT_EQ(PlayMovie(dir_.Path().c_str()), kNotPlayable);  // a folder
+
+  const std::string whole = ReadFileBytes(Make("whole.mkv", TwoSeconds()));
+  ASSERT_GT(whole.size(), 4000u);
+  const std::string header = dir_.Path() + "header.mkv";
+  ASSERT_TRUE(WriteFileBytes(header, whole.substr(0, 300)));
+  EXPECT_EQ(PlayMovie(header.c_str()), kNotPlayable);
+
+  const std::string noise = dir_.Path() + "noise.mkv";
+  std::string bytes(20000, '\0');
+  for (size_t i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<char>((i * 2654435761u) >> 13);
+  ASSERT_TRUE(WriteFileBytes(noise, bytes));
+  EXPECT_EQ(PlayMovie(noise.c_str()), kNotPlayable);
+
+  // Sound only: no pictures to show.
+  std::string wave = "RIFF\x24\x10\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
+                     "\x22\x56\x00\x00\x44\xac\x00\x00\x02\x00\x10\x00data\x00\x10\x00\x00";
+  wave.resize(wave.size() + 4096, '\x10');
+  ASSERT_TRUE(WriteFileBytes(dir_.Path() + "sound.wav", wave));
+  EXPECT_EQ(PlayMovie((dir_.Path() + "sound.wav").c_str()), kNotPlayable);
+}
+
+TEST_F(MovieTest, AMovieCutShortPlaysWhatItHas) {
+  const std::string whole = ReadFileBytes(Make("whole.mkv", TwoSeconds()));
+  const std::string cut = dir_.Path() + "cut.mkv";
+  ASSERT_TRUE(WriteFileBytes(cut, whole.substr(0, whole.size() / 2)));
+  EXPECT_EQ(Play(cut, 0, 0.05), 0);
+  EXPECT_GE(seen_.size(), 3u);
+  EXPECT_LT(seen_.size(), 20u);
+
+  // Damaged in the middle: every byte of a stretch flipped.
+  std::string damaged = whole;
+  for (size_t i = whole.size() / 3; i < whole.size() / 3 + 3000; ++i)
+    damaged[i] = static_cast<char>(~damaged[i]);
+  ASSERT_TRUE(WriteFileBytes(dir_.Path() + "damaged.mkv", damaged));
+  EXPECT_EQ(Play(dir_.Path() + "damaged.mkv", 0, 0.05), 0);
+  EXPECT_GE(seen_.size(), 3u);
+}
+
+bool Contains(const std::string& haystack, const std::string& needle) {
+  return haystack.find(needle) != std::string::npos;
+}
+
+// The movie's samples from `first` on, as the mixer's bytes.
+std::string SoundBytes(size_t first, size_t count) {
+  std::string bytes;
+  for (size_t i = first; i < first + count; ++i) {
+    for (int side = 0; side < 2; ++side) {
+      const auto sample = static_cast<uint16_t>(SoundSample(i, side));
+      bytes.push_back(static_cast<char>(sample & 0xFF));
+      bytes.push_back(static_cast<char>(sample >> 8));
+    }
+  }
+  return bytes;
+}
+
+// Reopens the mixer on SDL's disk driver for the life of the object.
+class DiskMixer {
+ public:
+  explicit DiskMixer(const std::string& file) {
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+    open_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+            Mix_OpenAudioDevice(22050, AUDIO_S16SYS, 2, 1024, nullptr, 0) == 0;
+  }
+  ~DiskMixer() {
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    Mix_OpenAudioDevice(22050, AUDIO_S16SYS, 2, 1024, nullptr, 0);
+  }
+  bool open_ = false;
+};
+
+TEST_F(MovieTest, TheSoundReachesTheAudioDevice) {
+  const std::string path = Make("count.mkv", TwoSeconds());
+  const std::string output = dir_.Path() + "output.raw";
+  {
+    DiskMixer mixer(output);
+    ASSERT_TRUE(mixer.open_);
+    EXPECT_EQ(PlayMovie(path.c_str()), 0);
+  }
+  const std::string written = ReadFileBytes(output);
+  // Stretches from the start, the middle and the end, byte for byte.
+  for (size_t frame : {100, 22050, 43000})
+    EXPECT_TRUE(Contains(written, SoundBytes(frame, 200))) << "frame " << frame;
+}
+
+}  // namespace
+}  // namespace zentoir::testing
