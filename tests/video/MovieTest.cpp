@@ -1,4 +1,5 @@
 #include <SDL2/SDL_mixer.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,23 @@ MovieRecipe TwoSeconds(int width = 320, int height = 240) {
 // The frame due at a time (the last one stays after the end).
 int DueFrame(double seconds) {
   return std::min(19, static_cast<int>(std::floor(seconds * 10 + 1e-9)));
+}
+
+// A 16-bit WAV file at 22050 Hz holding `bytes` bytes of `fill`.
+std::string Wave(int channels, uint32_t bytes, char fill) {
+  std::string wave;
+  auto put = [&wave](uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+      wave.push_back(static_cast<char>(value >> (8 * i)));
+  };
+  wave += "RIFF";
+  put(36 + bytes, 4);
+  wave += "WAVEfmt ";
+  put(16, 4), put(1, 2), put(uint32_t(channels), 2), put(22050, 4);
+  put(22050u * 2 * uint32_t(channels), 4), put(2u * uint32_t(channels), 2), put(16, 2);
+  wave += "data";
+  put(bytes, 4);
+  return wave + std::string(bytes, fill);
 }
 
 TEST_F(MovieTest, FramesAppearAtTheirTimesNeverEarly) {
@@ -131,6 +149,9 @@ TEST_F(MovieTest, TheLoopFlagStartsAgainAtTheEnd) {
 TEST_F(MovieTest, UnusableFilesReturnThree) {
   EXPECT_EQ(PlayMovie((dir_.Path() + "missing.mkv").c_str()), kNotPlayable);
   EXPECT_EQ(PlayMovie(dir_.Path().c_str()), kNotPlayable);  // a folder
+  const std::string fifo = dir_.Path() + "fifo.mkv";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(PlayMovie(fifo.c_str()), kNotPlayable);  // no writer: never waits for one
 
   const std::string whole = ReadFileBytes(Make("whole.mkv", TwoSeconds()));
   ASSERT_GT(whole.size(), 4000u);
@@ -146,9 +167,7 @@ TEST_F(MovieTest, UnusableFilesReturnThree) {
   EXPECT_EQ(PlayMovie(noise.c_str()), kNotPlayable);
 
   // Sound only: no pictures to show.
-  std::string wave = "RIFF\x24\x10\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
-                     "\x22\x56\x00\x00\x44\xac\x00\x00\x02\x00\x10\x00data\x00\x10\x00\x00";
-  wave.resize(wave.size() + 4096, '\x10');
+  const std::string wave = Wave(1, 4096, '\x10');
   ASSERT_TRUE(WriteFileBytes(dir_.Path() + "sound.wav", wave));
   EXPECT_EQ(PlayMovie((dir_.Path() + "sound.wav").c_str()), kNotPlayable);
 }
@@ -220,6 +239,37 @@ TEST_F(MovieTest, TheSoundReachesTheAudioDevice) {
   // Stretches from the start, the middle and the end, byte for byte.
   for (size_t frame : {100, 22050, 43000})
     EXPECT_TRUE(Contains(written, SoundBytes(frame, 200))) << "frame " << frame;
+}
+
+TEST_F(MovieTest, TheMusicPlaysOnBesideTheMovie) {
+  // Ten seconds of quiet sound as the tune.
+  const std::string wave = Wave(2, 220500 * 4, '\x01');
+  ASSERT_TRUE(WriteFileBytes(dir_.Path() + "tune.wav", wave));
+  PlayMusic((dir_.Path() + "tune.wav").c_str());
+  ASSERT_EQ(Mix_PlayingMusic(), 1);
+  MovieRecipe recipe = TwoSeconds();
+  recipe.frames = 5;
+  EXPECT_EQ(Play(Make("short.mkv", recipe), 0, 0.02), 0);
+  EXPECT_EQ(Mix_PlayingMusic(), 1);
+  EXPECT_EQ(Mix_AllocateChannels(-1), 1024);  // the movie's channel is given back
+  StopMusic();
+}
+
+TEST_F(MovieTest, EscEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const std::string path = Make("count.mkv", TwoSeconds());
+  pushAt_ = 2;
+  push_.type = SDL_KEYDOWN;
+  push_.key.state = SDL_PRESSED;
+  push_.key.keysym.scancode = SDL_SCANCODE_ESCAPE;
+  EXPECT_EXIT(
+      {
+        push_.key.windowID = SDL_GetWindowID(Runtime().mainWindow);
+        SetEscapeEnds(1);
+        Play(path, 1, 0.013);
+        std::exit(9);  // not reached
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
