@@ -80,7 +80,8 @@ double PlayMovie(const DynString& path, double loop) {
   if (file.empty()) return kNotPlayable;
   UseScreen(-1);  // the movie goes to the window
   MoviePlayer player(Runtime().mainWindow, PresentMovieFrame);
-  if (!player.Open(file, renderer->MaxTextureSize())) return kNotPlayable;
+  const bool anySize = renderer->HasGLExtension("GL_ARB_texture_non_power_of_two");
+  if (!player.Open(file, renderer->MaxTextureSize(), anySize)) return kNotPlayable;
   WaitUntilNoKeyOrButton();
   const PressMark mark = MarkPresses();
   player.Start();

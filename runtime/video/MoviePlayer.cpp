@@ -32,10 +32,10 @@ void SetMovieTestHooks(const MovieTestHooks* hooks) {
   TestHooks() = hooks;
 }
 
-bool MoviePlayer::Open(const std::string& path, int maxTextureSide) {
+bool MoviePlayer::Open(const std::string& path, int maxTextureSide, bool anySize) {
   const int maxSide = LargestPowerOfTwoUpTo(std::min(maxTextureSide, kMaxShownSide));
   if (!reader_.OpenFile(path, maxSide)) return false;
-  if (!screen_.Create(reader_.Width(), reader_.Height(), maxSide)) return false;
+  if (!screen_.Create(reader_.Width(), reader_.Height(), maxSide, anySize)) return false;
   const size_t pictureBytes = size_t(reader_.Width()) * size_t(reader_.Height()) * 4;
   maxQueued_ = std::max<size_t>(2, kQueuedPictureBytes / pictureBytes);
   MovieSoundFormat format;

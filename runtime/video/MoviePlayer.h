@@ -33,9 +33,10 @@ class MoviePlayer {
   MoviePlayer(const MoviePlayer&) = delete;
   MoviePlayer& operator=(const MoviePlayer&) = delete;
 
-  // Opens the movie and makes its texture; with a running mixer, its sound goes there.
-  // False when the movie cannot be played.
-  bool Open(const std::string& path, int maxTextureSide);
+  // Opens the movie and makes its texture (anySize: the context takes textures of
+  // any size); with a running mixer, its sound goes there. False when the movie cannot
+  // be played.
+  bool Open(const std::string& path, int maxTextureSide, bool anySize);
   // Starts the clock at 0 (and the sound channel).
   void Start();
   // Decodes ahead, then draws and presents the picture that is due. False once the

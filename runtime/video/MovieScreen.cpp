@@ -72,11 +72,15 @@ MovieScreen::~MovieScreen() {
   if (texture_ != 0) glDeleteTextures(1, &texture_);
 }
 
-bool MovieScreen::Create(int width, int height, int maxTextureSide) {
-  const int textureWidth = PowerOfTwoAtLeast(width), textureHeight = PowerOfTwoAtLeast(height);
+bool MovieScreen::Create(int width, int height, int maxTextureSide, bool anySize) {
+  const int textureWidth = anySize ? width : PowerOfTwoAtLeast(width);
+  const int textureHeight = anySize ? height : PowerOfTwoAtLeast(height);
   if (width < 1 || height < 1 || textureWidth > maxTextureSide || textureHeight > maxTextureSide) {
     return false;
   }
+  if (texture_ != 0) glDeleteTextures(1, &texture_);
+  texture_ = 0;
+  hasPicture_ = false;
   while (glGetError() != GL_NO_ERROR) {
   }
   glPushAttrib(GL_TEXTURE_BIT);

@@ -19,9 +19,10 @@ class MovieScreen {
   MovieScreen(const MovieScreen&) = delete;
   MovieScreen& operator=(const MovieScreen&) = delete;
 
-  // A texture for pictures of this size (power-of-two sides, so any context takes
-  // it); false when it would exceed maxTextureSide or GL cannot make it.
-  bool Create(int width, int height, int maxTextureSide);
+  // A texture for pictures of this size: of that size when the context takes any
+  // size (anySize), else with power-of-two sides. False when it would exceed
+  // maxTextureSide or GL cannot make it.
+  bool Create(int width, int height, int maxTextureSide, bool anySize);
   // Replaces the texture's picture (one of the size given to Create).
   void Upload(const MoviePicture& picture);
   // Clears the back buffer and draws the last picture into the fitted rectangle.

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <fstream>
 
+#include <GL/gl.h>
+
 #include "MovieFixture.h"
+#include "video/MovieScreen.h"
 #include "zentoir.h"
 
 namespace zentoir::testing {
@@ -88,6 +91,22 @@ TEST_F(MovieTest, FillsTheWindowKeepingTheAspect) {
     EXPECT_EQ(first.Frame(i), due) << "probe " << i;
   EXPECT_TRUE(first.Black(5));
   EXPECT_TRUE(first.Black(6));
+}
+
+TEST_F(MovieTest, APowerOfTwoTextureShowsNoSeamAtTheEdges) {
+  MovieScreen screen(Runtime().mainWindow);
+  ASSERT_TRUE(screen.Create(320, 240, 4096, false));
+  MoviePicture picture;
+  picture.width = 320;
+  picture.height = 240;
+  picture.rgba.assign(320 * 240 * 4, 200);
+  screen.Upload(picture);
+  screen.Draw();
+  unsigned char rgba[4 * 4] = {};
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(638, 0, 2, 2, GL_RGBA, GL_UNSIGNED_BYTE, rgba);  // the bottom right corner
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(rgba[4 * i], 200) << i;
 }
 
 TEST_F(MovieTest, AKeyOrAMouseButtonEndsTheMovieEarly) {
