@@ -209,7 +209,7 @@ struct MovieReader::State {
 
 namespace {
 
-bool OpenDecoder(AVFormatContext* format, int stream, Decoder& decoder) {
+bool OpenDecoder(AVFormatContext* format, int stream, int maxSide, Decoder& decoder) {
   const AVCodecParameters* parameters = format->streams[stream]->codecpar;
   const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);
   if (codec == nullptr) return false;
@@ -217,7 +217,7 @@ bool OpenDecoder(AVFormatContext* format, int stream, Decoder& decoder) {
   if (decoder.context == nullptr) return false;
   if (avcodec_parameters_to_context(decoder.context, parameters) < 0) return false;
   decoder.context->thread_count = 1;
-  decoder.context->max_pixels = int64_t{kMaxMoviePictureSide} * kMaxMoviePictureSide;
+  decoder.context->max_pixels = int64_t{maxSide} * maxSide;
   if (avcodec_open2(decoder.context, codec, nullptr) < 0) return false;
   decoder.stream = stream;
   decoder.timeBase = format->streams[stream]->time_base;
@@ -232,9 +232,9 @@ void FitPictureSize(int width, int height, int maxSide, MoviePicture& picture) {
   picture.rgba.assign(size_t(picture.width) * size_t(picture.height) * 4, 0);
 }
 
-bool ConvertPicture(MovieReader::State& s, const AVFrame* frame, MoviePicture& picture) {
-  if (frame->width <= 0 || frame->height <= 0 || frame->width > kMaxMoviePictureSide ||
-      frame->height > kMaxMoviePictureSide) {
+bool ConvertPicture(MovieReader::State& s, const AVFrame* frame, int maxSide,
+                    MoviePicture& picture) {
+  if (frame->width <= 0 || frame->height <= 0 || frame->width > maxSide || frame->height > maxSide) {
     return false;
   }
   s.scaler = sws_getCachedContext(s.scaler, frame->width, frame->height,
@@ -310,21 +310,23 @@ bool MovieReader::OpenFile(const std::string& path, int maxPictureSide) {
   if (!source->Open(path)) return false;
   state_ = std::make_unique<State>();
   state_->source = std::move(source);
-  if (Open(maxPictureSide)) return true;
+  if (Open(maxPictureSide, kMaxMoviePictureSide)) return true;
   state_.reset();
   return false;
 }
 
-bool MovieReader::OpenBytes(std::span<const uint8_t> bytes, int maxPictureSide) {
+bool MovieReader::OpenBytes(std::span<const uint8_t> bytes, int maxPictureSide,
+                            int maxSourceSide) {
   state_ = std::make_unique<State>();
   state_->source = std::make_unique<MemorySource>(bytes);
-  if (Open(maxPictureSide)) return true;
+  if (Open(maxPictureSide, std::clamp(maxSourceSide, 1, kMaxMoviePictureSide))) return true;
   state_.reset();
   return false;
 }
 
-bool MovieReader::Open(int maxPictureSide) {
+bool MovieReader::Open(int maxPictureSide, int maxSourceSide) {
   State& s = *state_;
+  maxSourceSide_ = maxSourceSide;
   if (s.packet == nullptr || s.frame == nullptr || maxPictureSide < 1) return false;
   auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferBytes));
   if (buffer == nullptr) return false;
@@ -342,11 +344,9 @@ bool MovieReader::Open(int maxPictureSide) {
   if (avformat_open_input(&s.format, nullptr, nullptr, nullptr) < 0) return false;  // freed
   if (avformat_find_stream_info(s.format, nullptr) < 0) return false;
   const int stream = av_find_best_stream(s.format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-  if (stream < 0 || !OpenDecoder(s.format, stream, s.video)) return false;
+  if (stream < 0 || !OpenDecoder(s.format, stream, maxSourceSide, s.video)) return false;
   const int width = s.video.context->width, height = s.video.context->height;
-  if (width <= 0 || height <= 0 || width > kMaxMoviePictureSide || height > kMaxMoviePictureSide) {
-    return false;
-  }
+  if (width <= 0 || height <= 0 || width > maxSourceSide || height > maxSourceSide) return false;
   FitPictureSize(width, height, maxPictureSide, picture_);
   frameSeconds_ = FrameSecondsOf(s.format->streams[stream]);
   if (s.format->start_time != AV_NOPTS_VALUE && s.format->start_time > 0) {
@@ -364,7 +364,7 @@ bool MovieReader::EnableSound(const MovieSoundFormat& format) {
   if (format.rate <= 0 || format.channels <= 0 || format.channels > kMaxSoundChannels) return false;
   const int stream = av_find_best_stream(s.format, AVMEDIA_TYPE_AUDIO, -1, s.video.stream, nullptr, 0);
   if (stream < 0) return false;
-  if (!OpenDecoder(s.format, stream, s.audio)) {
+  if (!OpenDecoder(s.format, stream, maxSourceSide_, s.audio)) {
     avcodec_free_context(&s.audio.context);
     s.audio = Decoder{};
     return false;
@@ -384,7 +384,7 @@ MovieEvent MovieReader::Next() {
       if (got == 0) {
         bool converted;
         if (&d == &s.video) {
-          converted = ConvertPicture(s, s.frame, picture_);
+          converted = ConvertPicture(s, s.frame, maxSourceSide_, picture_);
           picture_.seconds = s.SecondsOf(d, s.frame->best_effort_timestamp, frameSeconds_);
         } else {
           converted = ConvertSound(s, s.frame, sound_);

@@ -46,9 +46,10 @@ class MovieReader {
 
   // Opens a regular file, or a copy of bytes in memory. Pictures wider or higher than
   // maxPictureSide are scaled down to fit (keeping the aspect). False when the data is
-  // no movie, has no video stream, or its picture size is absurd.
+  // no movie, has no video stream, or a picture side above maxSourceSide.
   bool OpenFile(const std::string& path, int maxPictureSide);
-  bool OpenBytes(std::span<const uint8_t> bytes, int maxPictureSide);
+  bool OpenBytes(std::span<const uint8_t> bytes, int maxPictureSide,
+                 int maxSourceSide = kMaxMoviePictureSide);
 
   // Asks for the movie's sound (when it has any) in this format; false when the
   // movie has no sound that can be converted to it.
@@ -74,12 +75,13 @@ class MovieReader {
   struct State;  // the decoding libraries' objects
 
  private:
-  bool Open(int maxPictureSide);
+  bool Open(int maxPictureSide, int maxSourceSide);
   std::unique_ptr<State> state_;
   MoviePicture picture_;
   std::vector<uint8_t> sound_;
   double soundSeconds_ = 0;
   double frameSeconds_ = 0.04;
+  int maxSourceSide_ = kMaxMoviePictureSide;
 };
 
 }  // namespace zentoir
