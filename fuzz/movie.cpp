@@ -25,7 +25,7 @@ void ReadPieces(zentoir::MovieReader& reader, const zentoir::MovieSoundFormat& f
     }
     const zentoir::MoviePicture& picture = reader.Picture();
     if (picture.width != reader.Width() || picture.height != reader.Height()) std::abort();
-    if (picture.rgba.size() != size_t(picture.width) * size_t(picture.height) * 4) std::abort();
+    if (picture.rgba.size() < size_t(picture.width) * size_t(picture.height) * 4) std::abort();
     if (!std::isfinite(picture.seconds) || picture.seconds < previous) std::abort();
     previous = picture.seconds;
   }

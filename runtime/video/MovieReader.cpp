@@ -26,6 +26,10 @@ constexpr int kMaxDecodeErrorsInARow = 32;
 // A time stamp further than this after the previous one is taken as damaged.
 constexpr double kMaxTimeGapSeconds = 60;
 constexpr int kMaxSoundChannels = 64;
+constexpr size_t kConverterSlackBytes = 64;
+// Sample rates a resampler is made for (beyond them its filter grows huge).
+constexpr int kMinSoundRate = 1000;
+constexpr int kMaxSoundRate = 384000;
 
 // Where the demuxer's bytes come from.
 class ByteSource {
@@ -200,6 +204,12 @@ struct MovieReader::State {
     return d.previousSeconds;
   }
 
+  void DropSound() {
+    avcodec_free_context(&audio.context);
+    audio = Decoder{};
+    if (draining == &audio) draining = nullptr;
+  }
+
   bool ErrorCounted() {
     if (++errorsInARow < kMaxDecodeErrorsInARow) return false;
     failed = true;
@@ -229,18 +239,20 @@ void FitPictureSize(int width, int height, int maxSide, MoviePicture& picture) {
   const double scale = std::min(1.0, static_cast<double>(maxSide) / std::max(width, height));
   picture.width = std::max(1, static_cast<int>(std::lround(width * scale)));
   picture.height = std::max(1, static_cast<int>(std::lround(height * scale)));
-  picture.rgba.assign(size_t(picture.width) * size_t(picture.height) * 4, 0);
+  // The converter's vector code may write somewhat past the end of a row.
+  const size_t row = size_t(picture.width) * 4;
+  picture.rgba.assign(row * size_t(picture.height) + row + kConverterSlackBytes, 0);
 }
 
 bool ConvertPicture(MovieReader::State& s, const AVFrame* frame, int maxSide,
                     MoviePicture& picture) {
-  if (frame->width <= 0 || frame->height <= 0 || frame->width > maxSide || frame->height > maxSide) {
+  if (frame->width <= 0 || frame->height <= 0 || frame->width > maxSide ||
+      frame->height > maxSide) {
     return false;
   }
-  s.scaler = sws_getCachedContext(s.scaler, frame->width, frame->height,
-                                  static_cast<AVPixelFormat>(frame->format), picture.width,
-                                  picture.height, AV_PIX_FMT_RGBA, SWS_BILINEAR, nullptr, nullptr,
-                                  nullptr);
+  s.scaler = sws_getCachedContext(
+      s.scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
+      picture.width, picture.height, AV_PIX_FMT_RGBA, SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (s.scaler == nullptr) return false;
   uint8_t* planes[4] = {picture.rgba.data(), nullptr, nullptr, nullptr};
   int strides[4] = {picture.width * 4, 0, 0, 0};
@@ -255,12 +267,14 @@ bool PrepareResampler(MovieReader::State& s, const AVFrame* frame) {
   } else if (av_channel_layout_copy(&in, &frame->ch_layout) < 0) {
     return false;
   }
-  if (in.nb_channels <= 0 || in.nb_channels > kMaxSoundChannels || frame->sample_rate <= 0) {
+  if (in.nb_channels <= 0 || in.nb_channels > kMaxSoundChannels ||
+      frame->sample_rate < kMinSoundRate || frame->sample_rate > kMaxSoundRate) {
     av_channel_layout_uninit(&in);
     return false;
   }
   if (s.resampler != nullptr && s.resamplerRate == frame->sample_rate &&
-      s.resamplerFormat == frame->format && av_channel_layout_compare(&in, &s.resamplerLayout) == 0) {
+      s.resamplerFormat == frame->format &&
+      av_channel_layout_compare(&in, &s.resamplerLayout) == 0) {
     av_channel_layout_uninit(&in);
     return true;
   }
@@ -271,10 +285,9 @@ bool PrepareResampler(MovieReader::State& s, const AVFrame* frame) {
   s.resamplerFormat = frame->format;
   AVChannelLayout out{};
   av_channel_layout_default(&out, s.soundFormat.channels);
-  const int made = swr_alloc_set_opts2(&s.resampler, &out, SampleFormatOf(s.soundFormat.type),
-                                       s.soundFormat.rate, &in,
-                                       static_cast<AVSampleFormat>(frame->format),
-                                       frame->sample_rate, 0, nullptr);
+  const int made = swr_alloc_set_opts2(
+      &s.resampler, &out, SampleFormatOf(s.soundFormat.type), s.soundFormat.rate, &in,
+      static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
   av_channel_layout_uninit(&out);
   if (made < 0 || swr_init(s.resampler) < 0) {
     swr_free(&s.resampler);
@@ -283,18 +296,21 @@ bool PrepareResampler(MovieReader::State& s, const AVFrame* frame) {
   return true;
 }
 
-bool ConvertSound(MovieReader::State& s, const AVFrame* frame, std::vector<uint8_t>& sound) {
-  if (frame->nb_samples <= 0 || !PrepareResampler(s, frame)) return false;
+// The frame's samples in our format: 1, 0 when none came out yet, -1 when the frame's
+// format cannot be converted.
+int ConvertSound(MovieReader::State& s, const AVFrame* frame, std::vector<uint8_t>& sound) {
+  if (frame->nb_samples <= 0) return 0;
+  if (!PrepareResampler(s, frame)) return -1;
   const int room = swr_get_out_samples(s.resampler, frame->nb_samples);
-  if (room <= 0) return false;
+  if (room <= 0) return 0;
   const int frameBytes = s.soundFormat.FrameBytes();
   sound.resize(size_t(room) * size_t(frameBytes));
   uint8_t* out[1] = {sound.data()};
-  const int made = swr_convert(s.resampler, out, room,
-                               const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
-  if (made <= 0) return false;
+  const int made = swr_convert(
+      s.resampler, out, room, const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
+  if (made < 0) return -1;
   sound.resize(size_t(made) * size_t(frameBytes));
-  return true;
+  return made > 0 ? 1 : 0;
 }
 
 }  // namespace
@@ -315,8 +331,7 @@ bool MovieReader::OpenFile(const std::string& path, int maxPictureSide) {
   return false;
 }
 
-bool MovieReader::OpenBytes(std::span<const uint8_t> bytes, int maxPictureSide,
-                            int maxSourceSide) {
+bool MovieReader::OpenBytes(std::span<const uint8_t> bytes, int maxPictureSide, int maxSourceSide) {
   state_ = std::make_unique<State>();
   state_->source = std::make_unique<MemorySource>(bytes);
   if (Open(maxPictureSide, std::clamp(maxSourceSide, 1, kMaxMoviePictureSide))) return true;
@@ -361,8 +376,12 @@ bool MovieReader::Open(int maxPictureSide, int maxSourceSide) {
 bool MovieReader::EnableSound(const MovieSoundFormat& format) {
   if (!state_ || state_->audio.context != nullptr) return false;
   State& s = *state_;
-  if (format.rate <= 0 || format.channels <= 0 || format.channels > kMaxSoundChannels) return false;
-  const int stream = av_find_best_stream(s.format, AVMEDIA_TYPE_AUDIO, -1, s.video.stream, nullptr, 0);
+  if (format.rate < kMinSoundRate || format.rate > kMaxSoundRate || format.channels <= 0 ||
+      format.channels > kMaxSoundChannels) {
+    return false;
+  }
+  const int stream =
+      av_find_best_stream(s.format, AVMEDIA_TYPE_AUDIO, -1, s.video.stream, nullptr, 0);
   if (stream < 0) return false;
   if (!OpenDecoder(s.format, stream, maxSourceSide_, s.audio)) {
     avcodec_free_context(&s.audio.context);
@@ -374,6 +393,31 @@ bool MovieReader::EnableSound(const MovieSoundFormat& format) {
   return true;
 }
 
+// The decoded picture in s.frame converted; End (and an error counted) when it cannot be.
+MovieEvent MovieReader::TakePictureFrame() {
+  State& s = *state_;
+  const bool converted = ConvertPicture(s, s.frame, maxSourceSide_, picture_);
+  picture_.seconds = s.SecondsOf(s.video, s.frame->best_effort_timestamp, frameSeconds_);
+  av_frame_unref(s.frame);
+  if (!converted) {
+    s.ErrorCounted();
+    return MovieEvent::End;
+  }
+  s.errorsInARow = 0;
+  return MovieEvent::Picture;
+}
+
+// The decoded sound in s.frame converted; End when none came out, and sound the
+// resampler cannot take is dropped for good (the pictures go on without it).
+MovieEvent MovieReader::TakeSoundFrame() {
+  State& s = *state_;
+  const int converted = ConvertSound(s, s.frame, sound_);
+  soundSeconds_ = s.SecondsOf(s.audio, s.frame->best_effort_timestamp, 0);
+  av_frame_unref(s.frame);
+  if (converted < 0) s.DropSound();
+  return converted > 0 ? MovieEvent::Sound : MovieEvent::End;
+}
+
 MovieEvent MovieReader::Next() {
   if (!state_) return MovieEvent::End;
   State& s = *state_;
@@ -382,20 +426,8 @@ MovieEvent MovieReader::Next() {
       Decoder& d = *s.draining;
       const int got = avcodec_receive_frame(d.context, s.frame);
       if (got == 0) {
-        bool converted;
-        if (&d == &s.video) {
-          converted = ConvertPicture(s, s.frame, maxSourceSide_, picture_);
-          picture_.seconds = s.SecondsOf(d, s.frame->best_effort_timestamp, frameSeconds_);
-        } else {
-          converted = ConvertSound(s, s.frame, sound_);
-          soundSeconds_ = s.SecondsOf(d, s.frame->best_effort_timestamp, 0);
-        }
-        av_frame_unref(s.frame);
-        if (converted) {
-          s.errorsInARow = 0;
-          return &d == &s.video ? MovieEvent::Picture : MovieEvent::Sound;
-        }
-        s.ErrorCounted();
+        const MovieEvent event = &d == &s.video ? TakePictureFrame() : TakeSoundFrame();
+        if (event != MovieEvent::End) return event;
         continue;
       }
       if (got != AVERROR(EAGAIN) && got != AVERROR_EOF) s.ErrorCounted();

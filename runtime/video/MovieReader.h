@@ -31,8 +31,10 @@ struct MovieSoundFormat {
 struct MoviePicture {
   int width = 0;
   int height = 0;
-  std::vector<uint8_t> rgba;  // width × height × 4 bytes, top row first
-  double seconds = 0;         // presentation time
+  // width × height × 4 bytes, top row first, followed by a row and a little more of
+  // room the converter may write into beyond the last pixel.
+  std::vector<uint8_t> rgba;
+  double seconds = 0;  // presentation time
 };
 
 enum class MovieEvent { Picture, Sound, End };
@@ -76,6 +78,8 @@ class MovieReader {
 
  private:
   bool Open(int maxPictureSide, int maxSourceSide);
+  MovieEvent TakePictureFrame();
+  MovieEvent TakeSoundFrame();
   std::unique_ptr<State> state_;
   MoviePicture picture_;
   std::vector<uint8_t> sound_;

@@ -53,7 +53,8 @@ void MovieScreen::CopyEdgesOutward(const MoviePicture& picture) {
   const bool column = width_ < textureWidth_, row = height_ < textureHeight_;
   glPixelStorei(GL_UNPACK_ROW_LENGTH, width_);
   const uint8_t* pixels = picture.rgba.data();
-  const size_t lastColumn = size_t(width_ - 1) * 4, lastRow = size_t(height_ - 1) * size_t(width_) * 4;
+  const size_t lastColumn = size_t(width_ - 1) * 4,
+               lastRow = size_t(height_ - 1) * size_t(width_) * 4;
   if (column) {
     glTexSubImage2D(GL_TEXTURE_2D, 0, width_, 0, 1, height_, GL_RGBA, GL_UNSIGNED_BYTE,
                     pixels + lastColumn);
@@ -132,7 +133,8 @@ void MovieScreen::Draw() {
   glClear(GL_COLOR_BUFFER_BIT);
   const MovieRect rect = FitMovie(width_, height_, width, height);
   if (hasPicture_ && rect.width > 0) {
-    const float u = float(width_) / float(textureWidth_), v = float(height_) / float(textureHeight_);
+    const float u = float(width_) / float(textureWidth_),
+                v = float(height_) / float(textureHeight_);
     const float left = float(rect.x), top = float(rect.y);
     const float right = left + float(rect.width), bottom = top + float(rect.height);
     glEnable(GL_TEXTURE_2D);

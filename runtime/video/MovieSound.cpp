@@ -107,7 +107,8 @@ bool MovieSound::Clock(double nowMs, double& seconds) const {
 }
 
 void MovieSound::Effect(int, void* stream, int length, void* self) {
-  if (length > 0) static_cast<MovieSound*>(self)->Fill(static_cast<uint8_t*>(stream), size_t(length));
+  if (length > 0)
+    static_cast<MovieSound*>(self)->Fill(static_cast<uint8_t*>(stream), size_t(length));
 }
 
 // The mixer's thread: the next samples in place of the channel's silence.

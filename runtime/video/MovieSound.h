@@ -57,13 +57,13 @@ class MovieSound {
   mutable std::mutex lock_;
   std::vector<uint8_t> queue_;
   size_t readAt_ = 0;
-  bool started_ = false;        // samples have been queued since the start (or Clear)
-  double baseSeconds_ = 0;      // movie time of the first sample queued
-  uint64_t playedFrames_ = 0;   // sample frames taken by the mixer since then
-  double pieceStart_ = 0;       // movie time of the last piece the mixer took
-  double pieceSeconds_ = 0;     // and its length
-  double pieceAtMs_ = 0;        // when it took it
-  bool flowing_ = false;        // the last piece was whole
+  bool started_ = false;       // samples have been queued since the start (or Clear)
+  double baseSeconds_ = 0;     // movie time of the first sample queued
+  uint64_t playedFrames_ = 0;  // sample frames taken by the mixer since then
+  double pieceStart_ = 0;      // movie time of the last piece the mixer took
+  double pieceSeconds_ = 0;    // and its length
+  double pieceAtMs_ = 0;       // when it took it
+  bool flowing_ = false;       // the last piece was whole
 };
 
 }  // namespace zentoir

@@ -93,13 +93,15 @@ void FillPicture(AVFrame* frame, int k, const MovieRecipe& recipe) {
   for (int y = 0; y < recipe.height; ++y) {
     for (int x = 0; x < recipe.width; ++x) {
       const int stripe = recipe.detailed ? ((x + y + 4 * k) & 63) - 32 : 0;
-      const int r = Clamp(base[0] + stripe), g = Clamp(base[1] + stripe), b = Clamp(base[2] + stripe);
+      const int r = Clamp(base[0] + stripe), g = Clamp(base[1] + stripe),
+                b = Clamp(base[2] + stripe);
       if (frame->format == AV_PIX_FMT_BGR0) {
         uint8_t* p = frame->data[0] + y * frame->linesize[0] + x * 4;
         p[0] = uint8_t(b), p[1] = uint8_t(g), p[2] = uint8_t(r), p[3] = 0;
         continue;
       }
-      frame->data[0][y * frame->linesize[0] + x] = Clamp(16 + (66 * r + 129 * g + 25 * b + 128) / 256);
+      frame->data[0][y * frame->linesize[0] + x] =
+          Clamp(16 + (66 * r + 129 * g + 25 * b + 128) / 256);
       if ((x | y) & 1) continue;
       frame->data[1][y / 2 * frame->linesize[1] + x / 2] =
           Clamp(128 + (-38 * r - 74 * g + 112 * b + 128) / 256);

@@ -18,7 +18,7 @@ struct MovieRecipe {
   int soundRate = 22050;  // 0: no sound
   const char* container = "matroska";
   const char* videoCodec = "ffv1";  // "ffv1": lossless RGB; "mpeg4": lossy YUV 4:2:0
-  bool detailed = false;  // moving stripes over the colour (for timing decoders)
+  bool detailed = false;            // moving stripes over the colour (for timing decoders)
 };
 
 // The colour of frame k (red, green, blue), far apart for k < 36.
