@@ -40,6 +40,10 @@ void MusicLoopCheck();
 // The milliseconds the music timing is measured in (the runtime's frame clock).
 double MusicClockMs();
 
+// PlayMusic with the clock it reads once the tune has started.
+using MusicClock = double (*)();
+void PlayMusicTimedBy(const DynString& path, MusicClock clock);
+
 // The same operations at a given clock value, for callers that already hold it.
 void PlayMusicAt(const DynString& path, double nowMs);
 void RestartMusicAt(double nowMs);

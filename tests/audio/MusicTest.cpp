@@ -52,6 +52,20 @@ TEST_F(Music, ALongerTuneLoopsAfterItsOwnLength) {
   EXPECT_DOUBLE_EQ(LoopTime(), 100 + 625.0);
 }
 
+// Stands in for the clock and notes whether the tune already played when it was read.
+bool playingWhenClockRead = false;
+double ClockReading2000() {
+  playingWhenClockRead = Mix_PlayingMusic() == 1;
+  return 2000;
+}
+
+// Opening the file takes time; the first loop counts from the moment the tune plays.
+TEST_F(Music, TheLoopCountsFromTheMomentTheTunePlays) {
+  PlayMusicTimedBy(WriteTune("long.mid", TuneOfTicks(120)), ClockReading2000);
+  EXPECT_TRUE(playingWhenClockRead) << "the clock was read before the tune was open";
+  EXPECT_DOUBLE_EQ(LoopTime(), 2000 + 625.0);
+}
+
 TEST_F(Music, OtherFormatsUseTheLengthTheMixerReports) {
   // One second of 16-bit stereo silence at 22050 Hz, played as music.
   const std::string path = WriteWave("tune.wav", {2, 22050, 16, 16}, Bytes(22050 * 4, 0));
