@@ -73,6 +73,24 @@ void MovieTest::TearDown() {
   PumpMessages();
 }
 
+SDL_Event MovieTest::KeyEvent(SDL_Scancode key, bool down) {
+  SDL_Event event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.key.keysym.scancode = key;
+  event.key.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  return event;
+}
+
+SDL_Event MovieTest::ButtonEvent(bool down) {
+  SDL_Event event{};
+  event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.button.button = SDL_BUTTON_LEFT;
+  event.button.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  return event;
+}
+
 std::string MovieTest::Make(const std::string& name, const MovieRecipe& recipe) {
   const std::string path = dir_.Path() + name;
   EXPECT_TRUE(MakeMovie(path, recipe)) << name;

@@ -34,6 +34,10 @@ class MovieTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // A key or left mouse button event of the main window.
+  static SDL_Event KeyEvent(SDL_Scancode key, bool down);
+  static SDL_Event ButtonEvent(bool down);
+
   // Makes a movie in the test's folder and returns its path.
   std::string Make(const std::string& name, const MovieRecipe& recipe);
 

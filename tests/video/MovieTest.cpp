@@ -112,29 +112,17 @@ TEST_F(MovieTest, APowerOfTwoTextureShowsNoSeamAtTheEdges) {
 TEST_F(MovieTest, AKeyOrAMouseButtonEndsTheMovieEarly) {
   const std::string path = Make("count.mkv", TwoSeconds());
   pushAt_ = 3;
-  push_.type = SDL_KEYDOWN;
-  push_.key.state = SDL_PRESSED;
-  push_.key.keysym.scancode = SDL_SCANCODE_SPACE;
-  push_.key.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  push_ = KeyEvent(SDL_SCANCODE_SPACE, true);
   EXPECT_EQ(Play(path, 0, 0.013), 0);
   EXPECT_EQ(seen_.size(), 4u);  // the press is seen before the next picture
-
-  SDL_Event release{};
-  release.type = SDL_KEYUP;
-  release.key.keysym.scancode = SDL_SCANCODE_SPACE;
-  release.key.windowID = push_.key.windowID;
+  SDL_Event release = KeyEvent(SDL_SCANCODE_SPACE, false);
   SDL_PushEvent(&release);
-  push_ = SDL_Event{};
-  push_.type = SDL_MOUSEBUTTONDOWN;
-  push_.button.button = SDL_BUTTON_LEFT;
-  push_.button.state = SDL_PRESSED;
-  push_.button.windowID = release.key.windowID;
+
+  push_ = ButtonEvent(true);
   EXPECT_EQ(Play(path, 0, 0.013), 0);
   EXPECT_EQ(seen_.size(), 4u);
-  SDL_Event up = push_;
-  up.type = SDL_MOUSEBUTTONUP;
-  up.button.state = SDL_RELEASED;
-  SDL_PushEvent(&up);
+  release = ButtonEvent(false);
+  SDL_PushEvent(&release);
 }
 
 TEST_F(MovieTest, TheLoopFlagStartsAgainAtTheEnd) {
@@ -144,19 +132,14 @@ TEST_F(MovieTest, TheLoopFlagStartsAgainAtTheEnd) {
   const std::string path = Make("short.mkv", recipe);
   // Played on the real clock; the key stops the third pass.
   pushAt_ = 9;
-  push_.type = SDL_KEYDOWN;
-  push_.key.state = SDL_PRESSED;
-  push_.key.keysym.scancode = SDL_SCANCODE_A;
-  push_.key.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  push_ = KeyEvent(SDL_SCANCODE_A, true);
   EXPECT_EQ(Play(path, 1, 0), 0);
   int restarts = 0;
   for (size_t i = 1; i < seen_.size(); ++i)
     restarts += seen_[i].Frame() < seen_[i - 1].Frame() ? 1 : 0;
   EXPECT_GE(restarts, 1);
   EXPECT_EQ(seen_.front().Frame(), 0);
-  SDL_Event release = push_;
-  release.type = SDL_KEYUP;
-  release.key.state = SDL_RELEASED;
+  SDL_Event release = KeyEvent(SDL_SCANCODE_A, false);
   SDL_PushEvent(&release);
 
   // Without the flag it plays once.
@@ -281,12 +264,9 @@ TEST_F(MovieTest, EscEndsTheProgram) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   const std::string path = Make("count.mkv", TwoSeconds());
   pushAt_ = 2;
-  push_.type = SDL_KEYDOWN;
-  push_.key.state = SDL_PRESSED;
-  push_.key.keysym.scancode = SDL_SCANCODE_ESCAPE;
   EXPECT_EXIT(
       {
-        push_.key.windowID = SDL_GetWindowID(Runtime().mainWindow);
+        push_ = KeyEvent(SDL_SCANCODE_ESCAPE, true);
         SetEscapeEnds(1);
         Play(path, 1, 0.013);
         std::exit(9);  // not reached
