@@ -8,6 +8,7 @@
 #include "audio/AudioFiles.h"
 #include "audio/MidiLength.h"
 #include "audio/SoundDevice.h"
+#include "core/ErrorLog.h"
 #include "core/FrameLoop.h"
 #include "core/RuntimeContext.h"
 #include "text/NumberText.h"
@@ -41,6 +42,10 @@ MusicTrack* OpenTrack(const DynString& path) {
   StopMusic();
   const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
   if (file.empty() || !MixerOpen()) return nullptr;
+  if (!RegularFileWithin(file, kMaxMusicFileBytes)) {
+    AppendErrorLog(DynString(("Music file too large: " + file).c_str()));
+    return nullptr;
+  }
   Mix_Music* music = Mix_LoadMUS(file.c_str());
   if (music == nullptr) return nullptr;
   auto* track = new MusicTrack{music, file, MusicFileLengthMs(file, music)};
