@@ -46,12 +46,14 @@ void PrepareNextFrame() {
 }  // namespace
 
 void OpenGLRadazuri::ClearColourBuffer() {
+  quadBatch.Flush();
   glClearColor(0, 0, 0, 0);
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
 double OpenGLRadazuri::PresentBackBuffer() {
   RunRuntimeHooks(RuntimeHook::BeforeSwap);
+  glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
   os::SwapWindow(window);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const double start = os::MonotonicMs();
@@ -76,6 +78,7 @@ void PresentFrame() {
   WaitWhilePaused();
   RunRuntimeHooks(RuntimeHook::PollInput);
   StopOnEndKeys();
+  if (renderer) renderer->glState.FlushAndForget();  // the 3D scene uses GL directly
   if (rt.scene) rt.scene->ResetFrame();
   RunRuntimeHooks(RuntimeHook::MusicLoop);
   PumpMessages();
