@@ -58,10 +58,12 @@ double OpenGLRadazuri::PresentBackBuffer() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const double start = os::MonotonicMs();
   double now;
-  do {  // a busy wait that keeps the event queue empty
+  for (;;) {  // sleeps, then spins the last part; the event queue is kept empty
     PumpMessages();
     now = os::MonotonicMs();
-  } while (!(now > nextFrameTime));
+    if (now > nextFrameTime) break;
+    os::SleepMicroseconds(std::llround(SleepBeforeFrameMs(nextFrameTime - now) * 1000));
+  }
   nextFrameTime = NextFrameTimeAfter(nextFrameTime, frameInterval, now);
   return now - start + 1;
 }
