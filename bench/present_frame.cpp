@@ -52,10 +52,11 @@ void MeasurePacing(int framesPerSecond, int frames) {
   const auto within = std::count_if(intervals.begin(), intervals.end(),
                                     [&](double d) { return std::fabs(d - interval) <= 1.0; });
   std::sort(intervals.begin(), intervals.end());
-  std::printf("limit %d, no vsync: median %.3f ms (aim %.3f), %.1f %% within 1 ms, "
-              "%.3f ms processor per frame (%.1f %% of the interval)\n",
-              framesPerSecond, intervals[intervals.size() / 2], interval,
-              100.0 * double(within) / frames, cpu, 100.0 * cpu / interval);
+  std::printf(
+      "limit %d, no vsync: median %.3f ms (aim %.3f), %.1f %% within 1 ms, "
+      "%.3f ms processor per frame (%.1f %% of the interval)\n",
+      framesPerSecond, intervals[intervals.size() / 2], interval, 100.0 * double(within) / frames,
+      cpu, 100.0 * cpu / interval);
 }
 
 constexpr int kPausedTicks = 20;  // 100 ms each

@@ -72,9 +72,9 @@ TEST(FrameTime, NeverZeroOrNegative) {
 }
 
 TEST(FramePacing, SleepsInSlicesThenSpinsTheLastPart) {
-  EXPECT_EQ(SleepBeforeFrameMs(16.0), 2.0);  // far off: a bounded slice, events in between
+  EXPECT_EQ(SleepBeforeFrameMs(16.0), 2.0);         // far off: a bounded slice, events in between
   EXPECT_DOUBLE_EQ(SleepBeforeFrameMs(2.5), 1.75);  // lands shortly before the frame is due
-  EXPECT_EQ(SleepBeforeFrameMs(0.75), 0);  // the last part is spun
+  EXPECT_EQ(SleepBeforeFrameMs(0.75), 0);           // the last part is spun
   EXPECT_EQ(SleepBeforeFrameMs(-3), 0);
 }
 
