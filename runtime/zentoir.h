@@ -41,4 +41,8 @@
 #include "input/Mouse.h"
 #include "input/TypedText.h"
 #include "pathfind/FindPath.h"
+#include "platform/CallByName.h"
+#include "platform/DebugOut.h"
+#include "platform/PlatformInfo.h"
+#include "platform/ResolveLibraryFunction.h"
 #include "input/Waits.h"
