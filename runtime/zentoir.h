@@ -46,3 +46,5 @@
 #include "platform/PlatformInfo.h"
 #include "platform/ResolveLibraryFunction.h"
 #include "input/Waits.h"
+#include "net/Download.h"
+#include "net/NetCommands.h"
