@@ -11,10 +11,6 @@ namespace {
 // Bounds the array between draws; a larger batch gains nothing measurable.
 constexpr size_t kMaxPendingVertices = 65536;
 
-// Vertex order of a quad that keeps its front face: mirrored quads run backwards.
-constexpr size_t kForward[4] = {0, 1, 2, 3};
-constexpr size_t kBackward[4] = {0, 3, 2, 1};
-
 }  // namespace
 
 void QuadBatch::SetEnabled(bool on) {
@@ -40,9 +36,8 @@ void QuadBatch::Added() {
 
 void QuadBatch::AddSpriteQuad(const SpriteQuad& quad) {
   BatchVertex* out = Reserve(Kind::Textured, GL_QUADS, 4);
-  const size_t* order = quad.clockwise ? kBackward : kForward;
   for (size_t i = 0; i < 4; ++i) {
-    const QuadVertex& v = quad.vertices[order[i]];
+    const QuadVertex& v = quad.vertices[i];
     out[i] = BatchVertex{v.x, v.y, 0, v.s, v.t, {}};
   }
   Added();
@@ -87,12 +82,19 @@ void QuadBatch::DrawPending() {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glTexCoordPointer(2, GL_FLOAT, sizeof(BatchVertex), &first->s);
   }
+  // Mirrored quads run clockwise. Every 2D quad is meant to be seen, so instead of
+  // switching the front face per quad, the batch is drawn without face culling: the same
+  // pixels as each quad drawn facing the front (reversing a mirrored quad's vertices
+  // instead would move texel boundaries by rounding).
+  const bool culling = mode_ == GL_QUADS && glIsEnabled(GL_CULL_FACE);
+  if (culling) glDisable(GL_CULL_FACE);
   {
     // The driver keeps state for client-array quads past the context (see
     // DriverAllocationScope); that is not ours to free.
     os::DriverAllocationScope driver;
     glDrawArrays(mode_, 0, GLsizei(vertices_.size()));
   }
+  if (culling) glEnable(GL_CULL_FACE);
   glDisableClientState(GL_VERTEX_ARRAY);
   if (coloured) {
     glDisableClientState(GL_COLOR_ARRAY);

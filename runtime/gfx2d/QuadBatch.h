@@ -32,8 +32,7 @@ class QuadBatch {
   void SetEnabled(bool on);
   bool Enabled() const { return enabled_; }
 
-  // A quad of the bound texture in the current colour. A mirrored quad is added in the
-  // opposite vertex order, so it faces the front like every other.
+  // A quad of the bound texture in the current colour, mirrored (clockwise) or not.
   void AddSpriteQuad(const SpriteQuad& quad);
   // Text glyphs: four vertices per glyph, bound texture, current colour.
   void AddTextQuads(const TextVertex* vertices, size_t count);

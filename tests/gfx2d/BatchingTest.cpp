@@ -7,6 +7,7 @@
 
 #include "RenderFixture.h"
 #include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/SpriteGeometry.h"
 #include "zentoir.h"
 
 namespace zentoir {
@@ -71,6 +72,14 @@ class Batching : public testing::RenderTest {
     PrintNumber(-42.5, 200 + shift, 200);
   }
 
+  static std::vector<uint8_t> ReadFrame() {
+    const OpenGLRadazuri& r = *Runtime().renderer;
+    std::vector<uint8_t> frame(size_t(r.width) * size_t(r.height) * 4);
+    Runtime().renderer->quadBatch.Flush();
+    glReadPixels(0, 0, r.width, r.height, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    return frame;
+  }
+
   // Every kind of draw in a few alpha modes, with reads, captures, a viewport change and
   // an offscreen screen in between; returns the frame and every value read.
   std::vector<uint8_t> DrawScenes() {
@@ -104,10 +113,7 @@ class Batching : public testing::RenderTest {
     SetAlphaMode(-1);
     DrawSprite(30, 500, 20);
     DrawSprite(1, 505, 25);
-    const OpenGLRadazuri& r = *Runtime().renderer;
-    frame.resize(size_t(r.width) * size_t(r.height) * 4);
-    Runtime().renderer->quadBatch.Flush();
-    glReadPixels(0, 0, r.width, r.height, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    frame = ReadFrame();
     for (double value : reads) {
       const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
       frame.insert(frame.end(), bytes, bytes + sizeof value);
@@ -130,6 +136,55 @@ TEST_F(Batching, FramesAreIdenticalWithBatchingOnAndOff) {
   size_t drawn = 0;  // the scenes did draw
   for (size_t i = 0; i + 3 < batched.size() - 4 * sizeof(double); i += 4)
     drawn += batched[i] != 0 || batched[i + 1] != 0 || batched[i + 2] != 0;
+  EXPECT_GT(drawn, 10000u);
+}
+
+// Mirrored quads share a batch with the others: the pixels are those of each quad drawn
+// on its own, in immediate mode, with the front face switched for mirrored ones.
+TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
+  LoadSprite(GradientPng("plain.png", 24, 16).c_str(), 1);
+  const SpriteExtent extent{24, 16, 32, 16, 0, 0};
+  auto drawQuads = [&](auto draw) {
+    SetAlphaMode(-0.7);
+    for (int i = 0; i < 40; ++i) {
+      SetSmoothing(i % 2);
+      draw(StretchedSpriteQuad(extent, 10 + i * 13.3f, 10 + i * 7.1f, float(i % 3 - 1) * 31.5f,
+                               (float(i % 4) - 1.5f) * 17));
+      draw(RotoZoomSpriteQuad(extent, 300 + i * 5.7f, 200 + i * 3.3f, i * 17.0f, 1.3f));
+      draw(ZoomedSpriteQuad(extent, 500 + i * 2.1, 100 + i * 9.7, -1.7, 1.2 - i * 0.07));
+    }
+  };
+  OpenGLRadazuri& r = *Runtime().renderer;
+  auto prepare = [&] {
+    r.BindSprite(1);
+    r.SetBoundTextureFilter(r.spriteTable[1].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
+    r.glState.SetAlphaTest(true);
+  };
+  drawQuads([&](const SpriteQuad& quad) {
+    prepare();
+    r.glState.FlushAndForget();
+    if (quad.clockwise) glFrontFace(GL_CW);
+    glBegin(GL_QUADS);
+    for (const QuadVertex& v : quad.vertices) {
+      glTexCoord2f(v.s, v.t);
+      glVertex2f(v.x, v.y);
+    }
+    glEnd();
+    glFrontFace(GL_CCW);
+  });
+  const std::vector<uint8_t> reference = ReadFrame();
+  SetUp();
+  drawQuads([&](const SpriteQuad& quad) {
+    prepare();
+    r.quadBatch.AddSpriteQuad(quad);
+  });
+  const std::vector<uint8_t> batched = ReadFrame();
+  size_t differing = 0, drawn = 0;
+  for (size_t i = 0; i < batched.size(); ++i) {
+    differing += batched[i] != reference[i];
+    drawn += reference[i] != 0;
+  }
+  EXPECT_EQ(differing, 0u);
   EXPECT_GT(drawn, 10000u);
 }
 
