@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Board.h"
+#include "Statistics.h"
 #include "Widgets.h"
 #include "os/File.h"
 
@@ -96,6 +97,7 @@ void DrawHighScores() {
     line = line + RepeatText(".", 27 - TextLength(line));
     PrintShadowed(line, centreX, 83 + 15 * i, 8, 3, 1);
   }
+  DrawUndoMarks();
 }
 
 double ScorePlaceFor(double result, const DynString& name) {
@@ -137,6 +139,7 @@ void EnterHighScore() {
   if (place > 0) {
     InsertScore(place, playerName, points);
     AccessScoreFile("Save");
+    RecordPlacedGame(place);
   }
   NewGame();
   riseSpeed = 150;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/RuntimeContext.h"
+#include "core/WindowMapping.h"
 #include "input/Latin1Char.h"
 
 namespace zentoir {
@@ -83,8 +84,9 @@ void InputState::ReadCursorPosition() {
     x -= windowX;
     y -= windowY;
   }
-  mouseX = pointerX_ = x;
-  mouseY = pointerY_ = y;
+  WindowToScreen(CurrentWindowMapping(), x, y, pointerX_, pointerY_);
+  mouseX = pointerX_;
+  mouseY = pointerY_;
 }
 
 void InputState::Release() {
@@ -101,12 +103,16 @@ void InputState::HandleEvent(const SDL_Event& e) {
     case SDL_TEXTINPUT:
       OnText(e.text.text);
       break;
-    case SDL_MOUSEMOTION:
-      pendingDx_ = SaturatingAdd(pendingDx_, e.motion.xrel);
-      pendingDy_ = SaturatingAdd(pendingDy_, e.motion.yrel);
-      pointerX_ = e.motion.x;
-      pointerY_ = e.motion.y;
+    case SDL_MOUSEMOTION: {
+      // In screen pixels: a scaled picture maps window pixels back (core/WindowMapping.h).
+      WindowMapping& mapping = CurrentWindowMapping();
+      int32_t dx = 0, dy = 0;
+      ScaleMotion(mapping, e.motion.xrel, e.motion.yrel, dx, dy);
+      pendingDx_ = SaturatingAdd(pendingDx_, dx);
+      pendingDy_ = SaturatingAdd(pendingDy_, dy);
+      WindowToScreen(mapping, e.motion.x, e.motion.y, pointerX_, pointerY_);
       break;
+    }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       OnMouseButton(e.button.button, e.type == SDL_MOUSEBUTTONDOWN);
@@ -256,7 +262,9 @@ void InputState::ShowSystemCursor(bool show) {
     SDL_SetRelativeMouseMode(SDL_FALSE);
     // The pointer has been away while hidden: it reappears where the program has it.
     if (!cursorVisible && window) {
-      SDL_WarpMouseInWindow(window, mouseX, mouseY);
+      int32_t wx = 0, wy = 0;
+      ScreenToWindow(CurrentWindowMapping(), mouseX, mouseY, wx, wy);
+      SDL_WarpMouseInWindow(window, wx, wy);
       pointerX_ = mouseX;
       pointerY_ = mouseY;
     }
