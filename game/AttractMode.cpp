@@ -40,8 +40,8 @@ bool AnyKeyDown() {
 
 bool AttractModeDue() {
   AttractState& s = State();
-  const bool input = mouseButton != 0 || mouseX != s.lastMouseX || mouseY != s.lastMouseY ||
-                     AnyKeyDown();
+  const bool input =
+      mouseButton != 0 || mouseX != s.lastMouseX || mouseY != s.lastMouseY || AnyKeyDown();
   s.lastMouseX = mouseX;
   s.lastMouseY = mouseY;
   if (input || s.idleSince < 0) s.idleSince = GetTimeMs();

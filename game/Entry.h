@@ -10,9 +10,9 @@ struct GameOptions {
   bool windowed = false;  // a 640 × 480 window instead of switching the display
   bool seeded = false;    // a fixed sequence of boards
   double seed = 0;
-  bool scaled = true;     // the picture scaled to the window, letterboxed
-  bool demo = false;      // the attract mode at once, until Esc
-  double replayPlace = 0; // > 0: replay the game of this place of the table
+  bool scaled = true;      // the picture scaled to the window, letterboxed
+  bool demo = false;       // the attract mode at once, until Esc
+  double replayPlace = 0;  // > 0: replay the game of this place of the table
 };
 
 // Fills the start-up settings, starts the runtime and runs the game; never returns.

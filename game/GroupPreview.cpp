@@ -27,7 +27,8 @@ void DrawGroupPreview() {
     zentoir::DrawSprite(outlineSprite, boardLeft + (c - 1) * CELL_SIZE,
                         boardTop + (r - 1) * CELL_SIZE);
   }
-  PrintShadowed(DynString("+") + zentoir::NumberToText(double(group.size()) - 1), 50, 124, 4, 29, 2);
+  PrintShadowed(DynString("+") + zentoir::NumberToText(double(group.size()) - 1), 50, 124, 4, 29,
+                2);
 }
 
 }  // namespace pindrake

@@ -7,7 +7,7 @@
 namespace pindrake {
 namespace {
 
-constexpr int kPlayKeys[] = {KEY_UP,    KEY_DOWN,      KEY_LEFT, KEY_RIGHT,    KEY_SPACE,
+constexpr int kPlayKeys[] = {KEY_UP,     KEY_DOWN,      KEY_LEFT, KEY_RIGHT,    KEY_SPACE,
                              KEY_RETURN, KEY_PAD_ENTER, KEY_U,    KEY_BACKSPACE};
 
 struct KeyboardCursor {

@@ -40,8 +40,7 @@ bool NextReplayMove(double& column, double& row) {
   if (state.next >= state.moves.size()) return false;
   const RecordedMove& move = state.moves[state.next];
   const GameRecord& game = CurrentGame();
-  if (move.poppedBefore != game.popped || (move.nested != 0) != (game.burstDepth > 0))
-    return false;
+  if (move.poppedBefore != game.popped || (move.nested != 0) != (game.burstDepth > 0)) return false;
   column = move.column;
   row = move.row;
   ++state.next;

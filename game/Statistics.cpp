@@ -19,8 +19,14 @@ std::array<bool, kRecordedPlaces + 1>& UndoMarks() {
   return marks;
 }
 
+// INI names end at a blank, so the section is "Place1" .. "Place20".
 DynString PlaceSection(double place) {
-  return "Place " + NumberToText(place);
+  return "Place" + NumberToText(place);
+}
+
+// Names are kept in quotes: the store drops leading blanks and empty values.
+DynString QuotedName(const DynString& name) {
+  return "\"" + name + "\"";
 }
 
 double GetNumber(const DynString& section, const DynString& key) {
@@ -81,7 +87,7 @@ void RecordPlacedGame(double place) {
   const GameRecord& game = CurrentGame();
   const DynString section = PlaceSection(place);
   IniPut(section, "", "");
-  IniPut(section, "Name", ElementAt(highScores, place).name);
+  IniPut(section, "Name", QuotedName(ElementAt(highScores, place).name));
   PutNumber(section, "Points", ElementAt(highScores, place).score);
   PutNumber(section, "Seed", game.seed);
   IniPut(section, "Moves", FormatMoves(game.moves).c_str());
@@ -94,19 +100,20 @@ bool ReadPlaceRecord(double place, PlaceRecord& record) {
   if (place < 1 || place > kRecordedPlaces) return false;
   const DynString section = PlaceSection(place);
   if (IniGet(section, "Seed") == "NO_DATA") return false;
-  record.name = IniGet(section, "Name");
+  record.name = ElementAt(highScores, place).name;
+  if (IniGet(section, "Name") != QuotedName(record.name)) return false;
   record.points = GetNumber(section, "Points");
   record.seed = GetNumber(section, "Seed");
   record.undoUsed = GetNumber(section, "Undo") != 0;
-  const ScoreEntry& entry = ElementAt(highScores, place);
-  if (record.name != entry.name || record.points != entry.score) return false;
-  return ParseMoves(IniGet(section, "Moves").View(), record.moves);
+  if (record.points != ElementAt(highScores, place).score) return false;
+  const DynString moves = IniGet(section, "Moves");  // a game without bursts has none
+  return moves == "NO_DATA" ? (record.moves.clear(), true) : ParseMoves(moves.View(), record.moves);
 }
 
 bool PlaceUsedUndo(double place) {
   const DynString section = PlaceSection(place);
   const ScoreEntry& entry = ElementAt(highScores, place);
-  return GetNumber(section, "Undo") != 0 && IniGet(section, "Name") == entry.name &&
+  return GetNumber(section, "Undo") != 0 && IniGet(section, "Name") == QuotedName(entry.name) &&
          GetNumber(section, "Points") == entry.score;
 }
 

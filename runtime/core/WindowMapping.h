@@ -26,10 +26,8 @@ WindowMapping& CurrentWindowMapping();
 void ResetWindowMapping();
 
 // A window position as a screen position (outside the picture it lies off the screen).
-void WindowToScreen(const WindowMapping& mapping, int32_t wx, int32_t wy, int32_t& sx,
-                    int32_t& sy);
-void ScreenToWindow(const WindowMapping& mapping, int32_t sx, int32_t sy, int32_t& wx,
-                    int32_t& wy);
+void WindowToScreen(const WindowMapping& mapping, int32_t wx, int32_t wy, int32_t& sx, int32_t& sy);
+void ScreenToWindow(const WindowMapping& mapping, int32_t sx, int32_t sy, int32_t& wx, int32_t& wy);
 // Motion in window pixels as motion in screen pixels; fractions are kept for the next.
 void ScaleMotion(WindowMapping& mapping, int32_t dx, int32_t dy, int32_t& sdx, int32_t& sdy);
 
