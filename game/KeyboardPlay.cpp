@@ -67,7 +67,8 @@ void PressPlayKey(int keyCode) {
 void UpdateKeyboardPlay() {
   KeyboardCursor& k = Cursor();
   k.burstAsked = k.undoAsked = false;
-  if (mouseX != k.lastMouseX || mouseY != k.lastMouseY) {
+  // Moving the mouse or pressing its button hands the outline back to the pointer.
+  if (mouseX != k.lastMouseX || mouseY != k.lastMouseY || mouseButton != 0) {
     k.active = false;
     k.lastMouseX = mouseX;
     k.lastMouseY = mouseY;

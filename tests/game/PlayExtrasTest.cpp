@@ -115,6 +115,12 @@ TEST_F(PlayExtras, MovingTheMouseHandsTheOutlineBackToThePointer) {
   UpdateKeyboardPlay();
   EXPECT_EQ(hoverColumn, 1);
   EXPECT_EQ(hoverRow, 2);
+  PressPlayKey(KEY_RIGHT);
+  EXPECT_EQ(hoverColumn, 2);
+  mouseButton = 1;  // a click acts where the pointer is, not at the outline
+  UpdateHoveredCell();
+  UpdateKeyboardPlay();
+  EXPECT_EQ(hoverColumn, 1);
 }
 
 TEST_F(PlayExtras, ThePreviewShowsWhatABurstWouldScore) {
