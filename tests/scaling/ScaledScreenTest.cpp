@@ -178,5 +178,27 @@ TEST_F(ScaledScreen, AClickAtTheScaledPositionOfABalloonBurstsItsGroup) {
   }
 }
 
+TEST_F(ScaledScreen, FullScreenWithoutAModeOfTheScreensSizeFillsTheDesktop) {
+  SDL_DisplayMode mode{};
+  for (int i = 0; i < SDL_GetNumDisplayModes(0); ++i) {
+    if (SDL_GetDisplayMode(0, i, &mode) == 0 && mode.w == 640 && mode.h == 480)
+      GTEST_SKIP() << "the display has a 640 x 480 mode";
+  }
+  zentoir::SetScaledScreen(0);
+  zentoir::SetScreenMode(640, 480, 1);
+  EXPECT_EQ(zentoir::IsFullScreen(), 0);  // unscaled, the game stays in its window
+  ASSERT_EQ(zentoir::SetScaledScreen(1), 1);
+  zentoir::SetScreenMode(640, 480, 1);
+  EXPECT_EQ(zentoir::IsFullScreen(), 1);
+  double w = 0, h = 0;
+  zentoir::GetScreenSize(w, h);
+  EXPECT_EQ(w, 640);  // the game still draws its 640 × 480 screen
+  EXPECT_EQ(h, 480);
+  zentoir::FillRect(10, 10, 5, 5, kRed);
+  EXPECT_EQ(zentoir::GetPixel(12, 12), kRed);
+  zentoir::SetScreenMode(640, 480, 0);
+  EXPECT_EQ(zentoir::IsFullScreen(), 0);
+}
+
 }  // namespace
 }  // namespace pindrake
