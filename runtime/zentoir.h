@@ -47,3 +47,5 @@
 #include "platform/PlatformInfo.h"
 #include "platform/ResolveLibraryFunction.h"
 #include "input/Waits.h"
+#include "net/Download.h"
+#include "net/NetCommands.h"

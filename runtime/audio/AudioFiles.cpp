@@ -1,7 +1,5 @@
 #include "audio/AudioFiles.h"
 
-#include <fstream>
-
 #include "files/ArchiveSlot.h"
 #include "os/File.h"
 
@@ -15,15 +13,12 @@ std::string ResolveAudioFile(const DynString& name, AudioFileKind kind) {
 }
 
 bool ReadAudioFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& bytes) {
-  bytes.clear();
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) return false;
-  const std::streamoff size = file.tellg();
-  if (size < 0 || static_cast<uint64_t>(size) > maxBytes) return false;
-  bytes.resize(static_cast<size_t>(size));
-  file.seekg(0);
-  file.read(reinterpret_cast<char*>(bytes.data()), size);
-  return file.gcount() == size;
+  return os::ReadWholeFile(path, bytes, static_cast<int64_t>(maxBytes));
+}
+
+bool RegularFileWithin(const std::string& path, int64_t maxBytes) {
+  os::File file;
+  return file.OpenRead(path) && file.Size() <= maxBytes;
 }
 
 }  // namespace zentoir

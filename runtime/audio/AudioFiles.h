@@ -17,8 +17,11 @@ enum class AudioFileKind { Sound, Music };
 // temporary copy from the resource archive; "" when there is none.
 std::string ResolveAudioFile(const DynString& name, AudioFileKind kind);
 
-// Reads a whole file of at most maxBytes bytes; false when it cannot be read or is
-// larger.
+// Reads a whole regular file of at most maxBytes bytes; false when it cannot be read or
+// is larger.
 bool ReadAudioFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& bytes);
+
+// Whether the path names a regular file of at most maxBytes bytes.
+bool RegularFileWithin(const std::string& path, int64_t maxBytes);
 
 }  // namespace zentoir

@@ -8,6 +8,7 @@
 #include "audio/AudioFiles.h"
 #include "audio/MidiLength.h"
 #include "audio/SoundDevice.h"
+#include "core/ErrorLog.h"
 #include "core/FrameLoop.h"
 #include "core/RuntimeContext.h"
 #include "text/NumberText.h"
@@ -25,16 +26,34 @@ bool MixerOpen() {
 
 // Plays the track from its start: once when its length is known (the runtime loops
 // it), else looping in the mixer.
-void StartTrack(MusicTrack& track, double nowMs) {
-  RuntimeContext& runtime = Runtime();
+void StartTrack(MusicTrack& track) {
   Mix_HaltMusic();
-  if (track.lengthMs < 0) {
-    runtime.musicLoopTime = 0;
-    Mix_PlayMusic(track.music, -1);
-    return;
+  Mix_PlayMusic(track.music, track.lengthMs < 0 ? -1 : 0);
+}
+
+// The next restart, counted from the moment the track started playing.
+void SetLoopTime(const MusicTrack& track, double startMs) {
+  Runtime().musicLoopTime =
+      track.lengthMs < 0 ? 0 : startMs + std::max(track.lengthMs, kMinimumMusicLoopMs);
+}
+
+// Replaces the current tune by the file, not yet playing; null when it cannot be used.
+MusicTrack* OpenTrack(const DynString& path) {
+  StopMusic();
+  const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
+  if (file.empty() || !MixerOpen()) return nullptr;
+  if (!RegularFileWithin(file, kMaxMusicFileBytes)) {
+    AppendErrorLog(DynString(("Music file too large: " + file).c_str()));
+    return nullptr;
   }
-  runtime.musicLoopTime = nowMs + std::max(track.lengthMs, kMinimumMusicLoopMs);
-  Mix_PlayMusic(track.music, 0);
+  Mix_Music* music = Mix_LoadMUS(file.c_str());
+  if (music == nullptr) return nullptr;
+  auto* track = new MusicTrack{music, file, MusicFileLengthMs(file, music)};
+  RuntimeContext& runtime = Runtime();
+  runtime.musicWindow = track;
+  runtime.musicVolume = 1.0;
+  Mix_VolumeMusic(MIX_MAX_VOLUME);
+  return track;
 }
 
 int MixerMusicVolume(double volume) {
@@ -59,21 +78,23 @@ double MusicFileLengthMs(const std::string& path, Mix_Music* music) {
 }
 
 void PlayMusic(const DynString& path) {
-  PlayMusicAt(path, MusicClockMs());
+  PlayMusicTimedBy(path, MusicClockMs);
+}
+
+// The clock is read once the tune plays: opening and measuring the file can take a
+// good part of a second, which would otherwise cut the first loop short.
+void PlayMusicTimedBy(const DynString& path, MusicClock clock) {
+  MusicTrack* track = OpenTrack(path);
+  if (track == nullptr) return;
+  StartTrack(*track);
+  SetLoopTime(*track, clock());
 }
 
 void PlayMusicAt(const DynString& path, double nowMs) {
-  StopMusic();
-  const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
-  if (file.empty() || !MixerOpen()) return;
-  Mix_Music* music = Mix_LoadMUS(file.c_str());
-  if (music == nullptr) return;
-  auto* track = new MusicTrack{music, file, MusicFileLengthMs(file, music)};
-  RuntimeContext& runtime = Runtime();
-  runtime.musicWindow = track;
-  runtime.musicVolume = 1.0;
-  Mix_VolumeMusic(MIX_MAX_VOLUME);
-  StartTrack(*track, nowMs);
+  MusicTrack* track = OpenTrack(path);
+  if (track == nullptr) return;
+  StartTrack(*track);
+  SetLoopTime(*track, nowMs);
 }
 
 void StopMusic() {
@@ -95,12 +116,17 @@ void SetMusicVolume(double volume) {
 }
 
 void RestartMusic() {
-  RestartMusicAt(MusicClockMs());
+  MusicTrack* track = Runtime().musicWindow;
+  if (track == nullptr) return;
+  StartTrack(*track);
+  SetLoopTime(*track, MusicClockMs());
 }
 
 void RestartMusicAt(double nowMs) {
   MusicTrack* track = Runtime().musicWindow;
-  if (track != nullptr) StartTrack(*track, nowMs);
+  if (track == nullptr) return;
+  StartTrack(*track);
+  SetLoopTime(*track, nowMs);
 }
 
 void MusicLoopCheck() {

@@ -1,6 +1,7 @@
 // Music: one tune at a time, looped by the runtime itself from its measured length.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "text/DynString.h"
@@ -11,6 +12,10 @@ namespace zentoir {
 
 // The shortest loop: a tune shorter than this restarts after this many milliseconds.
 constexpr double kMinimumMusicLoopMs = 500;
+
+// Music files larger than this are not played (an error-log line says so): some
+// decoders read the whole file into memory before the first note.
+constexpr int64_t kMaxMusicFileBytes = int64_t{128} << 20;
 
 // The tune being played.
 class MusicTrack {
@@ -39,6 +44,10 @@ void MusicLoopCheck();
 
 // The milliseconds the music timing is measured in (the runtime's frame clock).
 double MusicClockMs();
+
+// PlayMusic with the clock it reads once the tune has started.
+using MusicClock = double (*)();
+void PlayMusicTimedBy(const DynString& path, MusicClock clock);
 
 // The same operations at a given clock value, for callers that already hold it.
 void PlayMusicAt(const DynString& path, double nowMs);

@@ -1,10 +1,10 @@
 #include "core/ErrorLog.h"
 
-#include <cstdio>
 #include <string>
 
 #include "os/Clock.h"
 #include "os/ExclusiveFile.h"
+#include "os/File.h"
 #include "os/Paths.h"
 
 namespace zentoir {
@@ -29,7 +29,7 @@ void AppendErrorLog(const DynString& text) {
 }
 
 void RemoveErrorLog() {
-  std::remove(ErrorLogPath().c_str());
+  os::RemoveFile(ErrorLogPath());
 }
 
 }  // namespace zentoir

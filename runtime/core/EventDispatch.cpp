@@ -3,6 +3,7 @@
 #include "core/Hooks.h"
 #include "core/RuntimeContext.h"
 #include "core/Stop.h"
+#include "text/Latin1Text.h"
 
 namespace zentoir {
 namespace {
@@ -12,11 +13,17 @@ bool PauseFollowsFocus() {
   return rt.debugMode == 0 && rt.autoPause != 0;
 }
 
+// A hidden window has no focus to lose or regain; pausing it would park the program
+// for good, since nothing can give the focus back.
+bool PausesOnFocusLoss() {
+  return PauseFollowsFocus() && os::IsWindowShown(Runtime().mainWindow);
+}
+
 void SetPaused(bool paused) {
   RuntimeContext& rt = Runtime();
   DynString title = rt.titleCopy;
   if (paused) title += " <pause>";
-  os::SetWindowTitle(rt.mainWindow, title.CStr());
+  os::SetWindowTitle(rt.mainWindow, Utf8FromLatin1(title.View()).c_str());
   rt.paused = paused ? 1 : 0;
 }
 
@@ -33,7 +40,7 @@ void DispatchEvent(const os::Event& event) {
       case os::EventKind::CloseRequest:
         StopProgram();
       case os::EventKind::FocusLost:
-        if (PauseFollowsFocus()) SetPaused(true);
+        if (PausesOnFocusLoss()) SetPaused(true);
         break;
       case os::EventKind::FocusGained:
         if (PauseFollowsFocus()) SetPaused(false);

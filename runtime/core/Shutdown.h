@@ -10,6 +10,7 @@
 namespace zentoir {
 
 enum class ShutdownStage {
+  WarningBox,        // an open software-rendering warning closed while the window exists
   RestoreDirectory,  // the program's directory becomes current again
   TimerResolution,
   Music,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/ErrorLog.h"
+#include "core/Shutdown.h"
 #include "os/MessageBox.h"
 
 namespace zentoir {
@@ -43,6 +44,7 @@ void WarnOnceIfSoftwareRendering() {
   if (warningShown || !IsSoftwareRendererName(CachedRendererName().c_str())) return;
   warningShown = true;
   os::ShowWarningBox(kCaption, kText);
+  AddShutdownStep(ShutdownStage::WarningBox, os::CloseWarningBox);
   AppendErrorLog("OpenGL Software Emulation");
 }
 

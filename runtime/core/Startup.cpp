@@ -17,6 +17,7 @@
 #include "os/Clock.h"
 #include "os/Paths.h"
 #include "scene3d/Radazuri3D.h"
+#include "text/Latin1Text.h"
 #include "text/NumberText.h"
 #include "text/Random.h"
 
@@ -74,7 +75,7 @@ OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title)
   AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
   AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
   AddShutdownStep(ShutdownStage::Window, DestroyMainWindow);
-  os::SetWindowTitle(renderer->window, title.CStr());
+  os::SetWindowTitle(renderer->window, Utf8FromLatin1(title.View()).c_str());
   rt.titleCopy = title;
   os::KeepScreenSaverOff();
   return renderer;

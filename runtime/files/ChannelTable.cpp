@@ -30,8 +30,20 @@ FileChannel& ChannelAt(double channel) {
 
 FileChannel& OpenChannelAt(double channel) {
   FileChannel& found = ChannelAt(channel);
-  if (!found.handle.IsOpen()) StopWithError(kErrorFile);
+  if (!found.IsOpen()) StopWithError(kErrorFile);
   return found;
+}
+
+bool CloseChannel(FileChannel& channel) {
+  channel.handle.Close();
+  channel.fileSize = 0;
+  channel.readPos = 0;
+  return !channel.written.Active() || channel.written.Commit();
+}
+
+void CloseAllChannels() {
+  for (FileChannel& channel : Channels())
+    CloseChannel(channel);
 }
 
 }  // namespace zentoir

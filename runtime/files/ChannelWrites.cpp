@@ -10,9 +10,12 @@
 namespace zentoir {
 namespace {
 
+// A failed write drops the whole new file, so the old file stays as it was.
 void WriteBytes(double channel, const void* bytes, size_t count) {
   FileChannel& open = OpenChannelAt(channel);
-  if (!open.handle.WriteAll(bytes, count)) StopWithError(kErrorFile);
+  if (open.written.Active() && open.written.Output().WriteAll(bytes, count)) return;
+  open.written.Discard();
+  StopWithError(kErrorFile);
 }
 
 void WriteUnsigned(double channel, uint64_t value, uint32_t count) {

@@ -8,6 +8,7 @@
 #include "files/ArchiveSlot.h"
 #include "os/File.h"
 #include "os/Paths.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 namespace {
@@ -34,14 +35,6 @@ std::string TemporaryName(const ArchiveEntry& entry) {
          entry.name;
 }
 
-bool WriteNewFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  os::File file;
-  if (file.CreateAnew(path) && file.WriteAll(bytes.data(), bytes.size())) return true;
-  file.Close();
-  os::RemoveFile(path);
-  return false;
-}
-
 // Looks the base name up in the slot's archive and extracts it. A missing entry, a
 // damaged entry or a failed write gives 0 and an empty output; an unusable archive
 // gives 0 and leaves the output alone.
@@ -64,7 +57,7 @@ int ExtractFromArchive(ArchiveSlot& slot, const char* requestedName, std::string
   const std::optional<std::vector<uint8_t>> bytes = reader.ReadFile(entry);
   reader.Close();
   const std::string path = TemporaryName(entry);
-  if (!bytes || !WriteNewFile(path, *bytes)) return 0;
+  if (!bytes || !os::ReplaceFileContents(path, *bytes)) return 0;
   slot.extractedPath = path;
   AddShutdownStep(ShutdownStage::Archives, DeleteExtractedFiles);
   outputPath = path;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/Shutdown.h"
 #include "core/Stop.h"
 #include "files/ChannelTable.h"
 #include "text/NumberText.h"
@@ -15,10 +16,9 @@ namespace {
 constexpr uint32_t kLineLimit = 1024;
 constexpr uint32_t kLinePiece = 64;
 
-void CloseChannel(FileChannel& channel) {
-  channel.handle.Close();
-  channel.fileSize = 0;
-  channel.readPos = 0;
+// Closes the channel; a written file that cannot take the old one's place is error 3.
+void CloseOrStop(FileChannel& channel) {
+  if (!CloseChannel(channel)) StopWithError(kErrorFile);
 }
 
 // Reads exactly `count` bytes; anything less is error 3.
@@ -47,16 +47,21 @@ void EndLineAt(char* line, char* end) {
 
 double OpenFileChannel(double channel, const DynString& path, double mode) {
   FileChannel& target = ChannelAt(channel);
-  CloseChannel(target);
+  CloseOrStop(target);
   const std::string native = os::NativePath(path.View());
-  if (TruncateToInt64(mode) == 0) return target.handle.CreateAnew(native) ? 1.0 : 0.0;
+  if (TruncateToInt64(mode) == 0) {
+    if (!target.written.Begin(native)) return 0.0;
+    // A program that ends without closing keeps what it wrote.
+    AddExitStep(ExitStage::FileHandle, CloseAllChannels);
+    return 1.0;
+  }
   if (!target.handle.OpenRead(native)) return 0.0;
-  target.fileSize = static_cast<uint32_t>(target.handle.Size());
+  target.fileSize = static_cast<uint64_t>(target.handle.Size());
   return 1.0;
 }
 
 void CloseFileChannel(double channel) {
-  CloseChannel(ChannelAt(channel));
+  CloseOrStop(ChannelAt(channel));
 }
 
 double EndOfFile(double channel) {
@@ -108,14 +113,14 @@ void ReadLine(double channel, DynString& text) {
     const uint32_t asked = std::min(kLinePiece, kLineLimit - total);
     const int64_t got = open.handle.Read(line + total, asked);
     if (got < 0 || (total == 0 && got == 0)) StopWithError(kErrorFile);
-    open.readPos += static_cast<uint32_t>(got);
+    open.readPos += static_cast<uint64_t>(got);
     char* pieceEnd = line + total + got;
     auto* newline = static_cast<char*>(std::memchr(line + total, '\n', static_cast<size_t>(got)));
     if (newline) {
       // The next read starts right after the line end.
       const int64_t readAhead = pieceEnd - (newline + 1);
       open.handle.SeekBy(-readAhead);
-      open.readPos -= static_cast<uint32_t>(readAhead);
+      open.readPos -= static_cast<uint64_t>(readAhead);
       EndLineAt(line, newline);
       break;
     }

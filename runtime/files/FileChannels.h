@@ -9,8 +9,13 @@ namespace zentoir {
 
 inline constexpr int kChannelCount = 8;
 
-// Closes whatever the channel had open. Mode ≠ 0: opens an existing file for reading.
-// Mode 0: deletes the file and creates it anew for writing. 1 on success, else 0.
+// Closes whatever the channel had open. Mode ≠ 0: opens an existing regular file for
+// reading. Mode 0: opens the file anew, empty, for writing. 1 on success, else 0 (also
+// for a path that holds a folder, FIFO or device, which is left alone).
+// A file opened for writing is written beside the old one and takes its place when the
+// channel is closed (or reopened, or the program ends); until then the old file stays,
+// and a failed write (error 3) leaves it as it was. A replacement that fails at the
+// close is error 3 too.
 double OpenFileChannel(double channel, const DynString& path, double mode);
 void CloseFileChannel(double channel);
 

@@ -4,6 +4,7 @@
 
 #include "os/File.h"
 #include "os/Paths.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 namespace {
@@ -41,13 +42,9 @@ void RemoveFile(const DynString& path) {
 void DuplicateFile(const DynString& source, const DynString& destination) {
   os::File from;
   if (!from.OpenRead(os::NativePath(source.View()))) return;
-  const std::string target = os::NativePath(destination.View());
-  os::File to;
-  if (!to.CreateAnew(target)) return;
-  if (!CopyBlocks(from, to)) {
-    to.Close();
-    os::RemoveFile(target);
-  }
+  os::FileReplacement to;
+  if (!to.Begin(os::NativePath(destination.View()))) return;
+  if (!CopyBlocks(from, to.Output()) || !to.Commit()) to.Discard();
 }
 
 DynString CurrentDirectory() {

@@ -5,17 +5,19 @@
 
 namespace zentoir {
 
-// 1 if the file can be opened for reading, else 0.
+// 1 if the path names a regular file that can be opened for reading, else 0.
 double FileExists(const DynString& path);
 
 // Size in bytes, 0 if the file cannot be opened.
 double FileSize(const DynString& path);
 
-// Deletes the file; the path goes to the platform as it is.
+// Deletes the file; the path goes to the platform as it is. Only regular files (and
+// links) are deleted, never a FIFO or device node.
 void RemoveFile(const DynString& path);
 
 // Copies source to destination in blocks of 4096 bytes. Nothing happens when the
-// source cannot be opened; a copy that fails part way leaves no destination behind.
+// source cannot be opened or the destination is no regular file (a folder, FIFO or
+// device); a copy that fails part way leaves the old destination as it was.
 void DuplicateFile(const DynString& source, const DynString& destination);
 
 // The current directory, always ending in '/'.

@@ -33,14 +33,14 @@ void DrawTile(const BackgroundImage& image, int tile, float x, float y) {
 
 int OpenGLRadazuri::LoadBackgroundImage(int32_t slot, const std::string& path) {
   if (!IsBackgroundSlot(slot)) return 0;
+  const int32_t tile = std::min(MaxTextureSize(), kLargestTile);
+  // The record holds at most 8 × 8 tiles; a larger picture is refused before decoding.
+  const int32_t largest = tile * kBackgroundTiles;
   ImageBuffer image;
-  if (!(ReadBmpFile(path, -1, image) || ReadPngFile(path, -1, image)) || image.width == 0 ||
-      image.height == 0) {
+  if (!(ReadBmpFile(path, -1, image, largest) || ReadPngFile(path, -1, image, largest)) ||
+      image.width == 0 || image.height == 0) {
     return 0;
   }
-  const int32_t tile = std::min(MaxTextureSize(), kLargestTile);
-  // The record holds at most 8 × 8 tiles; a larger picture is refused.
-  if (image.width > tile * kBackgroundTiles || image.height > tile * kBackgroundTiles) return 0;
   FreeBackgroundImage(slot);
   BackgroundImage& background = backgrounds[size_t(slot)];
   for (int32_t row = 0; row * tile < image.height; ++row) {

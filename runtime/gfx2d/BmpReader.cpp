@@ -122,13 +122,13 @@ bool PixelColour(const uint8_t* row, int32_t x, uint32_t bits, const std::vector
 }
 
 bool DecodePixels(ByteReader& in, const BmpHeader& header, const std::vector<uint32_t>& palette,
-                  ImageBuffer& image) {
+                  int32_t maxSide, ImageBuffer& image) {
   const uint32_t bits = header.bitsPerPixel;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return false;
   if (bits <= 8 && palette.empty()) return false;
   const int64_t width = header.width;
   const int64_t height = std::llabs(header.height);
-  if (width < 0 || width > kMaxImageSide || height > kMaxImageSide) return false;
+  if (!DecodableSize(width, height, maxSide)) return false;
   const uint64_t rowBytes = ((uint64_t(width) * bits + 31) / 32) * 4;
   const uint8_t* data;
   if (!in.Take(static_cast<size_t>(rowBytes * uint64_t(height)), data)) return false;
@@ -151,12 +151,13 @@ bool DecodePixels(ByteReader& in, const BmpHeader& header, const std::vector<uin
 
 }  // namespace
 
-bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer& image) {
+bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer& image,
+               int32_t maxSide) {
   ByteReader in(file);
   BmpHeader header;
   std::vector<uint32_t> palette;
   if (!ReadHeader(in, header) || !ReadPalette(in, header, palette) ||
-      !DecodePixels(in, header, palette, image)) {
+      !DecodePixels(in, header, palette, maxSide, image)) {
     image.Release();
     return false;
   }
@@ -164,13 +165,13 @@ bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer&
   return true;
 }
 
-bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
+bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image, int32_t maxSide) {
   std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::NativePath(path), file)) {
+  if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
     image.Release();
     return false;
   }
-  return DecodeBmp(file, colourKey, image);
+  return DecodeBmp(file, colourKey, image, maxSide);
 }
 
 }  // namespace zentoir

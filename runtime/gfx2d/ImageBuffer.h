@@ -25,8 +25,24 @@ struct ImageBuffer {
   }
 };
 
-// Images wider or taller than this are refused by the readers (sprite sizes are 16-bit).
+// Images wider or taller than this are refused by the readers (sprite sizes are 16-bit);
+// callers pass a smaller side limit, the largest texture, where they know it.
 constexpr int32_t kMaxImageSide = 32767;
+
+// The most pixels one image may have (256 MiB of RGBA), whatever its sides: a small file
+// declaring a huge picture is refused before anything is decoded or allocated.
+constexpr int64_t kMaxImagePixels = int64_t{1} << 26;
+
+// Image files larger than this are not read at all (room for the largest image stored
+// without compression, with its headers).
+constexpr int64_t kMaxImageFileBytes = kMaxImagePixels * 5;
+
+// Whether a declared size is one the readers decode: sides 1..maxSide, at most
+// kMaxImagePixels pixels.
+inline bool DecodableSize(int64_t width, int64_t height, int32_t maxSide) {
+  return width >= 0 && height >= 0 && width <= maxSide && height <= maxSide &&
+         width * height <= kMaxImagePixels;
+}
 
 // "No colour key" for the readers.
 constexpr int64_t kNoColourKey = -1;

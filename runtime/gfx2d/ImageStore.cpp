@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "core/ErrorLog.h"
 #include "gfx2d/BmpReader.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/OpenGLRadazuri.h"
@@ -33,8 +32,11 @@ void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* m
     UploadLevel(int(level), levels[level]);
 }
 
-bool ReadImageFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
-  return ReadBmpFile(path, colourKey, image) || ReadPngFile(path, colourKey, image);
+// Sizes beyond the largest texture are refused by the readers before decoding.
+bool ReadImageFile(const std::string& path, int64_t colourKey, int32_t maxSide,
+                   ImageBuffer& image) {
+  return ReadBmpFile(path, colourKey, image, maxSide) ||
+         ReadPngFile(path, colourKey, image, maxSide);
 }
 
 }  // namespace
@@ -104,10 +106,9 @@ int OpenGLRadazuri::LoadSpriteImage(int32_t n, const std::string& path, int64_t 
   if (!IsSpriteNumber(n)) return 0;
   FreeSprite(n);
   ImageBuffer image;
-  if (!ReadImageFile(path, colourKey, image) || image.width == 0 || image.height == 0) return 0;
   // Images larger than the largest texture are refused rather than cut.
-  if (image.width > MaxTextureSize() || image.height > MaxTextureSize()) {
-    AppendErrorLog(DynString(("Image too large for a texture: " + path).c_str()));
+  if (!ReadImageFile(path, colourKey, MaxTextureSize(), image) || image.width == 0 ||
+      image.height == 0) {
     return 0;
   }
   SpriteRecord& sprite = spriteTable[n];

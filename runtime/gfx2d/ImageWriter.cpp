@@ -4,7 +4,7 @@
 
 #include <cctype>
 
-#include "os/File.h"
+#include "os/ReplaceFile.h"
 
 namespace zentoir {
 namespace {
@@ -142,8 +142,7 @@ bool WriteImageFile(const std::string& path, const BgrImage& image, KeyColour ke
   } else {
     bytes = EncodeBmp(image, key);
   }
-  os::File file;
-  return file.CreateAnew(os::NativePath(path)) && file.WriteAll(bytes.data(), bytes.size());
+  return os::ReplaceFileContents(os::NativePath(path), bytes);
 }
 
 }  // namespace zentoir

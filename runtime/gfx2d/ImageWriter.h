@@ -37,8 +37,9 @@ std::vector<uint8_t> EncodeBmp(const BgrImage& image, KeyColour key);
 // fails.
 bool EncodePng(const BgrImage& image, KeyColour key, std::vector<uint8_t>& file);
 
-// Encodes the image by the path rule and writes it, replacing any file of that name.
-// False for an empty image or when the file cannot be written.
+// Encodes the image by the path rule and writes it, replacing a regular file of that
+// name (see os/ReplaceFile.h). False for an empty image, for a path that holds a
+// folder, FIFO or device, and when the file cannot be written (the old file then stays).
 bool WriteImageFile(const std::string& path, const BgrImage& image, KeyColour key);
 
 }  // namespace zentoir

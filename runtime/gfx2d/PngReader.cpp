@@ -78,12 +78,14 @@ void ConvertRows(const std::vector<uint8_t>& rows, int channels, int64_t colourK
 // Everything that may long-jump lives here, with no objects that need destructors
 // created after the jump point.
 bool DecodeWithLibpng(png_structp png, png_infop info, MemoryInput& input, const std::string& name,
-                      int64_t colourKey, ImageBuffer& image, std::vector<uint8_t>& rows,
-                      std::vector<png_bytep>& rowPointers) {
+                      int64_t colourKey, int32_t maxSide, ImageBuffer& image,
+                      std::vector<uint8_t>& rows, std::vector<png_bytep>& rowPointers) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, &input, ReadFromMemory);
-  png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
+  png_set_user_limits(png, png_uint_32(maxSide), png_uint_32(maxSide));
   png_read_info(png, info);
+  if (!DecodableSize(png_get_image_width(png, info), png_get_image_height(png, info), maxSide))
+    return false;
   RequestEightBitSamples(png, info);
   if (!Accepted(png, info, name)) return false;
   const int channels = png_get_channels(png, info);
@@ -104,27 +106,28 @@ bool DecodeWithLibpng(png_structp png, png_infop info, MemoryInput& input, const
 }  // namespace
 
 bool DecodePng(const std::vector<uint8_t>& file, const std::string& name, int64_t colourKey,
-               ImageBuffer& image) {
+               ImageBuffer& image, int32_t maxSide) {
   png_structp png =
       png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, ThrowError, IgnoreWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   MemoryInput input{&file, 0};
   std::vector<uint8_t> rows;
   std::vector<png_bytep> rowPointers;
-  const bool ok = info && file.size() >= 8 && png_sig_cmp(file.data(), 0, 8) == 0 &&
-                  DecodeWithLibpng(png, info, input, name, colourKey, image, rows, rowPointers);
+  const bool ok =
+      info && file.size() >= 8 && png_sig_cmp(file.data(), 0, 8) == 0 &&
+      DecodeWithLibpng(png, info, input, name, colourKey, maxSide, image, rows, rowPointers);
   png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
   if (!ok) image.Release();
   return ok;
 }
 
-bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image) {
+bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image, int32_t maxSide) {
   std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::NativePath(path), file)) {
+  if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
     image.Release();
     return false;
   }
-  return DecodePng(file, path, colourKey, image);
+  return DecodePng(file, path, colourKey, image, maxSide);
 }
 
 }  // namespace zentoir

@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 
 #include "core/RuntimeContext.h"
 #include "core/WindowMapping.h"
-#include "input/Latin1Char.h"
+#include "text/Latin1Text.h"
 
 namespace zentoir {
 namespace {
@@ -39,21 +40,8 @@ uint8_t ButtonBit(int sdlButton) {
   }
 }
 
-// Keys that never give a character: Ctrl, both Shifts, Alt, Caps Lock, Num Lock, Apps.
-bool IsModifierKey(int keyCode) {
-  switch (keyCode) {
-    case kKeyLeftControl:
-    case kKeyLeftShift:
-    case kKeyRightShift:
-    case kKeyLeftAlt:
-    case kKeyCapsLock:
-    case kKeyNumLock:
-    case kKeyApps:
-      return true;
-    default:
-      return false;
-  }
-}
+// Typed characters kept for a reader that falls behind; beyond this they are dropped.
+constexpr size_t kMaxQueuedChars = 256;
 
 }  // namespace
 
@@ -70,23 +58,28 @@ void InputState::InitInput(os::WindowHandle mainWindow, bool hideCursor) {
   joysticks_.Start();
 }
 
-// The pointer's position in the window's client area; outside the window when the
-// window does not have it.
+// The pointer's position in the window's client area, wherever the pointer is.
 void InputState::ReadCursorPosition() {
   if (!window) return;
-  int x = 0, y = 0;
-  if (SDL_GetMouseFocus() == window) {
+  pointerInside_ = SDL_GetMouseFocus() == window;
+  if (pointerInside_) {
+    int x = 0, y = 0;
     SDL_GetMouseState(&x, &y);
+    WindowToScreen(CurrentWindowMapping(), x, y, pointerX_, pointerY_);
   } else {
-    int windowX = 0, windowY = 0;
-    SDL_GetGlobalMouseState(&x, &y);
-    SDL_GetWindowPosition(window, &windowX, &windowY);
-    x -= windowX;
-    y -= windowY;
+    ReadPointerOutside();
   }
-  WindowToScreen(CurrentWindowMapping(), x, y, pointerX_, pointerY_);
   mouseX = pointerX_;
   mouseY = pointerY_;
+}
+
+// Outside the window no motion events arrive: the pointer is asked for directly, in
+// screen coordinates, and taken relative to the window's client area.
+void InputState::ReadPointerOutside() {
+  int x = 0, y = 0, windowX = 0, windowY = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  SDL_GetWindowPosition(window, &windowX, &windowY);
+  WindowToScreen(CurrentWindowMapping(), x - windowX, y - windowY, pointerX_, pointerY_);
 }
 
 void InputState::Release() {
@@ -111,8 +104,13 @@ void InputState::HandleEvent(const SDL_Event& e) {
       pendingDx_ = SaturatingAdd(pendingDx_, dx);
       pendingDy_ = SaturatingAdd(pendingDy_, dy);
       WindowToScreen(mapping, e.motion.x, e.motion.y, pointerX_, pointerY_);
+      pointerInside_ = true;
       break;
     }
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_ENTER) pointerInside_ = true;
+      if (e.window.event == SDL_WINDOWEVENT_LEAVE) pointerInside_ = false;
+      break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       OnMouseButton(e.button.button, e.type == SDL_MOUSEBUTTONDOWN);
@@ -133,21 +131,36 @@ void InputState::OnKey(int keyCode, bool down, bool repeat) {
   const auto k = static_cast<size_t>(keyCode);
   if (!down) {
     held_[k] = 0;
+    keyRepeating_ = false;
     return;
   }
   held_[k] = 1;
-  lastKeyDown_ = keyCode;
+  keyRepeating_ = repeat;
   if (repeat) return;
-  pressed_[k] = typedLatch_[k] = fresh_[k] = 1;
-  character_[k] = 0;  // until the text of this press arrives
+  pressed_[k] = 1;
   ++keyPresses_;
+  if (keyCode == kKeyReturn || keyCode == kKeyPadEnter) QueueTypedChar(10);
+  if (keyCode == kKeyBackspace) QueueTypedChar(8);
 }
 
-// SDL sends a key's text right after its key event; the text belongs to that key.
+// Every character of the text is typed, also without a key press of its own (dead
+// keys, compose sequences, input methods); only a held key's repeats type nothing.
 void InputState::OnText(const char* text) {
-  const auto k = static_cast<size_t>(lastKeyDown_);
-  if (k == 0 || !(held_[k] || typedLatch_[k])) return;
-  character_[k] = static_cast<uint8_t>(Latin1FromUtf8(text));
+  if (keyRepeating_) {
+    keyRepeating_ = false;  // the repeat's own text
+    return;
+  }
+  for (const char byte : Latin1FromUtf8(text)) {
+    int c = static_cast<unsigned char>(byte);
+    if (c < 32 || c == 127) continue;
+    const bool shift = held_[kKeyLeftShift] || held_[kKeyRightShift];
+    if (shift && c >= 'a' && c <= 'z') c -= 32;
+    QueueTypedChar(c);
+  }
+}
+
+void InputState::QueueTypedChar(int c) {
+  if (typedChars_.size() < kMaxQueuedChars) typedChars_.push_back(static_cast<uint8_t>(c));
 }
 
 void InputState::OnMouseButton(int sdlButton, bool down) {
@@ -165,7 +178,9 @@ void InputState::OnMouseButton(int sdlButton, bool down) {
 void InputState::StartFrame() {
   PollKeyboard();
   pressed_.fill(0);
-  typedLatch_.fill(0);
+  // Characters typed while nobody read any are not typed into a later reader.
+  if (!typedCharsRead_) typedChars_.clear();
+  typedCharsRead_ = false;
   buttonsPressed_ = 0;
   newFrame = 1;
 }
@@ -185,35 +200,19 @@ bool InputState::AnyKeyHeld() const {
   return std::any_of(held_.begin(), held_.end(), [](uint8_t h) { return h != 0; });
 }
 
-int InputState::ScanTypedChar(bool& fresh) {
-  fresh = false;
-  int found = 0;
-  for (int code = 0; code < kKeyCodeCount - 1 && found == 0; ++code) {
-    const auto k = static_cast<size_t>(code);
-    if (!(held_[k] || typedLatch_[k]) || IsModifierKey(code)) continue;
-    int c = 0;
-    if (code == kKeyReturn || code == kKeyPadEnter) {
-      c = 10;
-    } else if (code == kKeyBackspace) {
-      c = 8;
-    } else {
-      c = character_[k] >= 32 ? character_[k] : 0;
-    }
-    if (c == 0) continue;
-    const bool shift = held_[kKeyLeftShift] || held_[kKeyRightShift];
-    if (shift && c >= 'a' && c <= 'z') c -= 32;
-    found = c;
-    fresh = fresh_[k] != 0;
-    fresh_[k] = 0;
-  }
-  typedLatch_.fill(0);
-  return found;
+int InputState::TakeTypedChar() {
+  typedCharsRead_ = true;
+  if (typedChars_.empty()) return 0;
+  const int c = typedChars_.front();
+  typedChars_.pop_front();
+  return c;
 }
 
 void InputState::TakeSample() {
   newFrame = 0;
   int32_t dx = 0, dy = 0;
   if (cursorVisible) {
+    if (!pointerInside_) ReadPointerOutside();
     dx = pointerX_ - mouseX;
     dy = pointerY_ - mouseY;
     mouseX = pointerX_;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 
 #include "input/Joysticks.h"
 #include "input/KeyCodes.h"
@@ -52,10 +53,11 @@ class InputState {
   // Counts key presses (not repeats), so a wait can tell that something was typed.
   uint32_t KeyPressCount() const { return keyPresses_; }
 
-  // The first down key's character by the typed-character rules (0 if none); the
-  // presses it has looked at are forgotten. `fresh` tells whether that key was pressed
-  // anew since the last scan that found it.
-  int ScanTypedChar(bool& fresh);
+  // The oldest typed character not yet taken (Return 10, Backspace 8), or 0. Every
+  // character the window system delivers is typed once, in order, however many fall
+  // into one frame; a held key's repeats type nothing. Characters typed in a frame in
+  // which none were taken are forgotten at the next frame start.
+  int TakeTypedChar();
 
   // The mouse: movement of this frame (sampled at the first query after StartFrame),
   // buttons held or clicked since they were last read.
@@ -80,27 +82,28 @@ class InputState {
   uint8_t cursorVisible = 0;
   uint8_t newFrame = 0;
   int16_t lastDx = 0, lastDy = 0, lastWheel = 0;
-  uint8_t lastTypedChar = 0;
 
  private:
   void OnKey(int keyCode, bool down, bool repeat);
   void OnText(const char* text);
+  void QueueTypedChar(int c);
   void OnMouseButton(int sdlButton, bool down);
   void TakeSample();
   void ReadCursorPosition();
+  void ReadPointerOutside();
 
   // Keys, by key code.
   std::array<uint8_t, kKeyCodeCount> held_{};
-  std::array<uint8_t, kKeyCodeCount> pressed_{};     // since the frame began, for KeyDown
-  std::array<uint8_t, kKeyCodeCount> typedLatch_{};  // since the last typed scan
-  std::array<uint8_t, kKeyCodeCount> fresh_{};       // pressed anew, not yet typed
-  std::array<uint8_t, kKeyCodeCount> character_{};   // Latin-1 text the key last produced
-  int lastKeyDown_ = 0;
+  std::array<uint8_t, kKeyCodeCount> pressed_{};  // since the frame began, for KeyDown
+  std::deque<uint8_t> typedChars_;                // typed, not yet taken
+  bool typedCharsRead_ = false;                   // taken from since the frame began
+  bool keyRepeating_ = false;                     // the last key event was a held key's repeat
   uint32_t keyPresses_ = 0;
 
   // Mouse.
   int32_t pendingDx_ = 0, pendingDy_ = 0, pendingWheel_ = 0;
   int32_t pointerX_ = 0, pointerY_ = 0;  // absolute position in the window
+  bool pointerInside_ = false;           // the pointer is over the window
   uint8_t buttonsHeld_ = 0, buttonsPressed_ = 0;
   uint32_t buttonPresses_ = 0;
 

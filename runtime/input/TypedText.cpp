@@ -10,15 +10,7 @@ int NextTypedChar() {
   InputState* input = ActiveInput();
   if (!input) return 0;
   PollKeyboard();
-  bool fresh = false;
-  const int c = input->ScanTypedChar(fresh);
-  if (c == 0) {
-    input->lastTypedChar = 0;
-    return 0;
-  }
-  if (c == input->lastTypedChar && !fresh) return 0;
-  input->lastTypedChar = static_cast<uint8_t>(c);
-  return c;
+  return input->TakeTypedChar();
 }
 
 }  // namespace

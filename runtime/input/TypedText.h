@@ -1,6 +1,6 @@
-// Typed characters: what the held keys type with the user's keyboard layout, as
-// Latin-1 bytes. A held key types its character once; it types again after another
-// character, a scan that found nothing, or a fresh press of the key.
+// Typed characters as Latin-1 bytes, taken one at a time from what the window system
+// typed with the user's layout (dead keys and input methods included). A held key types
+// its character once; each new press types it again, however fast the presses come.
 #pragma once
 
 #include "text/DynString.h"
@@ -9,7 +9,7 @@ namespace zentoir {
 
 // The newly typed character (Return 10, Backspace 8), or 0.
 double GetTypedChar();
-// 1 when a new character was typed (the same scan and rule as GetTypedChar), else 0.
+// 1 when a new character was typed (taking it, as GetTypedChar does), else 0.
 double KeyTyped();
 // GetTypedChar as a one-character text; empty when nothing was typed.
 DynString TypedKey();

@@ -5,8 +5,9 @@
 
 namespace zentoir::os {
 
-// Appends bytes to a file, creating it if missing and keeping its contents. Fails
-// (false) when another holder has the file locked or it cannot be opened or written.
+// Appends bytes to a regular file, creating it if missing and keeping its contents.
+// Fails (false) when another holder has the file locked, it cannot be opened or written,
+// or the path holds a FIFO, device or folder (never waited on, never written).
 bool AppendExclusive(const char* path, std::string_view bytes);
 
 }  // namespace zentoir::os

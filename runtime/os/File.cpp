@@ -21,9 +21,12 @@ File& File::operator=(File&& other) noexcept {
 
 bool File::OpenRead(const std::string& path) {
   Close();
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a FIFO must not wait for a writer. It is only used for the
+  // open; the kind is checked on the open file, so nothing can be swapped in between.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   struct stat info;
-  if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+  if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+                  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {
     close(fd);
     fd = -1;
   }
@@ -31,12 +34,21 @@ bool File::OpenRead(const std::string& path) {
   return IsOpen();
 }
 
-bool File::CreateAnew(const std::string& path) {
+bool File::CreateExclusive(const std::string& path) {
   Close();
-  unlink(path.c_str());
-  // O_EXCL: never write through a link someone placed under this name meanwhile.
+  // O_EXCL: never write through a link someone placed under this name.
   fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   return IsOpen();
+}
+
+bool File::CreateAnew(const std::string& path) {
+  Close();
+  struct stat info;
+  if (lstat(path.c_str(), &info) == 0) {
+    if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode)) return false;
+    unlink(path.c_str());
+  }
+  return CreateExclusive(path);
 }
 
 void File::Close() {
@@ -108,6 +120,9 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, int64_t
 }
 
 bool RemoveFile(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0 || !(S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
+    return false;
   return unlink(path.c_str()) == 0;
 }
 
@@ -117,6 +132,12 @@ std::string NativePath(std::string_view path) {
     if (c == '\\') c = '/';
   }
   return native;
+}
+
+bool MayReplaceFile(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
 }
 
 }  // namespace zentoir::os

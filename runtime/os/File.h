@@ -1,6 +1,7 @@
-// Plain files through POSIX descriptors. They are not locked: a file written anew is
-// always deleted and created again, so a reader keeps the file it opened, and an
-// advisory lock could not keep other openers out anyway.
+// Plain files through POSIX descriptors. Only regular files are opened: a FIFO, device
+// or directory at a path is refused without blocking on it. Files are not locked: a
+// file is written anew through a new file (see ReplaceFile.h), so a reader keeps
+// the file it opened, and an advisory lock could not keep other openers out anyway.
 #pragma once
 
 #include <cstddef>
@@ -20,9 +21,15 @@ class File {
   File& operator=(File&& other) noexcept;
   ~File() { Close(); }
 
-  // Opens an existing regular file for reading (directories fail).
+  // Opens an existing regular file for reading. Anything else fails at once: a FIFO
+  // without a writer or a device is never waited on.
   bool OpenRead(const std::string& path);
-  // Deletes any file of that name and creates it anew, empty, for reading and writing.
+  // Creates a new, empty file for reading and writing; fails (errno EEXIST) when
+  // anything, also a link, has that name.
+  bool CreateExclusive(const std::string& path);
+  // Deletes a regular file (or link) of that name and creates it anew, empty, for
+  // reading and writing. Fails, deleting nothing, when a directory, FIFO, socket or
+  // device has that name. Writers that replace a file use ReplaceFile.h instead.
   bool CreateAnew(const std::string& path);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
@@ -53,10 +60,15 @@ class File {
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes,
                    int64_t limit = int64_t{1} << 30);
 
-// Deletes a file; true on success.
+// Deletes a regular file or a link; true on success. A FIFO, socket or device node is
+// never deleted.
 bool RemoveFile(const std::string& path);
 
 // A path as game code writes it, ready for the platform: every '\' becomes '/'.
 std::string NativePath(std::string_view path);
+
+// True when nothing is at the path or a regular file is: a name that may be deleted and
+// created anew without harming a folder, device, pipe or link that happens to be there.
+bool MayReplaceFile(const std::string& path);
 
 }  // namespace zentoir::os

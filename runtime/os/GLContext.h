@@ -21,6 +21,7 @@ void ClearCurrent();
 // Samples per pixel of the current context's format (0 = no multisample buffer).
 int CurrentSampleCount();
 
+// Presents the back buffer (flushing the GL work first where the driver does not).
 void SwapWindow(WindowHandle window);
 // 1: presenting waits for the display's vertical refresh; 0: it does not.
 // False when the driver cannot do what was asked.

@@ -12,4 +12,8 @@ bool CanShowMessageBox();
 // error instead. Texts are UTF-8.
 void ShowWarningBox(const char* caption, const char* text);
 
+// Closes a warning box that is still open, and with it every process started to show
+// it; runs by itself at process exit as well, so no box outlives the program.
+void CloseWarningBox();
+
 }  // namespace zentoir::os

@@ -4,66 +4,99 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 
 namespace zentoir::os {
 namespace {
 
-// The folder part of a path ("." when it has none), to sync after the rename.
+constexpr int kNameAttempts = 100;
+
+// The folder part of a path with its trailing '/', or "" for the current folder.
 std::string FolderOf(const std::string& path) {
   const size_t cut = path.find_last_of('/');
-  if (cut == std::string::npos) return ".";
-  return cut == 0 ? "/" : path.substr(0, cut);
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-// Creates a new file beside `path` that nobody else has opened; -1 on failure.
-int CreateTemporaryBeside(const std::string& path, std::string& temporaryPath) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporaryPath = path + ".new" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    const int fd = open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+// A short hidden name in the target's folder that no other writer uses at once (short,
+// so that a target with a long name still gets one).
+std::string TemporaryNameBeside(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  return FolderOf(path) + ".~zentoir-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+}
+
+// True when the path is missing or names a regular file (not through a link).
+bool FreeOrRegular(const std::string& path, struct stat& old, bool& exists) {
+  exists = lstat(path.c_str(), &old) == 0;
+  return exists ? S_ISREG(old.st_mode) : errno == ENOENT;
+}
+
+// Gives the new file the old one's permission bits and owner (the owner only where the
+// process may; otherwise the writer stays the owner).
+void CopyModeAndOwner(const std::string& temporary, const struct stat& old) {
+  chmod(temporary.c_str(), old.st_mode & 07777);
+  if (chown(temporary.c_str(), old.st_uid, old.st_gid) != 0) {
+    // Not allowed for an ordinary user: nothing to do.
   }
-  return -1;
 }
 
-bool WriteAllTo(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
-
-void SyncFolder(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// Makes the rename itself durable; best effort, the rename is already done.
+void SyncFolder(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  fsync(fd);  // best effort: the rename is already done
+  fsync(fd);
   close(fd);
 }
 
 }  // namespace
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+bool FileReplacement::Begin(const std::string& path) {
+  Discard();
   struct stat old;
-  const bool exists = lstat(path.c_str(), &old) == 0;
-  if (exists && !S_ISREG(old.st_mode)) return false;
-  if (!exists && errno != ENOENT) return false;
-
-  std::string temporaryPath;
-  const int fd = CreateTemporaryBeside(path, temporaryPath);
-  if (fd < 0) return false;
-  bool written = WriteAllTo(fd, bytes);
-  if (written && exists) written = fchmod(fd, old.st_mode & 07777) == 0;
-  written = written && fsync(fd) == 0;
-  written = (close(fd) == 0) && written;
-  if (!written || rename(temporaryPath.c_str(), path.c_str()) != 0) {
-    unlink(temporaryPath.c_str());
+  bool exists = false;
+  if (!FreeOrRegular(path, old, exists)) return false;
+  for (int attempt = 0; attempt < kNameAttempts && !output_.IsOpen(); ++attempt) {
+    temporary_ = TemporaryNameBeside(path);
+    if (!output_.CreateExclusive(temporary_) && errno != EEXIST) break;
+  }
+  if (!output_.IsOpen()) {
+    temporary_.clear();
     return false;
   }
-  SyncFolder(FolderOf(path));
+  target_ = path;
+  if (exists) CopyModeAndOwner(temporary_, old);
   return true;
+}
+
+bool FileReplacement::Commit() {
+  if (!Active()) return false;
+  const bool synced = output_.Sync();
+  output_.Close();
+  // Checked again: something else may have been put at the path meanwhile.
+  struct stat old;
+  bool exists = false;
+  if (!synced || !FreeOrRegular(target_, old, exists) ||
+      std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    Discard();
+    return false;
+  }
+  temporary_.clear();
+  SyncFolder(target_);
+  return true;
+}
+
+void FileReplacement::Discard() {
+  output_.Close();
+  if (!temporary_.empty()) unlink(temporary_.c_str());
+  temporary_.clear();
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  FileReplacement replacement;
+  return replacement.Begin(path) && replacement.Output().WriteAll(bytes.data(), bytes.size()) &&
+         replacement.Commit();
 }
 
 }  // namespace zentoir::os

@@ -93,6 +93,10 @@ void HideWindow(WindowHandle window) {
   if (window) SDL_HideWindow(window);
 }
 
+bool IsWindowShown(WindowHandle window) {
+  return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+}
+
 void RaiseWindow(WindowHandle window) {
   if (window) SDL_RaiseWindow(window);
 }

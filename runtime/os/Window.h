@@ -32,6 +32,8 @@ unsigned WindowId(WindowHandle window);
 
 void ShowWindow(WindowHandle window);
 void HideWindow(WindowHandle window);
+// Whether the window is shown (not hidden; a minimised window counts as shown).
+bool IsWindowShown(WindowHandle window);
 // Brings the window to the top and asks for the keyboard focus.
 void RaiseWindow(WindowHandle window);
 // A visible notice that something did not work (the window flashes briefly).

@@ -1,9 +1,15 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <fstream>
+#include <string>
+
 #include "DeviceFixture.h"
 #include "audio/Music.h"
 #include "core/RuntimeContext.h"
+#include "support/StopReport.h"
 
 namespace zentoir {
 namespace {
@@ -14,6 +20,17 @@ using testing::Bytes;
 Bytes TuneOfTicks(uint8_t ticks) {
   return testing::MakeMidi(
       96, {{0x00, 0x90, 0x3C, 0x64, ticks, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}});
+}
+
+// Bytes this process has read from files so far ("rchar" of /proc/self/io).
+int64_t BytesReadSoFar() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  int64_t value = -1;
+  while (io >> key >> value) {
+    if (key == "rchar:") return value;
+  }
+  return -1;
 }
 
 class Music : public testing::SoundDeviceTest {
@@ -52,6 +69,20 @@ TEST_F(Music, ALongerTuneLoopsAfterItsOwnLength) {
   EXPECT_DOUBLE_EQ(LoopTime(), 100 + 625.0);
 }
 
+// Stands in for the clock and notes whether the tune already played when it was read.
+bool playingWhenClockRead = false;
+double ClockReading2000() {
+  playingWhenClockRead = Mix_PlayingMusic() == 1;
+  return 2000;
+}
+
+// Opening the file takes time; the first loop counts from the moment the tune plays.
+TEST_F(Music, TheLoopCountsFromTheMomentTheTunePlays) {
+  PlayMusicTimedBy(WriteTune("long.mid", TuneOfTicks(120)), ClockReading2000);
+  EXPECT_TRUE(playingWhenClockRead) << "the clock was read before the tune was open";
+  EXPECT_DOUBLE_EQ(LoopTime(), 2000 + 625.0);
+}
+
 TEST_F(Music, OtherFormatsUseTheLengthTheMixerReports) {
   // One second of 16-bit stereo silence at 22050 Hz, played as music.
   const std::string path = WriteWave("tune.wav", {2, 22050, 16, 16}, Bytes(22050 * 4, 0));
@@ -76,6 +107,19 @@ TEST_F(Music, StopMusicAndAMissingFileLeaveSilence) {
   EXPECT_EQ(Runtime().musicWindow, nullptr);
   EXPECT_EQ(LoopTime(), 0);
   EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+TEST_F(Music, AFileBeyondTheMusicLimitIsNotReadAtAll) {
+  // A valid tune followed by zeros (a sparse file), one byte over the limit.
+  const DynString path = WriteTune("huge.mid", TuneOfTicks(48));
+  ASSERT_EQ(truncate(path.CStr(), kMaxMusicFileBytes + 1), 0);
+  const int64_t readBefore = BytesReadSoFar();
+  PlayMusicAt(path, 0);
+  EXPECT_EQ(Runtime().musicWindow, nullptr);
+  EXPECT_LT(BytesReadSoFar() - readBefore, int64_t{1} << 20);
+  const std::vector<std::string> log = testing::ErrorLogLines();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "Music file too large: " + std::string(path.View()));
 }
 
 TEST_F(Music, VolumeSetBeforeTheTuneIsReplacedByFullVolume) {

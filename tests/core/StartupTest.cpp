@@ -97,16 +97,39 @@ TEST_F(Startup, ProgramDirectoryBecomesCurrentWhereverItStarted) {
       ExitedWithCode(0), "\\[at start\\].*\\[at shutdown\\]");
 }
 
-TEST_F(Startup, ShowCommandZeroKeepsTheWindowHidden) {
+// Hiding takes the focus away; a hidden window must not pause for that, or it would
+// never draw a frame again.
+TEST_F(Startup, ShowCommandZeroKeepsTheWindowHiddenAndRunning) {
   EXPECT_EXIT(
       {
         StartRuntime("Hidden", 0);
+        testing::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
         PresentFrame();
         const Uint32 flags = SDL_GetWindowFlags(Runtime().mainWindow);
         Print(flags & SDL_WINDOW_HIDDEN ? "hidden" : "shown");
+        Print(Runtime().paused ? "paused" : "running");
         StopProgram();
       },
-      ExitedWithCode(0), "\\[hidden\\]");
+      ExitedWithCode(0), "\\[hidden\\]\\[running\\]");
+}
+
+// Titles are Latin-1 like every text; the window shows them whole, pause mark included.
+TEST_F(Startup, Latin1TitleIsShownWhole) {
+  EXPECT_EXIT(
+      {
+        StartRuntime("Spa\xDF f\xFCr M\xFCller");
+        if (std::string(testing::CurrentTitle()) == "Spa\xC3\x9F f\xC3\xBCr M\xC3\xBCller") {
+          Print("whole");
+        }
+        testing::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+        PumpMessages();
+        if (std::string(testing::CurrentTitle()) ==
+            "Spa\xC3\x9F f\xC3\xBCr M\xC3\xBCller <pause>") {
+          Print("paused whole");
+        }
+        StopProgram();
+      },
+      ExitedWithCode(0), "\\[whole\\]\\[paused whole\\]");
 }
 
 TEST_F(Startup, WindowWithTitleAndContextExtensions) {

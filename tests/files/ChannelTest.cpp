@@ -171,10 +171,15 @@ TEST_F(ChannelTest, ChannelNumbersOutsideZeroToSevenAreErrorSeven) {
   EXPECT_EQ(EndOfFile(-1), 1.0);
 }
 
-TEST_F(ChannelTest, OpeningForWritingEmptiesTheFileAndOpeningAgainClosesTheOld) {
+TEST_F(ChannelTest, OpeningForWritingEmptiesTheFileAtTheCloseAndOpeningAgainCloses) {
+  // The new file takes the old one's place when the channel closes.
   WriteFileBytes(path_, "old contents");
   ASSERT_EQ(OpenFileChannel(5, path_.c_str(), 0), 1.0);
+  EXPECT_EQ(ReadFileBytes(path_), "old contents");
+  CloseFileChannel(5);
   EXPECT_EQ(ReadFileBytes(path_), "");
+
+  ASSERT_EQ(OpenFileChannel(5, path_.c_str(), 0), 1.0);
   WriteText(5, "new");
   const std::string other = dir_.Path() + "other.txt";
   WriteFileBytes(other, "x");

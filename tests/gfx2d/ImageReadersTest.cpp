@@ -205,5 +205,40 @@ TEST(BrokenImages, HugeOrLyingSizesAreRefusedBeforeAllocating) {
   EXPECT_FALSE(DecodeBmp(tall, -1, image));
 }
 
+// One-bit images whose files are small but whose pictures are not.
+std::vector<uint8_t> OneBitBmp(int width, int height) {
+  std::vector<uint8_t> file = MakeBmp(8, 1, 1, {}, {{0, 0, 0}, {9, 9, 9}}, std::vector<uint8_t>(8));
+  uint32_t dataOffset;
+  std::memcpy(&dataOffset, &file[10], 4);
+  std::memcpy(&file[18], &width, 4);
+  std::memcpy(&file[22], &height, 4);
+  file.resize(dataOffset + size_t((width + 31) / 32 * 4) * size_t(height), 0);
+  return file;
+}
+
+std::vector<uint8_t> OneBitPng(int width, int height) {
+  return MakePng(width, height, PNG_COLOR_TYPE_GRAY, 1,
+                 std::vector<uint8_t>(size_t((width + 7) / 8) * size_t(height)));
+}
+
+TEST(BrokenImages, PicturesBeyondTheLargestTextureOrThePixelCapAreRefused) {
+  ImageBuffer image;
+  // Within the side limit the caller gives, and one pixel column beyond it.
+  EXPECT_TRUE(DecodeBmp(OneBitBmp(64, 32), -1, image, 64));
+  EXPECT_FALSE(DecodeBmp(OneBitBmp(65, 32), -1, image, 64));
+  EXPECT_FALSE(DecodeBmp(OneBitBmp(32, 65), -1, image, 64));
+  EXPECT_TRUE(DecodePng(OneBitPng(64, 32), "p", -1, image, 64));
+  EXPECT_FALSE(DecodePng(OneBitPng(65, 32), "p", -1, image, 64));
+  EXPECT_FALSE(DecodePng(OneBitPng(32, 65), "p", -1, image, 64));
+  EXPECT_EQ(image.pixels.size(), 0u);
+
+  // Sides both allowed, but more pixels than one image may have: one row beyond.
+  const int side = 8192;
+  const int rows = int(kMaxImagePixels / side) + 1;
+  EXPECT_FALSE(DecodeBmp(OneBitBmp(side, rows), -1, image));
+  EXPECT_FALSE(DecodePng(OneBitPng(side, rows), "p", -1, image));
+  EXPECT_EQ(image.pixels.capacity(), 0u);
+}
+
 }  // namespace
 }  // namespace zentoir

@@ -1,9 +1,9 @@
 // Key codes, the key state and typed characters from pushed SDL events.
 #include <set>
+#include <string>
 
 #include "InputFixture.h"
 #include "input/KeyCodes.h"
-#include "input/Latin1Char.h"
 #include "zentoir.h"
 
 namespace zentoir {
@@ -68,18 +68,6 @@ TEST(KeyCodes, NoTwoKeysShareACode) {
     EXPECT_TRUE(seen.insert(code).second) << "code " << code << " given twice";
   }
   EXPECT_GE(seen.size(), 104u);  // a full keyboard's keys
-}
-
-TEST(Latin1Char, TakesTheFirstCharacterInsideLatin1) {
-  EXPECT_EQ(Latin1FromUtf8("a"), 'a');
-  EXPECT_EQ(Latin1FromUtf8("\xC3\xBC"), 0xFC);   // ü
-  EXPECT_EQ(Latin1FromUtf8("\xC2\xA7x"), 0xA7);  // §
-  EXPECT_EQ(Latin1FromUtf8("\xE2\x82\xAC"), 0);  // € lies outside
-  EXPECT_EQ(Latin1FromUtf8(""), 0);
-  EXPECT_EQ(Latin1FromUtf8(nullptr), 0);
-  EXPECT_EQ(Latin1FromUtf8("\xC3"), 0);      // cut short
-  EXPECT_EQ(Latin1FromUtf8("\xBC"), 0);      // stray continuation byte
-  EXPECT_EQ(Latin1FromUtf8("\xC1\xA1"), 0);  // overlong 'a'
 }
 
 TEST_F(InputTest, KeyStateFollowsPressAndRelease) {
@@ -148,6 +136,34 @@ TEST_F(InputTest, FreshPressTypesAgainWithoutAnEmptyScanBetween) {
   Press(SDL_SCANCODE_L, "l");
   Frame();
   EXPECT_EQ(GetTypedChar(), 'l');
+}
+
+// A slow frame takes several presses of the same key; each one is typed.
+TEST_F(InputTest, EveryPressWithinOneFrameIsTyped) {
+  for (const char* c : {"b", "a", "l", "l", "o", "o", "n"}) {
+    const auto key = SDL_GetScancodeFromName(c);
+    Press(key, c);
+    Release(key);
+  }
+  Frame();
+  std::string typed;
+  for (int frame = 0; frame < 10; ++frame, Frame()) {
+    if (const int c = static_cast<int>(GetTypedChar())) typed += static_cast<char>(c);
+  }
+  EXPECT_EQ(typed, "balloon");
+}
+
+// Dead keys, compose sequences and input methods deliver text without a key press of
+// its own, sometimes several characters at once.
+TEST_F(InputTest, TextWithoutAKeyPressIsTyped) {
+  SDL_Event text{};
+  text.type = SDL_TEXTINPUT;
+  SDL_strlcpy(text.text.text, "\xC3\xBC\xE2\x82\xAC\xC3\xA9", sizeof text.text.text);  // ü€é
+  SDL_PushEvent(&text);
+  Frame();
+  EXPECT_EQ(GetTypedChar(), 0xFC);
+  EXPECT_EQ(GetTypedChar(), 0xE9);  // € has no Latin-1 byte
+  EXPECT_EQ(GetTypedChar(), 0);
 }
 
 TEST_F(InputTest, KeyTappedWithinAFrameTypesOnce) {

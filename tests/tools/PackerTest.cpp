@@ -2,6 +2,7 @@
 // the runtime's resolver; bad inputs are refused without touching the target.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -137,6 +138,37 @@ TEST_F(PackerTest, AnArchiveAlreadyAppendedIsReplacedNotStacked) {
   EXPECT_EQ(packed.substr(0, kProgram.size()), kProgram);
   EXPECT_EQ(Resolved("second.png"), "second");
   EXPECT_EQ(Resolved("first.png"), "<not resolved>");
+}
+
+TEST_F(PackerTest, ATailThatOnlyLooksLikeAnArchiveIsNotCutOff) {
+  // A program whose last bytes happen to form a complete directory entry, its closing 0
+  // and a trailer: the entry points at the program's first bytes, which do not decode.
+  const char tail[] =
+      "\x02"
+      "ab"
+      "\x00\x00\x00\x00"  // data position, set below
+      "\x40\x00\x00\x00"  // stored size 64
+      "\x00"
+      "doZ"
+      "\xED\xFF\xFF\xFF";  // the directory at -19
+  std::string program = Noise(5018 - 19, 5) + std::string(tail, 19);
+  const int32_t start = -5018;
+  std::memcpy(program.data() + program.size() - 19 + 3, &start, 4);
+  WriteFileBytes(exe_, program);
+  ASSERT_EQ(fs::file_size(exe_), 5018u);
+  DataFile("a.png", "a");
+  EXPECT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data"), 1);
+  EXPECT_NE(PackOutput().find("not touching it"), std::string::npos) << PackOutput();
+  EXPECT_EQ(ReadFileBytes(exe_), program);
+}
+
+TEST_F(PackerTest, TheTargetKeepsItsPermissions) {
+  fs::permissions(exe_, fs::perms(0755));
+  DataFile("a.png", "a");
+  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data"), 0) << PackOutput();
+  ASSERT_EQ(Pack("append " + exe_ + " " + dir_.Path() + "data"), 0) << PackOutput();
+  EXPECT_EQ(fs::status(exe_).permissions(), fs::perms(0755));
+  EXPECT_EQ(Resolved("a.png"), "a");
 }
 
 TEST_F(PackerTest, BadInputsAreRefusedAndLeaveTheTargetAlone) {

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <vector>
 
 #include "files/ArchiveReader.h"
 #include "files/ArchiveWriter.h"
+#include "os/File.h"
+#include "os/ReplaceFile.h"
 #include "pack/InputFiles.h"
 
 namespace zentoir::pack {
@@ -19,8 +21,28 @@ int Fail(const std::string& message) {
   return 1;
 }
 
+// Where the archive appended to the file begins, when the tail of the file is one in
+// every respect: a complete directory that ends right at the trailer and entries that
+// all decode. -1 when the file carries none; a tail that merely looks like one (bytes
+// of the program that happen to end in "doZ" and a position) is damaged.
+int64_t ArchiveStart(ArchiveReader& reader) {
+  int64_t start = reader.DirectoryOffset();
+  int64_t directoryEnd = start;
+  ArchiveEntry entry;
+  while (start >= 0 && reader.NextEntry(entry)) {
+    directoryEnd += static_cast<int64_t>(1 + entry.name.size() + 8);
+    const int64_t offset = ResolveArchivePosition(entry.dataPosition, reader.FileSize());
+    const bool decodes = offset >= 0 && reader.ReadFile(entry).has_value();
+    start = decodes ? std::min(start, offset) : -1;
+  }
+  const bool whole =
+      reader.DirectoryComplete() && directoryEnd + 1 == reader.FileSize() - kArchiveTrailerSize;
+  return whole ? start : -1;
+}
+
 // Where an archive already appended to the file begins: -1 when the file carries none,
-// -2 (with a message) when it cannot be read or its archive is damaged.
+// -2 (with a message) when it cannot be read or its archive is damaged, so that cutting
+// it off could take bytes of the program with it.
 int64_t ExistingArchiveStart(const std::string& file, std::string& error) {
   ArchiveReader reader;
   switch (reader.Open(file)) {
@@ -32,17 +54,35 @@ int64_t ExistingArchiveStart(const std::string& file, std::string& error) {
       error = "cannot read " + file;
       return -2;
   }
-  int64_t start = reader.DirectoryOffset();
-  ArchiveEntry entry;
-  while (start >= 0 && reader.NextEntry(entry)) {
-    const int64_t offset = ResolveArchivePosition(entry.dataPosition, reader.FileSize());
-    start = offset < 0 ? -1 : std::min(start, offset);
-  }
-  if (start < 0 || !reader.DirectoryComplete()) {
-    error = file + " ends in a damaged archive; not touching it";
+  const int64_t start = ArchiveStart(reader);
+  if (start < 0) {
+    error = file + " ends in something like an archive that does not decode; not touching it";
     return -2;
   }
   return start;
+}
+
+// The first `count` bytes of `from`, copied to `to`.
+bool CopyPrefix(os::File& from, int64_t count, os::File& to) {
+  std::vector<uint8_t> block(1 << 16);
+  while (count > 0) {
+    const size_t size = static_cast<size_t>(std::min<int64_t>(count, int64_t(block.size())));
+    if (!from.ReadExact(block.data(), size) || !to.WriteAll(block.data(), size)) return false;
+    count -= static_cast<int64_t>(size);
+  }
+  return true;
+}
+
+// The target cut at `oldArchive` (-1: kept whole) with the new archive appended, written
+// beside it and renamed over it, so a failure leaves the target as it was.
+bool ReplaceArchive(const std::string& target, int64_t oldArchive,
+                    const std::vector<uint8_t>& archive) {
+  os::File from;
+  os::FileReplacement to;
+  if (!from.OpenRead(target) || !to.Begin(target)) return false;
+  const int64_t keep = oldArchive >= 0 ? oldArchive : from.Size();
+  return keep >= 0 && CopyPrefix(from, keep, to.Output()) &&
+         to.Output().WriteAll(archive.data(), archive.size()) && to.Commit();
 }
 
 bool OpenArchive(const std::string& file, ArchiveReader& reader, std::string& error) {
@@ -64,13 +104,6 @@ bool UsableFileName(const std::string& name) {
          name.find('\0') == std::string::npos;
 }
 
-bool WriteWholeFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int AppendArchive(const std::string& target, const std::vector<std::string>& inputs) {
@@ -85,18 +118,8 @@ int AppendArchive(const std::string& target, const std::vector<std::string>& inp
   }
   const int64_t existing = ExistingArchiveStart(target, error);
   if (existing == -2) return Fail(error);
-  std::error_code failure;
-  if (existing >= 0) {
-    std::printf("replacing the archive already appended to %s\n", target.c_str());
-    fs::resize_file(target, static_cast<uintmax_t>(existing), failure);
-    if (failure)
-      return Fail("cannot cut the old archive from " + target + ": " + failure.message());
-  }
-  std::ofstream out(target, std::ios::binary | std::ios::app);
-  out.write(reinterpret_cast<const char*>(archive.data()),
-            static_cast<std::streamsize>(archive.size()));
-  out.close();
-  if (!out) return Fail("cannot write to " + target);
+  if (existing >= 0) std::printf("replacing the archive already appended to %s\n", target.c_str());
+  if (!ReplaceArchive(target, existing, archive)) return Fail("cannot write to " + target);
   std::printf("appended %zu files (%zu bytes) to %s\n", files.size(), archive.size(),
               target.c_str());
   return 0;
@@ -138,7 +161,7 @@ int ExtractArchive(const std::string& file, const std::string& folder) {
     const auto bytes = reader.ReadFile(entry);
     if (!bytes) {
       status = Fail("damaged entry: " + entry.name);
-    } else if (!WriteWholeFile(fs::path(folder) / entry.name, *bytes)) {
+    } else if (!os::ReplaceFileContents((fs::path(folder) / entry.name).string(), *bytes)) {
       status = Fail("cannot write " + (fs::path(folder) / entry.name).string());
     }
   }

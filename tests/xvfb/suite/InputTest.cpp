@@ -1,5 +1,6 @@
 // Real X input events (xdotool) reaching the runtime: mouse motion while the cursor is
-// hidden, and a word typed into the line editor.
+// hidden, the shown cursor outside the window, and a word typed into the line editor.
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,7 +8,9 @@
 #include <string>
 
 #include "XServer.h"
+#include "core/RuntimeContext.h"
 #include "support/TempDir.h"
+#include "zentoir.h"
 
 namespace zentoir {
 namespace {
@@ -64,6 +67,37 @@ TEST_F(InputUnderXvfb, HiddenCursorMovesAndAWordIsTyped) {
   XDo("key Return");
   EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
   EXPECT_NE(Output().find("typed [balloon]\n"), std::string::npos) << Output();
+}
+
+// Moves the pointer to a screen position, then runs frames until GetMouseState reports
+// the expected position (or ten seconds pass) and prints what it reported last.
+void MovePointerAndReport(int screenX, int screenY, int wantX, int wantY) {
+  SDL_WarpMouseGlobal(screenX, screenY);
+  double x = -1, y = -1, left = 0, right = 0;
+  for (int frame = 0; frame < 1000 && !(x == wantX && y == wantY); ++frame) {
+    PresentFrame();
+    SleepMs(10);
+    GetMouseState(x, y, left, right);
+  }
+  std::fprintf(stderr, "[%.0f %.0f]", x, y);
+}
+
+// With the cursor shown the position follows the pointer out of the window as well,
+// held to the screen's edges.
+TEST_F(InputUnderXvfb, ShownCursorFollowsThePointerOutOfTheWindow) {
+  EXPECT_EXIT(
+      {
+        InitRuntime("", 1, "Pointer");
+        ShowSystemCursor(1);
+        int left = 0;
+        int top = 0;
+        SDL_GetWindowPosition(Runtime().mainWindow, &left, &top);
+        MovePointerAndReport(left + 50, top + 60, 50, 60);
+        MovePointerAndReport(left - 30, top + 70, 0, 70);       // left of the window
+        MovePointerAndReport(left + 900, top + 650, 799, 599);  // beyond its far corner
+        StopProgram();
+      },
+      ::testing::ExitedWithCode(0), "\\[50 60\\]\\[0 70\\]\\[799 599\\]");
 }
 
 }  // namespace

@@ -2,7 +2,15 @@
 // frame-loop program ended by keys and the close button, paused by losing the focus.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
 #include <string>
 
 #include "XServer.h"
@@ -149,6 +157,53 @@ TEST_F(UnderXvfb, TitleShowsPauseWhileAnotherWindowHasTheFocus) {
   ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(gameWindow)));
   EXPECT_EQ(testing::WaitForExit(other, 20), 0);
   EXPECT_EQ(testing::WaitForExit(game, 20), 0);
+}
+
+// The processes whose parent is this test program.
+std::set<pid_t> OwnChildren() {
+  std::set<pid_t> children;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::ifstream file(task.path() / "children");
+    for (pid_t pid; file >> pid;)
+      children.insert(pid);
+  }
+  return children;
+}
+
+// Xvfb renders OpenGL in software, so the demo shows the warning box, which SDL shows
+// through a "zenity" process. A stand-in found first on the path records that it was
+// started and waits. Whatever the box needs must end with the program: the demo's
+// orphans come back to this test, which adopts them while it runs.
+TEST_F(UnderXvfb, SoftwareWarningBoxClosesWithTheProgram) {
+  const std::string started = tmp_.Path() + "box-started";
+  ASSERT_TRUE(testing::WriteFileBytes(tmp_.Path() + "zenity",
+                                      "#!/bin/sh\necho box > '" + started + "'\nexec sleep 300\n"));
+  chmod((tmp_.Path() + "zenity").c_str(), 0755);
+  const std::string path = std::getenv("PATH");
+  setenv("PATH", (tmp_.Path() + ":" + path).c_str(), 1);
+  unsetenv("ZENTOIR_NO_MESSAGE_BOX");
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  const std::set<pid_t> before = OwnChildren();
+  pid_t pid;
+  const std::string window = StartDemo("Warned", pid);
+  setenv("PATH", path.c_str(), 1);
+  ASSERT_FALSE(window.empty()) << Output();
+  for (int tries = 0; tries < 400 && !std::filesystem::exists(started); ++tries)
+    usleep(50000);
+  EXPECT_TRUE(std::filesystem::exists(started)) << "no warning box was started";
+  ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(window)));
+  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
+
+  std::set<pid_t> left;
+  for (pid_t child : OwnChildren()) {
+    if (!before.count(child)) left.insert(child);
+  }
+  for (pid_t child : left) {  // the test's own clean-up: end what the demo left behind
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+  }
+  prctl(PR_SET_CHILD_SUBREAPER, 0);
+  EXPECT_TRUE(left.empty()) << left.size() << " process(es) outlived the program";
 }
 
 }  // namespace

@@ -1,0 +1,198 @@
+// Files that are not ours: FIFOs are never waited on, folders, FIFOs and devices are
+// never replaced, a failed write keeps the old file, and sizes beyond 4 GiB are read.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "files/ArchiveSlot.h"
+#include "files/FileChannels.h"
+#include "files/FileOperations.h"
+#include "os/ExclusiveFile.h"
+#include "os/ReplaceFile.h"
+#include "support/FifoWatchdog.h"
+#include "support/StopReport.h"
+#include "support/TempDir.h"
+
+namespace zentoir {
+namespace {
+
+using testing::FinishesWithoutBlocking;
+using testing::ReadFileBytes;
+using testing::ScopedTempDir;
+using testing::WriteFileBytes;
+
+mode_t KindOf(const std::string& path) {
+  struct stat info;
+  return lstat(path.c_str(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+// Temporary files a writer left in the folder (they are hidden names).
+int HiddenFilesIn(const std::string& folder) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    count += entry.path().filename().string().starts_with(".") ? 1 : 0;
+  return count;
+}
+
+// Lets writes beyond `bytes` fail with EFBIG (instead of a signal) while it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+class FileSafetyTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    for (int channel = 0; channel < kChannelCount; ++channel)
+      CloseFileChannel(channel);
+  }
+  std::string PathOf(const std::string& name) const { return dir_.Path() + name; }
+
+  ScopedTempDir dir_;
+};
+
+TEST_F(FileSafetyTest, AFifoIsNoFileAndNothingWaitsForItsWriter) {
+  const std::string fifo = PathOf("pipe");
+  ASSERT_TRUE(testing::MakeFifo(fifo));
+  const DynString name = fifo.c_str();
+  double exists = -1, size = -1, opened = -1;
+  EXPECT_TRUE(FinishesWithoutBlocking(fifo, [&] { exists = FileExists(name); }));
+  EXPECT_TRUE(FinishesWithoutBlocking(fifo, [&] { size = FileSize(name); }));
+  EXPECT_TRUE(FinishesWithoutBlocking(fifo, [&] { opened = OpenFileChannel(0, name, 1); }));
+  EXPECT_EQ(exists, 0.0);
+  EXPECT_EQ(size, 0.0);
+  EXPECT_EQ(opened, 0.0);
+
+  const std::string copy = PathOf("copy");
+  EXPECT_TRUE(FinishesWithoutBlocking(fifo, [&] { DuplicateFile(name, copy.c_str()); }));
+  EXPECT_EQ(KindOf(copy), 0u);
+
+  // Every loader finds its files through the resolver: a FIFO is no loose file.
+  CreateArchiveSlots();
+  int resolved = -1;
+  std::string output = "unchanged";
+  EXPECT_TRUE(FinishesWithoutBlocking(
+      fifo, [&] { resolved = ResolveDataFile(GeneralArchiveSlot(), fifo.c_str(), output); }));
+  EXPECT_EQ(resolved, 0);
+  EXPECT_EQ(KindOf(fifo), static_cast<mode_t>(S_IFIFO));
+}
+
+TEST_F(FileSafetyTest, WritersLeaveFoldersFifosAndDevicesAlone) {
+  std::vector<std::pair<std::string, mode_t>> targets = {{PathOf("pipe"), S_IFIFO},
+                                                         {PathOf("folder"), S_IFDIR}};
+  ASSERT_TRUE(testing::MakeFifo(targets[0].first));
+  ASSERT_EQ(mkdir(targets[1].first.c_str(), 0700), 0);
+  // A node for the null device of our own (only root may make one).
+  const std::string device = PathOf("null");
+  if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+    targets.emplace_back(device, S_IFCHR);
+  const std::string source = PathOf("source");
+  WriteFileBytes(source, "bytes");
+  const std::vector<uint8_t> bytes = {1, 2, 3};
+
+  for (const auto& [target, kind] : targets) {
+    const DynString name = target.c_str();
+    EXPECT_FALSE(os::ReplaceFileContents(target, bytes)) << target;
+    EXPECT_EQ(OpenFileChannel(0, name, 0), 0.0) << target;
+    DuplicateFile(source.c_str(), name);
+    RemoveFile(name);
+    bool appended = true;
+    EXPECT_TRUE(FinishesWithoutBlocking(
+        targets[0].first, [&] { appended = os::AppendExclusive(target.c_str(), "line\r\n"); }));
+    EXPECT_FALSE(appended) << target;
+    EXPECT_EQ(KindOf(target), kind) << target;
+  }
+  EXPECT_EQ(HiddenFilesIn(dir_.Path()), 0);
+}
+
+TEST_F(FileSafetyTest, AReplacedFileKeepsItsPermissions) {
+  const std::string file = PathOf("data");
+  WriteFileBytes(file, "old");
+  ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+  ASSERT_TRUE(os::ReplaceFileContents(file, std::vector<uint8_t>{'n', 'e', 'w'}));
+  EXPECT_EQ(ReadFileBytes(file), "new");
+  struct stat info;
+  ASSERT_EQ(stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(FileSafetyTest, AFailedWriteLeavesTheOldFile) {
+  const std::string file = PathOf("Score.dat");
+  const std::string old(1000, 'o');
+  WriteFileBytes(file, old);
+  const std::string source = PathOf("large");
+  WriteFileBytes(source, std::string(20000, 'n'));
+  {
+    FileSizeLimit limit(8192);
+    EXPECT_FALSE(os::ReplaceFileContents(file, std::vector<uint8_t>(20000, 'n')));
+    DuplicateFile(source.c_str(), file.c_str());
+  }
+  EXPECT_EQ(ReadFileBytes(file), old);
+
+  // A channel write that fails stops the program with error 3; the file stays as it was.
+  EXPECT_STOPS_WITH_ERROR(3, {
+    FileSizeLimit limit(8192);
+    if (OpenFileChannel(0, file.c_str(), 0) == 1.0) WriteText(0, std::string(20000, 'n').c_str());
+  });
+  EXPECT_EQ(ReadFileBytes(file), old);
+  EXPECT_EQ(HiddenFilesIn(dir_.Path()), 0);
+}
+
+TEST_F(FileSafetyTest, WhatAProgramWroteWithoutClosingIsKeptAtItsEnd) {
+  const std::string file = PathOf("Score.dat");
+  WriteFileBytes(file, "old");
+  EXPECT_EXIT(
+      {
+        OpenFileChannel(0, file.c_str(), 0);
+        WriteText(0, "written");
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadFileBytes(file), "written");
+}
+
+TEST_F(FileSafetyTest, ChannelsReadFilesBeyondFourGibibytesToTheirEnd) {
+  const std::string file = PathOf("huge");
+  const int fd = open(file.c_str(), O_WRONLY | O_CREAT, 0600);
+  ASSERT_GE(fd, 0);
+  const off_t fourGiB = off_t{1} << 32;
+  const bool sparse = ftruncate(fd, fourGiB) == 0;
+  close(fd);
+  if (!sparse) GTEST_SKIP() << "no sparse 4 GiB file here";
+
+  EXPECT_EQ(FileSize(file.c_str()), 4294967296.0);
+  ASSERT_EQ(OpenFileChannel(0, file.c_str(), 1), 1.0);
+  EXPECT_EQ(EndOfFile(0), 0.0);
+
+  ASSERT_EQ(truncate(file.c_str(), fourGiB + 1), 0);
+  ASSERT_EQ(OpenFileChannel(0, file.c_str(), 1), 1.0);
+  double value = -1;
+  ReadByte(0, value);
+  EXPECT_EQ(value, 0.0);
+  EXPECT_EQ(EndOfFile(0), 0.0);
+}
+
+}  // namespace
+}  // namespace zentoir
