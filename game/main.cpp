@@ -45,7 +45,7 @@ bool ParseOptions(int argc, char** argv, pindrake::GameOptions& options, bool& s
       options.seeded = true;
     } else if (option == "--replay" && i + 1 < argc) {
       double place = 0;
-      if (!ReadNumber(argv[++i], place) || place < 1 || place > 20 || place != int(place)) {
+      if (!ReadNumber(argv[++i], place) || !(place >= 1 && place <= 20) || place != int(place)) {
         std::fprintf(stderr, "Pindrake: --replay needs a place from 1 to 20, not \"%s\"\n",
                      argv[i]);
         return false;

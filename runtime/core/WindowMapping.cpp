@@ -26,14 +26,23 @@ void ResetWindowMapping() {
   CurrentWindowMapping() = WindowMapping{};
 }
 
+namespace {
+
+// A pixel position as int32_t, held in range (a tiny window makes large numbers).
+int32_t ToPixel(double value) {
+  return int32_t(std::clamp(std::floor(value), -2147483648.0, 2147483647.0));
+}
+
+}  // namespace
+
 void WindowToScreen(const WindowMapping& m, int32_t wx, int32_t wy, int32_t& sx, int32_t& sy) {
-  sx = int32_t(std::floor((wx - m.offsetX) / m.scale));
-  sy = int32_t(std::floor((wy - m.offsetY) / m.scale));
+  sx = ToPixel((double(wx) - m.offsetX) / m.scale);
+  sy = ToPixel((double(wy) - m.offsetY) / m.scale);
 }
 
 void ScreenToWindow(const WindowMapping& m, int32_t sx, int32_t sy, int32_t& wx, int32_t& wy) {
-  wx = m.offsetX + int32_t(std::lround((sx + 0.5) * m.scale - 0.5));
-  wy = m.offsetY + int32_t(std::lround((sy + 0.5) * m.scale - 0.5));
+  wx = ToPixel(m.offsetX + (sx + 0.5) * m.scale);
+  wy = ToPixel(m.offsetY + (sy + 0.5) * m.scale);
 }
 
 void ScaleMotion(WindowMapping& m, int32_t dx, int32_t dy, int32_t& sdx, int32_t& sdy) {
@@ -43,8 +52,8 @@ void ScaleMotion(WindowMapping& m, int32_t dx, int32_t dy, int32_t& sdx, int32_t
   }
   m.restX += dx / m.scale;
   m.restY += dy / m.scale;
-  sdx = int32_t(std::trunc(m.restX));
-  sdy = int32_t(std::trunc(m.restY));
+  sdx = int32_t(std::clamp(std::trunc(m.restX), -1e9, 1e9));
+  sdy = int32_t(std::clamp(std::trunc(m.restY), -1e9, 1e9));
   m.restX -= sdx;
   m.restY -= sdy;
 }
