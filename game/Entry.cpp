@@ -105,11 +105,24 @@ void GameMain() {
   }
 }
 
-void PrintStatistics() {
+namespace {
+// The table and "Pindrake.ini" as the game would find them, without starting the runtime.
+void ReadTableAndStatistics() {
   DimRecordArray(highScores, 26);
   AccessScoreFile("Load");
   LoadStatistics();
+}
+}  // namespace
+
+void PrintStatistics() {
+  ReadTableAndStatistics();
   std::fputs(StatisticsReport().c_str(), stdout);
+}
+
+bool HasReplay(double place) {
+  ReadTableAndStatistics();
+  PlaceRecord record;
+  return ReadPlaceRecord(place, record);
 }
 
 }  // namespace pindrake

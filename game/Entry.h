@@ -29,5 +29,7 @@ void LoadGame();
 [[noreturn]] void GameMain();
 // The statistics of "Pindrake.ini" on standard output (no window is opened).
 void PrintStatistics();
+// Whether a replay is recorded for the place (read without starting the runtime).
+bool HasReplay(double place);
 
 }  // namespace pindrake

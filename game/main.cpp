@@ -78,6 +78,11 @@ int main(int argc, char** argv) {
     pindrake::PrintStatistics();
     return 0;
   }
+  if (options.replayPlace > 0 && !pindrake::HasReplay(options.replayPlace)) {
+    std::fprintf(stderr, "Pindrake: no replay is recorded for place %d\n",
+                 int(options.replayPlace));
+    return 1;
+  }
   std::string commandLine;
   for (int i = 1; i < argc; ++i)
     commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
