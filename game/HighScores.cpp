@@ -1,6 +1,8 @@
 #include "HighScores.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "Board.h"
 #include "Statistics.h"
@@ -40,10 +42,30 @@ std::vector<uint8_t> FormatScoreFile() {
   return bytes;
 }
 
-int ParseScoreFile(const std::vector<uint8_t>& bytes) {
+namespace {
+
+// Points a game can reach: a board of 99 balloons scores one less than it bursts in a
+// group, so 98 at most.
+constexpr double kMostPoints = 98;
+constexpr size_t kLongestName = 20;
+
+// A record the game can have written: points a board allows and a name of at most 20
+// bytes without control bytes.
+bool IsPossibleRecord(double score, const uint8_t* name, size_t length) {
+  if (score > kMostPoints || length > kLongestName) return false;
+  for (size_t i = 0; i < length; ++i) {
+    if (name[i] < 0x20 || (name[i] >= 0x7F && name[i] < 0xA0)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int ParseScoreFile(const std::vector<uint8_t>& bytes, int* dropped) {
+  int records = 0, left = 0;
   size_t at = 0;
-  int records = 0;
-  for (int i = 1; i <= kStoredPlaces && at + 2 <= bytes.size(); ++i) {
+  int place = 1;
+  while (records < kStoredPlaces && at + 2 <= bytes.size()) {
     const double score = bytes[at] | (bytes[at + 1] << 8);
     at += 2;
     size_t end = at;
@@ -52,38 +74,74 @@ int ParseScoreFile(const std::vector<uint8_t>& bytes) {
     const bool complete = end < bytes.size();
     size_t nameEnd = end;
     if (nameEnd > at && bytes[nameEnd - 1] == '\r') --nameEnd;
-    Place(i).score = score;
-    Place(i).name.AssignBytes(reinterpret_cast<const char*>(bytes.data() + at),
-                              static_cast<uint32_t>(nameEnd - at));
+    if (IsPossibleRecord(score, bytes.data() + at, nameEnd - at)) {
+      Place(place).score = score;
+      Place(place).name.AssignBytes(reinterpret_cast<const char*>(bytes.data() + at),
+                                    static_cast<uint32_t>(nameEnd - at));
+      ++place;
+    } else {
+      ++left;
+    }
     at = complete ? end + 1 : end;
     if (complete) ++records;
   }
+  if (dropped) *dropped = left;
   return records;
 }
 
-void AccessScoreFile(const DynString& mode) {
+namespace {
+
+// Writes the table beside the old file and renames it over it, so a program killed while
+// saving leaves either the old table or the new one, never a truncated file. On failure
+// the reason goes to the error log and the old file stays.
+bool SaveScoreFile(const std::string& path) {
+  const std::vector<uint8_t> bytes = FormatScoreFile();
+  const std::string temporary = path + ".new";
+  os::File file;
+  bool saved =
+      file.CreateAnew(temporary) && file.WriteAll(bytes.data(), bytes.size()) && file.Sync();
+  int reason = saved ? 0 : errno;
+  file.Close();
+  if (saved && std::rename(temporary.c_str(), path.c_str()) != 0) {
+    saved = false;
+    reason = errno;
+  }
+  if (saved) return true;
+  os::RemoveFile(temporary);
+  AppendErrorLog(
+      DynString(("Score file not saved: " + path + ": " + std::strerror(reason)).c_str()));
+  return false;
+}
+
+void LoadScoreFile(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  // A damaged or short file gives what it holds instead of ending the program, so the
+  // game always starts; records no game can have written are left out.
+  if (!os::ReadWholeFile(path, bytes, 1 << 20)) {
+    AppendErrorLog(DynString(("Score file unreadable: " + path).c_str()));
+    return;
+  }
+  int dropped = 0;
+  const int records = ParseScoreFile(bytes, &dropped);
+  if (dropped > 0) {
+    AppendErrorLog(DynString(
+        ("Score file damaged, " + std::to_string(dropped) + " impossible records left out: " + path)
+            .c_str()));
+  } else if (records < kStoredPlaces) {
+    AppendErrorLog(DynString(("Score file incomplete: " + path).c_str()));
+  }
+}
+
+}  // namespace
+
+double AccessScoreFile(const DynString& mode) {
   const std::string path = ScoreFilePath();
   if (mode == "Load" && FileExists(path.c_str()) != 0) {
-    std::vector<uint8_t> bytes;
-    // A damaged or short file gives what it holds instead of ending the program, so the
-    // game always starts.
-    if (!os::ReadWholeFile(path, bytes, 1 << 20) || ParseScoreFile(bytes) < kStoredPlaces) {
-      AppendErrorLog(DynString(("Score file incomplete: " + path).c_str()));
-    }
+    LoadScoreFile(path);
   } else if (mode == "Save") {
-    // Written beside the old file and renamed over it, so a program killed while saving
-    // leaves either the old table or the new one, never a truncated file.
-    const std::vector<uint8_t> bytes = FormatScoreFile();
-    const std::string temporary = path + ".new";
-    os::File file;
-    const bool written =
-        file.CreateAnew(temporary) && file.WriteAll(bytes.data(), bytes.size()) && file.Sync();
-    file.Close();
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-      os::RemoveFile(temporary);
-      StopWithError(kErrorFile);
-    }
+    return SaveScoreFile(path) ? 1 : 0;
   }
+  return 1;
 }
 
 void DrawHighScores() {
@@ -138,8 +196,15 @@ void EnterHighScore() {
   const double place = ScorePlaceFor(points, playerName);
   if (place > 0) {
     InsertScore(place, playerName, points);
-    AccessScoreFile("Save");
-    RecordPlacedGame(place);
+    // A failed save keeps the table in memory; the next save that works writes it.
+    if (AccessScoreFile("Save") == 0) {
+      MessageDialog(
+          "Die Highscore konnte nicht|gespeichert werden. Sie bleibt|im Spiel und wird beim|"
+          "n\xE4"
+          "chsten Mal gespeichert.",
+          1, 8);
+    }
+    RecordPlacedGame(place);  // follows the table in memory, which a later save writes
   }
   NewGame();
   riseSpeed = 150;

@@ -10,7 +10,8 @@
 namespace pindrake {
 
 // "Load" reads "Score.dat" from programDir, "Save" writes it; anything else does nothing.
-void AccessScoreFile(const DynString& mode);
+// 0 when a save failed (the reason is in the error log, the table stays), else 1.
+double AccessScoreFile(const DynString& mode);
 // The table in a sunken frame, centred.
 void DrawHighScores();
 // The end-of-game name entry and insertion into the table.
@@ -25,8 +26,10 @@ void InsertScore(double place, const DynString& name, double result);
 // "Score.dat" as bytes: 20 records of a 16-bit little-endian score, the name and CR LF.
 std::vector<uint8_t> FormatScoreFile();
 // Fills places 1..20 from the file's bytes, as far as they go; places past the end of a
-// short or damaged file stay empty. Returns the number of complete records.
-int ParseScoreFile(const std::vector<uint8_t>& bytes);
+// short or damaged file stay empty. Records no game can have written (more than 98
+// points, a name longer than 20 bytes or with control bytes) are left out and counted in
+// `dropped`. Returns the number of complete records read.
+int ParseScoreFile(const std::vector<uint8_t>& bytes, int* dropped = nullptr);
 
 // The path of "Score.dat".
 std::string ScoreFilePath();

@@ -47,5 +47,6 @@
 #include "platform/PlatformInfo.h"
 #include "platform/ResolveLibraryFunction.h"
 #include "input/Waits.h"
+#include "modal/PlayMovie.h"
 #include "net/Download.h"
 #include "net/NetCommands.h"

@@ -28,21 +28,34 @@ const Vector3 kHalfway = Normalised({kLight.x, kLight.y, kLight.z + 1});
 const Vector3 kBounce = Normalised({0.6, 0.7, 0.3});
 
 // Whether the point (in units of the body radius, origin at the middle of the mark)
-// lies on the mark.
+// lies on the mark. The marks are about 12 pixels across on a board balloon.
 bool OnMark(BalloonMark mark, Point p) {
   switch (mark) {
     case BalloonMark::Ring: {
       const double r = std::hypot(p.x, p.y);
-      return r > 0.13 && r < 0.25;
+      return r > 0.2 && r < 0.4;
     }
     case BalloonMark::Triangle:
-      return InsidePolygon(RegularPolygon(3, 0.28, -std::numbers::pi / 2), {p.x, p.y - 0.04});
+      return InsidePolygon(RegularPolygon(3, 0.45, -std::numbers::pi / 2), {p.x, p.y - 0.06});
     case BalloonMark::Diamond:
-      return std::abs(p.x) + std::abs(p.y) < 0.26;
+      return std::abs(p.x) + std::abs(p.y) < 0.42;
     case BalloonMark::Star:
-      return InsidePolygon(StarPolygon(5, 0.3, 0.13), {p.x, p.y - 0.02});
+      return InsidePolygon(StarPolygon(5, 0.48, 0.22), {p.x, p.y - 0.03});
     case BalloonMark::None:
       break;
+  }
+  return false;
+}
+
+// Whether the point lies within the outline's width of the mark without being on it.
+bool OnMarkOutline(BalloonMark mark, Point p) {
+  constexpr double kWidth = 0.1;
+  if (mark == BalloonMark::None || OnMark(mark, p)) return false;
+  for (int k = 0; k < 16; ++k) {
+    const double angle = k * std::numbers::pi / 8;
+    if (OnMark(mark, {p.x + kWidth * std::cos(angle), p.y + kWidth * std::sin(angle)})) {
+      return true;
+    }
   }
   return false;
 }
@@ -51,8 +64,11 @@ Rgba ShadeBody(const BalloonStyle& style, double u, double v) {
   const double r2 = u * u + v * v;
   const Vector3 normal{u, v, std::sqrt(std::max(0.0, 1 - r2))};
   Rgba base = style.colour;
-  // The mark is a darker print on the skin, shaded like the rest of the balloon.
-  if (OnMark(style.mark, {u - 0.1, v - 0.22})) base = Scaled(base, 0.66f);
+  // The mark is a light print with a dark outline, shaded like the rest of the balloon:
+  // it stands out on every colour, also for eyes that cannot tell the colours apart.
+  const Point onMark{u - 0.05, v - 0.12};
+  if (OnMark(style.mark, onMark)) base = MakeRgb(250, 250, 250);
+  if (OnMarkOutline(style.mark, onMark)) base = MakeRgb(20, 20, 26);
 
   const double diffuse = std::max(0.0, Dot(normal, kLight));
   const double bounce = std::max(0.0, Dot(normal, kBounce));

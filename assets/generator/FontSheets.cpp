@@ -19,23 +19,56 @@ struct Metrics {
   int advance, ascent, descent;
 };
 
+// Every glyph is drawn as a hinted one-bit bitmap.
+constexpr FT_Int32 kRenderFlags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT;
+
 Metrics MeasureAt(FT_Face face, int pixelSize) {
   FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize));
   int advance = 0;
-  if (FT_Load_Char(face, 'M', FT_LOAD_TARGET_MONO) == 0) {
+  if (FT_Load_Char(face, 'M', kRenderFlags) == 0) {
     advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
   }
   return {advance, static_cast<int>((face->size->metrics.ascender + 63) >> 6),
           static_cast<int>((-face->size->metrics.descender + 63) >> 6)};
 }
 
-// The largest size whose advance fits the cell width and whose line fits the height.
+bool LoadGlyph(FT_Face face, uint32_t codePoint, int pixelSize) {
+  FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize));
+  return FT_Load_Char(face, codePoint, kRenderFlags) == 0;
+}
+
+// Renders the glyph at the sheet's size, or at the largest smaller one at which it fits
+// the cell width, so no glyph is cut at the cell's edge (an 'O' into a 'C').
+bool LoadFittingGlyph(FT_Face face, uint32_t codePoint, int pixelSize, int cellWidth) {
+  for (int size = pixelSize; size > 4; --size) {
+    if (!LoadGlyph(face, codePoint, size)) return false;
+    if (static_cast<int>(face->glyph->bitmap.width) <= cellWidth) return true;
+  }
+  return LoadGlyph(face, codePoint, 4);
+}
+
+// Glyphs of the Latin-1 range wider than the cell at this size (wide typographic signs
+// of 0x80..0x9F are not counted).
+int GlyphsTooWide(FT_Face face, const SheetLayout& layout, int pixelSize) {
+  int tooWide = 0;
+  for (int code = 33; code < 16 * layout.rows; ++code) {
+    if (code >= 0x7F && code <= 0xA0) continue;
+    if (!LoadGlyph(face, CodePointOfByte(code), pixelSize)) continue;
+    tooWide += static_cast<int>(face->glyph->bitmap.width) > layout.cellWidth;
+  }
+  return tooWide;
+}
+
+// The largest size whose line fits the cell height and at which no more than a few glyphs
+// are too wide for the cell (those are drawn a little smaller).
 int ChoosePixelSize(FT_Face face, const SheetLayout& layout, Metrics& chosen) {
+  constexpr int kMostSqueezed = 1;
   int best = 4;
   chosen = MeasureAt(face, best);
   for (int size = 5; size <= 4 * layout.cellHeight; ++size) {
     const Metrics m = MeasureAt(face, size);
-    if (m.advance > layout.cellWidth || m.ascent + m.descent > layout.cellHeight) break;
+    if (m.ascent + m.descent > layout.cellHeight) break;
+    if (GlyphsTooWide(face, layout, size) > kMostSqueezed) break;
     best = size;
     chosen = m;
   }
@@ -73,7 +106,7 @@ bool FontRenderer::RenderSheet(const std::string& fontFile, const SheetLayout& l
     return false;
   }
   Metrics metrics{};
-  ChoosePixelSize(face, layout, metrics);
+  const int pixelSize = ChoosePixelSize(face, layout, metrics);
   const int baseline = (layout.cellHeight - metrics.ascent - metrics.descent) / 2 + metrics.ascent;
   const int left = (layout.cellWidth - metrics.advance) / 2;
 
@@ -82,13 +115,13 @@ bool FontRenderer::RenderSheet(const std::string& fontFile, const SheetLayout& l
   for (int code = 0; code < 16 * layout.rows; ++code) {
     const uint32_t codePoint = CodePointOfByte(code);
     if (codePoint == 0 || codePoint == ' ' || codePoint == 0xA0) continue;
-    if (FT_Load_Char(face, codePoint,
-                     FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT))
-      continue;
+    if (!LoadFittingGlyph(face, codePoint, pixelSize, layout.cellWidth)) continue;
     const FT_Bitmap& bitmap = face->glyph->bitmap;
     if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) continue;
     const int cellX = (code % 16) * layout.cellWidth, cellY = (code / 16) * layout.cellHeight;
-    const int glyphX = left + face->glyph->bitmap_left;
+    // Moved inside the cell where its bearing would push it over an edge.
+    const int glyphX = std::clamp(left + face->glyph->bitmap_left, 0,
+                                  std::max(0, layout.cellWidth - static_cast<int>(bitmap.width)));
     const int glyphY = baseline - face->glyph->bitmap_top;
     for (unsigned row = 0; row < bitmap.rows; ++row) {
       const int y = glyphY + static_cast<int>(row);

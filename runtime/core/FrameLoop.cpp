@@ -46,20 +46,24 @@ void PrepareNextFrame() {
 }  // namespace
 
 void OpenGLRadazuri::ClearColourBuffer() {
+  quadBatch.Flush();
   glClearColor(0, 0, 0, 0);
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
 double OpenGLRadazuri::PresentBackBuffer() {
   RunRuntimeHooks(RuntimeHook::BeforeSwap);
+  glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
   os::SwapWindow(window);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const double start = os::MonotonicMs();
   double now;
-  do {  // a busy wait that keeps the event queue empty
+  for (;;) {  // sleeps, then spins the last part; the event queue is kept empty
     PumpMessages();
     now = os::MonotonicMs();
-  } while (!(now > nextFrameTime));
+    if (now > nextFrameTime) break;
+    os::SleepMicroseconds(std::llround(SleepBeforeFrameMs(nextFrameTime - now) * 1000));
+  }
   nextFrameTime = NextFrameTimeAfter(nextFrameTime, frameInterval, now);
   return now - start + 1;
 }
@@ -76,6 +80,7 @@ void PresentFrame() {
   WaitWhilePaused();
   RunRuntimeHooks(RuntimeHook::PollInput);
   StopOnEndKeys();
+  if (renderer) renderer->glState.FlushAndForget();  // the 3D scene uses GL directly
   if (rt.scene) rt.scene->ResetFrame();
   RunRuntimeHooks(RuntimeHook::MusicLoop);
   PumpMessages();

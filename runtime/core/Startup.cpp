@@ -54,7 +54,7 @@ bool WindowedRequestedByEnvironment() {
   const char* line = "No OpenGL window could be created";
   AppendErrorLog(line);
   std::fprintf(stderr, "%s\n", line);
-  StopProgram();
+  StopWithError(kErrorNoWindow);
 }
 
 uint32_t ClockSeed(double now) {

@@ -31,6 +31,14 @@ void ShutdownOnce() {
   ShutdownRuntime();
 }
 
+// 0 for a normal end; a stop for an error ends with its number (1 when it does not fit
+// an exit status), so callers of the process never take a failure for success.
+int ExitStatus() {
+  const int32_t code = TruncateToInt32(Runtime().errorCode);
+  if (code == 0) return 0;
+  return code > 0 && code < 256 ? code : 1;
+}
+
 }  // namespace
 
 void StopProgram() {
@@ -38,7 +46,7 @@ void StopProgram() {
   ShutdownOnce();
   if (firstStop && Runtime().debugMode != 0) WriteDebugReport();
   std::fflush(nullptr);
-  std::exit(0);
+  std::exit(ExitStatus());
 }
 
 void EndProgram() {

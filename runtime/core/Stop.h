@@ -9,14 +9,16 @@ namespace zentoir {
 // Error numbers recorded before a stop.
 enum ErrorNumber : int {
   kErrorNone = 0,
+  kErrorNoWindow = 1,    // no OpenGL window could be created at start-up
   kErrorFile = 3,        // a file read or write failed
   kErrorArgument = 7,    // an argument out of range, or no memory for an array
   kErrorIndex = 9,       // an array index out of range
   kErrorNoMoreData = 20  // no more data items to read
 };
 
-// Releases every runtime device, reports the error in debug mode and ends the process
-// with exit code 0. Safe to reach from anywhere, also while a stop is under way.
+// Releases every runtime device, reports the error in debug mode and ends the process:
+// exit code 0 when the error code is 0, else the error number (1 beyond 255). Safe to reach from
+// anywhere, also while a stop is under way.
 [[noreturn]] void StopProgram();
 
 // A normal end: error code 0, then StopProgram.

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ErrorLog.h"
 #include "core/Shutdown.h"
 #include "files/ArchiveReader.h"
 #include "files/ArchiveSlot.h"
@@ -28,11 +29,22 @@ char LetterOf(int32_t value) {
   return static_cast<char>('A' + static_cast<uint8_t>(value & 0xFF) % 26);
 }
 
-// The temporary directory, "doz", a letter from the data position's low byte, a letter
-// from the stored size's low byte, then the entry's name.
+// "doz", a letter from the data position's low byte, a letter from the stored size's low
+// byte, then the entry's name.
 std::string TemporaryName(const ArchiveEntry& entry) {
-  return os::TempDirectory() + "doz" + LetterOf(entry.dataPosition) + LetterOf(entry.storedSize) +
+  return std::string("doz") + LetterOf(entry.dataPosition) + LetterOf(entry.storedSize) +
          entry.name;
+}
+
+// Writes the extracted file into the temporary directory, or, when that cannot be written
+// (full, read-only, missing), into the next writable one of the system's temporary
+// folders; the path written, or "" when none took it.
+std::string WriteExtractedFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+  for (const std::string& dir : {os::TempDirectory(), std::string("/tmp/"),
+                                 std::string("/var/tmp/"), std::string("/dev/shm/")}) {
+    if (os::ReplaceFileContents(dir + name, bytes)) return dir + name;
+  }
+  return "";
 }
 
 // Looks the base name up in the slot's archive and extracts it. A missing entry, a
@@ -56,8 +68,14 @@ int ExtractFromArchive(ArchiveSlot& slot, const char* requestedName, std::string
   }
   const std::optional<std::vector<uint8_t>> bytes = reader.ReadFile(entry);
   reader.Close();
-  const std::string path = TemporaryName(entry);
-  if (!bytes || !os::ReplaceFileContents(path, *bytes)) return 0;
+  const std::string path = bytes ? WriteExtractedFile(TemporaryName(entry), *bytes) : "";
+  if (path.empty()) {
+    AppendErrorLog(("Packed file not provided (" +
+                    std::string(bytes ? "no temporary folder takes it" : "damaged") +
+                    "): " + entry.name)
+                       .c_str());
+    return 0;
+  }
   slot.extractedPath = path;
   AddShutdownStep(ShutdownStage::Archives, DeleteExtractedFiles);
   outputPath = path;

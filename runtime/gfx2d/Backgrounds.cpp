@@ -42,6 +42,7 @@ int OpenGLRadazuri::LoadBackgroundImage(int32_t slot, const std::string& path) {
     return 0;
   }
   FreeBackgroundImage(slot);
+  DirectGL direct(glState);
   BackgroundImage& background = backgrounds[size_t(slot)];
   for (int32_t row = 0; row * tile < image.height; ++row) {
     int32_t column = 0;
@@ -66,6 +67,7 @@ void OpenGLRadazuri::FreeBackgroundImage(int32_t slot) {
   if (!IsBackgroundSlot(slot)) return;
   BackgroundImage& background = backgrounds[size_t(slot)];
   if (GLReady()) {
+    glState.FlushAndForget();
     for (int32_t& texture : background.texture) {
       if (texture == 0) continue;
       const GLuint name = GLuint(texture);
@@ -78,6 +80,7 @@ void OpenGLRadazuri::FreeBackgroundImage(int32_t slot) {
 void OpenGLRadazuri::DrawBackgroundImage(int32_t slot) {
   if (!IsBackgroundSlot(slot) || backgrounds[size_t(slot)].columns == 0) return;
   const BackgroundImage& background = backgrounds[size_t(slot)];
+  DirectGL direct(glState);  // the picture is drawn over
   glDisable(GL_ALPHA_TEST);
   DisableSecondTextureUnit();
   glEnable(GL_TEXTURE_2D);

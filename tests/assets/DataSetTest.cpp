@@ -1,5 +1,6 @@
 // The generator writes exactly the files the game loads, the same bytes on every run,
 // and reports failure instead of leaving a half-written data set unnoticed.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +12,9 @@
 
 namespace assets_test {
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 // Written out here from the game's loading code rather than taken from the generator,
 // so a file the generator forgets or misnames is caught.
@@ -62,21 +66,24 @@ TEST(DataSet, IsTheSameOnEveryRun) {
 
 TEST(DataSet, GeneratorReportsFailures) {
   TempFolder folder;
-  EXPECT_NE(RunGenerator(""), 0);
-  EXPECT_NE(RunGenerator("data only-one-argument"), 0);
-  EXPECT_NE(RunGenerator("icon " + Quoted(folder.Path() + "i.png") + " 3"), 0);
+  const std::string usage = "pindrake_assets_generator: usage: ";
+  EXPECT_THAT(GeneratorFailure(""), StartsWith(usage));
+  EXPECT_THAT(GeneratorFailure("data only-one-argument"), StartsWith(usage));
+  EXPECT_THAT(GeneratorFailure("icon " + Quoted(folder.Path() + "i.png") + " 3"),
+              HasSubstr("icon size must be 16..1024"));
   // A data folder below a plain file cannot be created.
   std::ofstream(folder.Path() + "plain") << "x";
-  EXPECT_NE(RunGenerator("data " + Quoted(folder.Path() + "plain/Daten") + " " +
-                         Quoted(folder.Path() + "list")),
-            0);
+  EXPECT_THAT(GeneratorFailure("data " + Quoted(folder.Path() + "plain/Daten") + " " +
+                               Quoted(folder.Path() + "list")),
+              HasSubstr("cannot "));
   // Missing fonts stop the run instead of leaving empty font sheets.
-  EXPECT_NE(RunGenerator("data " + Quoted(folder.Path() + "d") + " " +
-                         Quoted(folder.Path() + "list") + " " + Quoted(folder.Path() + "none")),
-            0);
-  EXPECT_NE(RunGenerator("contact-sheet " + Quoted(folder.Path() + "none") + " " +
-                         Quoted(folder.Path() + "sheet.png")),
-            0);
+  EXPECT_THAT(
+      GeneratorFailure("data " + Quoted(folder.Path() + "d") + " " +
+                       Quoted(folder.Path() + "list") + " " + Quoted(folder.Path() + "none")),
+      HasSubstr("cannot open font " + folder.Path() + "none/"));
+  EXPECT_THAT(GeneratorFailure("contact-sheet " + Quoted(folder.Path() + "none") + " " +
+                               Quoted(folder.Path() + "sheet.png")),
+              HasSubstr("cannot read " + folder.Path() + "none"));
 }
 
 TEST(DataSet, ContactSheetAndIconAreWritten) {

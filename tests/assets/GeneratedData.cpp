@@ -18,6 +18,18 @@ int RunGenerator(const std::string& arguments) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string GeneratorFailure(const std::string& arguments) {
+  TempFolder folder;
+  const std::string messages = folder.Path() + "stderr";
+  const std::string command =
+      Quoted(PINDRAKE_ASSETS_GENERATOR) + " " + arguments + " 2>" + Quoted(messages);
+  const int status = std::system(command.c_str());
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 1) {
+    return "no reported failure (status " + std::to_string(status) + ")";
+  }
+  return zentoir::testing::ReadFileBytes(messages);
+}
+
 const std::string& GeneratedDataDir() {
   static std::unique_ptr<TempFolder> folder;
   static std::string dataDir;

@@ -14,6 +14,10 @@ using TempFolder = zentoir::testing::ScopedTempDir;
 // Runs the generator with the given arguments (each quoted); returns its exit status.
 int RunGenerator(const std::string& arguments);
 
+// What the generator says on stderr when it fails as it reports failures (exit status 1);
+// a text naming the status for anything else (success, a crash, no such program).
+std::string GeneratorFailure(const std::string& arguments);
+
 // The data folder the generator wrote (ends with '/'), made on first use.
 const std::string& GeneratedDataDir();
 

@@ -2,7 +2,10 @@
 // tiles that join without a seam, and balloons that differ by more than their colour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "GeneratedData.h"
 #include "PngFile.h"
@@ -72,6 +75,64 @@ TEST(Images, BoardBalloonsCanBeToldApartWithoutColour) {
         differing += std::abs(shapes[a][i] - shapes[b][i]) > 0.2;
       }
       EXPECT_GT(differing, 12) << kBalloons[a] << " and " << kBalloons[b];
+    }
+  }
+}
+
+// How a colour looks to an eye without one kind of cone: a 3 × 3 matrix on linear RGB
+// (the dichromat projections of Vienot, Brettel and Mollon), or greyscale.
+using ColourVision = std::array<double, 9>;
+const ColourVision kProtanopia = {0.11238, 0.88762, 0, 0.11238, 0.88762, 0, 0.00401, -0.00401, 1};
+const ColourVision kDeuteranopia = {0.29275, 0.70725, 0, 0.29275, 0.70725, 0, -0.02234, 0.02234, 1};
+const ColourVision kGreyscale = {0.2126, 0.7152, 0.0722, 0.2126, 0.7152,
+                                 0.0722, 0.2126, 0.7152, 0.0722};
+
+double Linear(uint8_t v) {
+  return std::pow(v / 255.0, 2.2);
+}
+
+// The lightness (0..1) of each pixel of the balloon's middle as the eye sees it.
+std::vector<double> SeenLightness(const PixelBuffer& p, const ColourVision& m) {
+  std::vector<double> values;
+  for (int y = 8; y < 32; ++y) {
+    for (int x = 8; x < 32; ++x) {
+      const uint8_t* c = p.Pixel(x, y);
+      const double r = Linear(c[0]), g = Linear(c[1]), b = Linear(c[2]);
+      const double seen[3] = {m[0] * r + m[1] * g + m[2] * b, m[3] * r + m[4] * g + m[5] * b,
+                              m[6] * r + m[7] * g + m[8] * b};
+      const double luminance = 0.2126 * seen[0] + 0.7152 * seen[1] + 0.0722 * seen[2];
+      values.push_back(std::pow(std::clamp(luminance, 0.0, 1.0), 1 / 2.2));
+    }
+  }
+  return values;
+}
+
+// Pixels that stand out from the balloon's own middle lightness, light or dark: the mark
+// (and the gloss, which is the same on every balloon).
+std::vector<bool> StandingOut(const std::vector<double>& lightness) {
+  std::vector<double> sorted = lightness;
+  std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+  const double median = sorted[sorted.size() / 2];
+  std::vector<bool> out;
+  for (double l : lightness)
+    out.push_back(std::abs(l - median) > 0.3);
+  return out;
+}
+
+TEST(Images, BoardBalloonsStayApartForColourBlindEyes) {
+  const std::pair<const char*, ColourVision> visions[] = {
+      {"protanopia", kProtanopia}, {"deuteranopia", kDeuteranopia}, {"greyscale", kGreyscale}};
+  for (const auto& [vision, matrix] : visions) {
+    std::vector<std::vector<bool>> marks;
+    for (int i = 0; i < 4; ++i)
+      marks.push_back(StandingOut(SeenLightness(Load(kBalloons[i]), matrix)));
+    for (int a = 0; a < 4; ++a) {
+      for (int b = a + 1; b < 4; ++b) {
+        int differing = 0;
+        for (size_t i = 0; i < marks[a].size(); ++i)
+          differing += marks[a][i] != marks[b][i];
+        EXPECT_GT(differing, 40) << vision << ": " << kBalloons[a] << " and " << kBalloons[b];
+      }
     }
   }
 }

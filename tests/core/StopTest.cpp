@@ -62,7 +62,7 @@ TEST(StopDeathTest, ErrorReportsTheLineCurrentWhenItWasSet) {
         SetLineInfo(4, 99);
         StopProgram();
       },
-      ::testing::ExitedWithCode(0), "");
+      ::testing::ExitedWithCode(7), "");
   EXPECT_EQ(testing::ErrorLogLines(), (Lines{"-End On Line", "7", "40", "99", "4"}));
 }
 
@@ -73,8 +73,24 @@ TEST(StopDeathTest, WithoutDebugModeTheLogIsUntouched) {
         SetErrorCode(9);
         StopProgram();
       },
-      ::testing::ExitedWithCode(0), "");
+      ::testing::ExitedWithCode(9), "");
   EXPECT_EQ(access(ErrorLogPath().c_str(), F_OK), -1);
+}
+
+TEST(StopDeathTest, AnErrorNumberBeyondAnExitStatusStillEndsAsAFailure) {
+  testing::ScopedTempDir tmp;
+  EXPECT_EXIT(
+      {
+        SetErrorCode(256);
+        StopProgram();
+      },
+      ::testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(
+      {
+        SetErrorCode(-3);
+        StopProgram();
+      },
+      ::testing::ExitedWithCode(1), "");
 }
 
 // Each step appends its name to the log, so the parent sees the order.

@@ -8,6 +8,7 @@
 
 #include "files/ArchiveBytes.h"
 #include "files/ArchiveSlot.h"
+#include "support/StopReport.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -113,6 +114,15 @@ TEST_F(CorruptArchiveTest, UnpackedSizesThatLieFail) {
                        "claimed " + std::to_string(claimed));
   }
   ASSERT_EQ(ResolveFrom(OneEntry(Le32(real) + stream, back, size)), 1);
+}
+
+TEST_F(CorruptArchiveTest, APackedFileThatCannotBeProvidedIsLogged) {
+  const std::string stream = StoredFile(kContents).substr(4);
+  const int64_t size = static_cast<int64_t>(stream.size()) + 4;
+  const int64_t back = -(size + 8 + 1 + 8 + 1 + 7);
+  ExpectCleanFailure(OneEntry(Le32(3) + stream, back, size), "a lying size");
+  EXPECT_EQ(testing::ErrorLogLines(),
+            std::vector<std::string>{"Packed file not provided (damaged): Maus.png"});
 }
 
 TEST_F(CorruptArchiveTest, DirectoryWithoutClosingZeroStillEndsTheSearch) {

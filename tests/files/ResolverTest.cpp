@@ -59,6 +59,18 @@ TEST_F(ResolverTest, ArchiveIsSearchedByBaseNameIgnoringCase) {
   EXPECT_EQ(ReadFileBytes(out_), "tune");
 }
 
+TEST_F(ResolverTest, AnUnwritableTemporaryFolderFallsBackToAnotherOne) {
+  const std::string notAFolder = dir_.Path() + "file";
+  WriteFileBytes(notAFolder, "");
+  setenv("TMPDIR", notAFolder.c_str(), 1);  // the ScopedTempDir puts it back
+  EXPECT_EQ(Resolve(Data("Blau.png")), 1);
+  EXPECT_FALSE(out_.starts_with(notAFolder)) << out_;
+  EXPECT_EQ(ReadFileBytes(out_), "blue");
+  const std::string extracted = out_;
+  DeleteExtractedFiles();
+  EXPECT_FALSE(fs::exists(extracted));
+}
+
 TEST_F(ResolverTest, NameNotInArchiveGivesZeroAndEmptyOutput) {
   EXPECT_EQ(Resolve(Data("Rot.png")), 0);
   EXPECT_EQ(out_, "");

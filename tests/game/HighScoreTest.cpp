@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -83,7 +84,7 @@ TEST_F(HighScores, AnEmptyTableIsTwentyEmptyRecords) {
 TEST_F(HighScores, SavingAndLoadingGiveTheSameTwentyPlaces) {
   std::vector<std::pair<std::string, double>> table;
   for (int i = 0; i < 25; ++i)
-    table.push_back({"Spieler " + std::to_string(i), 300.0 - i});
+    table.push_back({"Spieler " + std::to_string(i), 98.0 - i});
   table[3].first = "J\xFCrgen";
   table[0].second = 65536 + 7;  // only the low 16 bits are stored
   SetTable(table);
@@ -96,7 +97,7 @@ TEST_F(HighScores, SavingAndLoadingGiveTheSameTwentyPlaces) {
   EXPECT_EQ(Score(1), 7);
   EXPECT_EQ(Name(4), "J\xFCrgen");
   EXPECT_EQ(Name(20), "Spieler 19");
-  EXPECT_EQ(Score(20), 281);
+  EXPECT_EQ(Score(20), 79);
   EXPECT_EQ(Name(21), "");  // places 21..25 are not stored
   EXPECT_EQ(Score(21), 0);
   AccessScoreFile("Other");  // does nothing
@@ -121,6 +122,54 @@ TEST_F(HighScores, AShortOrDamagedFileStillLoadsWhatItHolds) {
   EXPECT_EQ(Score(1), 0);
   AccessScoreFile("Save");  // and the next save writes a whole table again
   EXPECT_EQ(ScoreFile().size(), 80u);
+}
+
+TEST_F(HighScores, RecordsNoGameCanWriteAreLeftOutWithOneLogLine) {
+  const std::string longName(300, 'W');
+  zentoir::testing::WriteFileBytes(tmp_.Path() + "Score.dat",
+                                   std::string("\x2A\x00"
+                                               "Anna\r\n"
+                                               "\x1B\x0B"
+                                               "Mallory\r\n"  // 2843 points
+                                               "\x63\x00"
+                                               "Max\r\n",  // 99 points
+                                               26) +
+                                       std::string("\x03\x00", 2) + longName + "\r\n" +
+                                       std::string("\x04\x00Tab\tX\r\n"
+                                                   "\x62\x00"
+                                                   "Abcdefghijklmnopqrst\r\n"
+                                                   "\x05\x00J\xFCrgen\r\n",
+                                                   43));
+  AccessScoreFile("Load");
+  EXPECT_EQ(Name(1), "Anna");
+  EXPECT_EQ(Name(2), "Abcdefghijklmnopqrst");
+  EXPECT_EQ(Score(2), 98);
+  EXPECT_EQ(Name(3), "J\xFCrgen");
+  EXPECT_EQ(Name(4), "");
+  EXPECT_EQ(Score(4), 0);
+  int lines = 0;
+  for (const std::string& line : zentoir::testing::ErrorLogLines())
+    lines += line.find("Score file") != std::string::npos;
+  EXPECT_EQ(lines, 1);
+  EXPECT_NE(zentoir::testing::ErrorLogLines().at(0).find("4 impossible records"),
+            std::string::npos);
+}
+
+TEST_F(HighScores, AFailedSaveKeepsTheTableAndTheNextSaveWritesIt) {
+  const std::string path = tmp_.Path() + "Score.dat";
+  ASSERT_EQ(mkdir(path.c_str(), 0755), 0);  // a folder where the file should be
+  SetTable({{"Anna", 30}});
+  EXPECT_EQ(AccessScoreFile("Save"), 0);  // reported, and the program carries on
+  EXPECT_EQ(Name(1), "Anna");
+  EXPECT_EQ(Score(1), 30);
+  ASSERT_EQ(zentoir::testing::ErrorLogLines().size(), 1u);
+  EXPECT_EQ(zentoir::testing::ErrorLogLines()[0].rfind("Score file not saved: " + path, 0), 0u);
+  EXPECT_NE(access((path + ".new").c_str(), F_OK), 0);
+  ASSERT_EQ(rmdir(path.c_str()), 0);
+  EXPECT_EQ(AccessScoreFile("Save"), 1);
+  EXPECT_EQ(ScoreFile().substr(0, 8), std::string("\x1E\x00"
+                                                  "Anna\r\n",
+                                                  8));
 }
 
 TEST_F(HighScores, SavingReplacesTheFileWholeAndLeavesNoTemporaryFile) {

@@ -23,6 +23,15 @@ std::vector<uint8_t> LeftRedRightBlue() {
   return testing::MakeBmp(2, 2, 24, {{255, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 0, 255}});
 }
 
+// Two 4 × 4 animation frames side by side, each of one colour, as a bitmap.
+std::vector<uint8_t> TwoFrames(Rgb first, Rgb second) {
+  std::vector<Rgb> pixels;
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 8; ++x)
+      pixels.push_back(x < 4 ? first : second);
+  return testing::MakeBmp(8, 4, 24, pixels);
+}
+
 TEST_F(Drawing, SpritePositionsRoundUp) {
   LoadSprite(SolidBmp("red.bmp", 4, 4, {255, 0, 0}).c_str(), 1);
   DrawSprite(1, 10.2, 5);
@@ -96,12 +105,7 @@ TEST_F(Drawing, PositiveAnglesTurnCounterClockwise) {
 }
 
 TEST_F(Drawing, AnimationFramesPickTheirCell) {
-  // Two 4 × 4 frames side by side: green, then blue.
-  std::vector<Rgb> pixels;
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 8; ++x)
-      pixels.push_back(x < 4 ? Rgb{0, 255, 0} : Rgb{0, 0, 255});
-  const std::string path = WriteImage("frames.bmp", testing::MakeBmp(8, 4, 24, pixels));
+  const std::string path = WriteImage("frames.bmp", TwoFrames({0, 255, 0}, {0, 0, 255}));
   LoadAnimSprite(path.c_str(), 8, 4, 4);
   SetSmoothing(0);
   DrawAnimFrame(8, 1, 400, 10);
@@ -115,6 +119,53 @@ TEST_F(Drawing, AnimationFramesPickTheirCell) {
   EXPECT_EQ(At(421, 11), kBlack);
   LoadAnimSprite("missing.bmp", 8, 2, 2);  // a failed load keeps the frame size
   EXPECT_EQ(Runtime().renderer->spriteTable[8].frameWidth, 4);
+}
+
+TEST_F(Drawing, ZoomedRotoZoomedAndStretchedDrawingKeepItsPlaceAndFrame) {
+  LoadSprite(SolidBmp("red4.bmp", 4, 4, {255, 0, 0}).c_str(), 16);
+  LoadAnimSprite(WriteImage("frames2.bmp", TwoFrames({0, 255, 0}, {0, 0, 255})).c_str(), 17, 4, 4);
+  SetSmoothing(0);
+  DrawSpriteZoomed(16, 600, 100, 2, 2);  // twice as large about the same middle: 598..605
+  SetSmoothing(0);
+  DrawSpriteRotoZoom(16, 620, 100, 45, 2);  // a diamond about (622, 102) reaching 5.6 out
+  SetSmoothing(0);
+  DrawAnimFrameStretched(17, 1, 640, 100, 16, 8);  // frame 1 over 640..655 × 100..107
+  SetSmoothing(0);
+  DrawAnimFrameRotoZoom(17, 0, 680, 100, 90, 2);  // frame 0 about (682, 102): 678..685
+  for (auto [x, y] : {std::pair{599, 99}, {604, 104}, {622, 98}, {618, 102}, {625, 102}})
+    EXPECT_EQ(At(x, y), kRed) << x << "," << y;
+  for (auto [x, y] : {std::pair{596, 102}, {607, 102}, {618, 98}, {626, 106}})
+    EXPECT_EQ(At(x, y), kBlack) << x << "," << y;
+  EXPECT_EQ(At(641, 101), kBlue);
+  EXPECT_EQ(At(654, 106), kBlue);
+  EXPECT_EQ(At(657, 102), kBlack);
+  EXPECT_EQ(At(679, 99), kGreen);
+  EXPECT_EQ(At(684, 104), kGreen);
+  EXPECT_EQ(At(676, 102), kBlack);
+}
+
+TEST_F(Drawing, AnimationFramesCollideByTheirOwnPixels) {
+  // Frame 0 solid, frame 1 all transparent colour.
+  LoadAnimSprite(WriteImage("solid-empty.bmp", TwoFrames({0, 255, 0}, {255, 0, 128})).c_str(), 18,
+                 4, 4);
+  EXPECT_EQ(AnimFramesCollide(18, 0, 0, 0, 18, 0, 2, 3), 1);
+  EXPECT_EQ(AnimFramesCollide(18, 0, 0, 0, 18, 0, 4, 0), 0);  // side by side
+  EXPECT_EQ(AnimFramesCollide(18, 0, 0, 0, 18, 1, 1, 1), 0);  // the empty frame
+  EXPECT_EQ(AnimFramesCollide(18, 1, 0, 0, 18, 1, 0, 0), 0);
+}
+
+TEST_F(Drawing, BumpSpritesHoldTheNormalsOfTheirHeights) {
+  const std::string flat = SolidBmp("flat.bmp", 4, 4, {200, 50, 50});
+  EXPECT_EQ(LoadBumpSprite(flat.c_str(), 19), 1);
+  EXPECT_EQ(LoadBumpSprite("missing.bmp", 20), 0);
+  double w = 0, h = 0;
+  GetSpriteSize(19, w, h);
+  EXPECT_EQ(w, 4);
+  GetSpriteSize(20, w, h);
+  EXPECT_EQ(w, 0);
+  SetSmoothing(0);
+  DrawSprite(19, 700, 100);  // a flat height map points straight out: (0, 0, 1)
+  EXPECT_EQ(At(701, 101), (Pixel{127, 127, 255}));
 }
 
 TEST_F(Drawing, FillRectWithNegativeWidthCoversColumns91To100) {

@@ -3,9 +3,10 @@
 #include <png.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "RenderFixture.h"
-#include "gfx2d/DefaultFont.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/TextLayout.h"
 #include "zentoir.h"
@@ -40,13 +41,13 @@ class Fonts : public testing::RenderTest {
   }
   static Pixel GlyphColour(int glyph) { return {glyph, 255 - glyph / 2, 77}; }
 
-  // Every pixel of a built-in glyph's cell as drawn at (left, top): white where the mask
-  // sets it, the dark outline beside set pixels, the black screen elsewhere.
-  void ExpectBuiltInGlyph(int code, int left, int top) {
-    const uint32_t mask = DefaultFontMask(code);
+  // Every pixel of a built-in glyph's cell as drawn at (left, top): white where the
+  // glyph's picture (6 rows of 5, '#' set) has a pixel, the dark outline beside set
+  // pixels, the black screen elsewhere.
+  void ExpectBuiltInGlyph(int code, const std::vector<std::string>& picture, int left, int top) {
     auto set = [&](int cx, int cy) {
       const int gc = cx - 1, gr = cy - 1;
-      return gc >= 0 && gc < 5 && gr >= 0 && gr < 6 && ((mask >> (gr * 5 + gc)) & 1);
+      return gc >= 0 && gc < 5 && gr >= 0 && gr < 6 && picture[size_t(gr)][size_t(gc)] == '#';
     };
     for (int cy = 0; cy < 8; ++cy) {
       for (int cx = 0; cx < 8; ++cx) {
@@ -68,10 +69,10 @@ TEST_F(Fonts, BuiltInFontDrawsItsMasksWithADarkOutline) {
   EXPECT_EQ(cw, 8);
   EXPECT_EQ(ch, 8);
   PrintText("A!g\x7F", 10, 20);
-  ExpectBuiltInGlyph('A', 10, 20);
-  ExpectBuiltInGlyph('!', 18, 20);
-  ExpectBuiltInGlyph('g', 26, 20);
-  ExpectBuiltInGlyph(0x7F, 34, 20);
+  ExpectBuiltInGlyph('A', {".###.", ".#.#.", ".###.", ".#.#.", ".#.#.", "....."}, 10, 20);
+  ExpectBuiltInGlyph('!', {".....", "..#..", "..#..", "..#..", ".....", "..#.."}, 18, 20);
+  ExpectBuiltInGlyph('g', {".....", ".....", ".###.", ".###.", "...#.", "..#.."}, 26, 20);
+  ExpectBuiltInGlyph(0x7F, {"#####", "#...#", "#...#", "#...#", "#...#", "#####"}, 34, 20);
   EXPECT_EQ(At(12, 21), kWhite);  // the top bar of 'A'
   EXPECT_EQ(At(12, 20), kOutline);
   const SpriteRecord& slot = Runtime().renderer->spriteTable[kFontSpriteBase + 3];

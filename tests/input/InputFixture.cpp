@@ -4,27 +4,18 @@
 #include <cstring>
 #include <string>
 
+#include "support/TempDir.h"
 #include "zentoir.h"
 
 namespace zentoir::testing {
-namespace {
-
-std::string& LogFolder() {
-  static std::string folder;
-  return folder;
-}
-
-}  // namespace
 
 void InputTest::SetUpTestSuite() {
   if (Runtime().renderer) return;
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
-  char folder[] = "/tmp/zentoir-input-XXXXXX";
-  if (mkdtemp(folder)) {
-    LogFolder() = std::string(folder) + "/";
-    setenv("TMPDIR", LogFolder().c_str(), 1);
-  }
+  // The error log's folder for the whole program, made its TMPDIR; removed when the
+  // program ends, after the runtime's own exit steps.
+  static ScopedTempDir logFolder;
   InitRuntime("", 1, "Input Test");
 }
 

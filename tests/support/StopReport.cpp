@@ -25,10 +25,11 @@ std::vector<std::string> ErrorLogLines() {
 
 int ReportedErrorCode() {
   const std::vector<std::string> lines = ErrorLogLines();
+  int code = -1;  // the log is only appended to: the last report is the newest stop's
   for (size_t i = 0; i + 1 < lines.size(); ++i) {
-    if (lines[i] == "-End On Line") return std::atoi(lines[i + 1].c_str());
+    if (lines[i] == "-End On Line") code = std::atoi(lines[i + 1].c_str());
   }
-  return -1;
+  return code;
 }
 
 }  // namespace zentoir::testing

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ErrorLog.h"
+
 namespace zentoir::testing {
 
 // Turns on the stop routine's report of the error code and lines.
@@ -13,23 +15,25 @@ void EnableStopReport();
 // The lines of the error log in the current TMPDIR (CR LF removed).
 std::vector<std::string> ErrorLogLines();
 
-// The error code of the stop report, or -1 when there is no report.
+// The error code of the newest stop report in the log, or -1 when there is none.
 int ReportedErrorCode();
 
 }  // namespace zentoir::testing
 
-// Expects the statement to stop the program with exit code 0 and error number `code` in
-// the stop report. The child process starts afresh (no state of earlier tests). Needs
-// a ScopedTempDir alive in the test.
-#define EXPECT_STOPS_WITH_ERROR(code, ...)                      \
-  do {                                                          \
-    GTEST_FLAG_SET(death_test_style, "threadsafe");             \
-    auto stoppingStatement = [&] { __VA_ARGS__; };              \
-    EXPECT_EXIT(                                                \
-        {                                                       \
-          ::zentoir::testing::EnableStopReport();               \
-          stoppingStatement();                                  \
-        },                                                      \
-        ::testing::ExitedWithCode(0), "");                      \
-    EXPECT_EQ(::zentoir::testing::ReportedErrorCode(), code);   \
+// Expects the statement to stop the program with error number `code`, both as its exit
+// code and in a stop report of its own (the log is cleared first, so an earlier stop's
+// report cannot answer). The child process starts afresh (no state of earlier tests).
+// Needs a ScopedTempDir alive in the test.
+#define EXPECT_STOPS_WITH_ERROR(code, ...)                    \
+  do {                                                        \
+    GTEST_FLAG_SET(death_test_style, "threadsafe");           \
+    ::zentoir::RemoveErrorLog();                              \
+    auto stoppingStatement = [&] { __VA_ARGS__; };            \
+    EXPECT_EXIT(                                              \
+        {                                                     \
+          ::zentoir::testing::EnableStopReport();             \
+          stoppingStatement();                                \
+        },                                                    \
+        ::testing::ExitedWithCode(code), "");                 \
+    EXPECT_EQ(::zentoir::testing::ReportedErrorCode(), code); \
   } while (0)

@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
   } while (x == x0 && y == y0);
   Say("moved %.0f %.0f\n", x - x0, y - y0);
   DynString text;
+  Say("editing\n");
   InputText(text, 10, 10);
   std::printf("typed [%s]\n", text.CStr());
   std::fflush(stdout);

@@ -26,11 +26,7 @@ class InputUnderXvfb : public ::testing::Test {
   std::string Output() const { return testing::ReadFileBytes(outputFile_); }
 
   bool WaitForOutput(const std::string& text, int seconds) const {
-    for (int i = 0; i < seconds * 20; ++i) {
-      if (Output().find(text) != std::string::npos) return true;
-      usleep(50000);
-    }
-    return false;
+    return testing::WaitUntil([&] { return Output().find(text) != std::string::npos; }, seconds);
   }
 
   std::string XDo(const std::string& arguments) {
@@ -46,15 +42,17 @@ TEST_F(InputUnderXvfb, HiddenCursorMovesAndAWordIsTyped) {
   const pid_t pid =
       testing::StartProgram({ZENTOIR_INPUT_DEMO, "Input Demo"}, server_.Display(), outputFile_);
   ASSERT_GT(pid, 0);
-  const std::string window = XDo("search --sync --name '^Input Demo'");
+  const std::string window = testing::FindWindow(server_.Display(), "^Input Demo$");
   ASSERT_FALSE(window.empty()) << Output();
-  XDo("windowfocus --sync " + window);
-  ASSERT_TRUE(WaitForOutput("start ", 20)) << Output();
+  XDo("windowfocus " + window);
+  ASSERT_TRUE(WaitForOutput("start ", 60)) << Output();
 
-  for (int attempt = 0; attempt < 50 && Output().find("moved") == std::string::npos; ++attempt) {
-    XDo("mousemove_relative 30 20");
-    usleep(100000);
-  }
+  testing::WaitUntil(
+      [&] {
+        XDo("mousemove_relative 30 20");
+        return WaitForOutput("moved", 0.1);
+      },
+      60);
   const size_t moved = Output().find("moved ");
   ASSERT_NE(moved, std::string::npos) << Output();
   int dx = 0, dy = 0;
@@ -62,10 +60,11 @@ TEST_F(InputUnderXvfb, HiddenCursorMovesAndAWordIsTyped) {
   EXPECT_GT(dx, 0);
   EXPECT_GT(dy, 0);
 
-  // One key per frame or so; the doubled letters are typed twice.
+  // One key per frame or so, once the line editor runs; the doubled letters are typed twice.
+  ASSERT_TRUE(WaitForOutput("editing", 60)) << Output();
   XDo("type --delay 100 balloon");
   XDo("key Return");
-  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
+  EXPECT_EQ(testing::WaitForExit(pid, 60), 0);
   EXPECT_NE(Output().find("typed [balloon]\n"), std::string::npos) << Output();
 }
 

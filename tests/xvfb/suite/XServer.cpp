@@ -1,6 +1,7 @@
 #include "XServer.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -104,6 +105,69 @@ int WaitForExit(pid_t pid, int seconds) {
   kill(pid, SIGKILL);
   waitpid(pid, nullptr, 0);
   return -1;
+}
+
+bool HasExited(pid_t pid, int& code) {
+  int status = 0;
+  if (waitpid(pid, &status, WNOHANG) != pid) return false;
+  code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return true;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, double seconds) {
+  for (int waited = 0; waited < seconds * 20; ++waited) {
+    if (condition()) return true;
+    usleep(50000);
+  }
+  return condition();
+}
+
+std::string FindWindow(const std::string& display, const std::string& namePattern, double seconds) {
+  std::string window;
+  WaitUntil(
+      [&] {
+        window = XDoTool(display, "search --name '" + namePattern + "'");
+        window = window.substr(0, window.find('\n'));
+        return !window.empty();
+      },
+      seconds);
+  return window;
+}
+
+namespace {
+// A window that is gone between the search and the capture is no reason to end the test.
+int IgnoreXError(::Display*, XErrorEvent*) {
+  return 0;
+}
+}  // namespace
+
+WindowPixels CaptureWindow(const std::string& display, const std::string& window) {
+  WindowPixels pixels;
+  ::Display* x = XOpenDisplay(display.c_str());
+  if (!x) return pixels;
+  XSetErrorHandler(IgnoreXError);
+  XWindowAttributes attributes{};
+  const Window id = std::strtoul(window.c_str(), nullptr, 10);
+  if (XGetWindowAttributes(x, id, &attributes) != 0) {
+    XImage* image = XGetImage(x, id, 0, 0, unsigned(attributes.width), unsigned(attributes.height),
+                              AllPlanes, ZPixmap);
+    if (image) {
+      pixels.width = image->width;
+      pixels.height = image->height;
+      pixels.rgb.reserve(size_t(image->width) * image->height * 3);
+      for (int row = 0; row < image->height; ++row) {
+        for (int column = 0; column < image->width; ++column) {
+          const unsigned long p = XGetPixel(image, column, row);
+          pixels.rgb.push_back(uint8_t(p >> 16));
+          pixels.rgb.push_back(uint8_t(p >> 8));
+          pixels.rgb.push_back(uint8_t(p));
+        }
+      }
+      XDestroyImage(image);
+    }
+  }
+  XCloseDisplay(x);
+  return pixels;
 }
 
 std::string XDoTool(const std::string& display, const std::string& arguments) {
