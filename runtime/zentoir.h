@@ -34,6 +34,7 @@
 #include "gfx2d/ImageSaving.h"
 #include "gfx2d/OffscreenScreens.h"
 #include "gfx2d/Primitives.h"
+#include "gfx2d/ScaledScreen.h"
 #include "gfx2d/Sprites.h"
 #include "input/InputText.h"
 #include "input/Joystick.h"

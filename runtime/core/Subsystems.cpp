@@ -12,6 +12,7 @@
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
 #include "gfx2d/OffscreenScreens.h"
+#include "gfx2d/ScaledScreen.h"
 #include "input/InputSetup.h"
 #include "net/NetCommands.h"
 
@@ -35,6 +36,7 @@ void RegisterSubsystemHooks() {
   // screens left before each swap; the "Loading..." text.
   RegisterDrawingHooks();
   RegisterScreenHooks();
+  RegisterScaledScreenHooks();  // after the screens: it shows the back buffer's picture
   RegisterFontHooks();
   // Input: the input object, its cursor mode, the frame's key state and every event.
   RegisterInputHooks();

@@ -6,6 +6,7 @@
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Renderer.h"
+#include "gfx2d/ScaledScreen.h"
 #include "gfx2d/Sprites.h"
 #include "gfx2d/TexturePixels.h"
 #include "text/NumberText.h"
@@ -47,7 +48,7 @@ void AttachTarget(const OffscreenScreen& screen, uint32_t texture) {
 
 void BindBackBuffer() {
   const GLExtensionFunctions& gl = GLExtensions();
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, BackBufferFramebuffer());
   gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
 }
 
