@@ -4,8 +4,11 @@
 #include <SDL2/SDL.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "zentoir.h"
 
@@ -31,6 +34,32 @@ void MeasureFrames(const char* label, int frames) {
   const double wall = (GetTimeMs() - wallStart) / frames;
   const double cpu = (ProcessorMs() - cpuStart) / frames;
   std::printf("%-34s %8.3f ms/frame wall %8.3f ms/frame processor\n", label, wall, cpu);
+}
+
+// At a frame limit: processor time per frame beside how exactly the frames are spaced
+// (median interval and the share of intervals within 1 ms of the limit's interval).
+void MeasurePacing(int framesPerSecond, int frames) {
+  SetFrameRateLimit(framesPerSecond);
+  PresentFrame();  // start on the limit's rhythm
+  std::vector<double> intervals;
+  double last = GetTimeMs();
+  const double cpuStart = ProcessorMs();
+  for (int i = 0; i < frames; ++i) {
+    PresentFrame();
+    const double now = GetTimeMs();
+    intervals.push_back(now - last);
+    last = now;
+  }
+  const double cpu = (ProcessorMs() - cpuStart) / frames;
+  const double interval = 1000.0 / framesPerSecond;
+  const auto within = std::count_if(intervals.begin(), intervals.end(),
+                                    [&](double d) { return std::fabs(d - interval) <= 1.0; });
+  std::sort(intervals.begin(), intervals.end());
+  std::printf(
+      "limit %d, no vsync: median %.3f ms (aim %.3f), %.1f %% within 1 ms, "
+      "%.3f ms processor per frame (%.1f %% of the interval)\n",
+      framesPerSecond, intervals[intervals.size() / 2], interval, 100.0 * double(within) / frames,
+      cpu, 100.0 * cpu / interval);
 }
 
 constexpr int kPausedTicks = 20;  // 100 ms each
@@ -70,8 +99,7 @@ int main() {
   std::printf("video driver: %s\n", SDL_GetCurrentVideoDriver());
   SetVerticalSync(0);
   MeasureFrames("no limit (2 ms), no vsync", 500);
-  SetFrameRateLimit(60);
-  MeasureFrames("limit 60, no vsync", 60);
+  MeasurePacing(60, 300);
   SetFrameRateLimit(0);
   SetVerticalSync(1);
   MeasureFrames("no limit (2 ms), vsync", 120);

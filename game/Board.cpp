@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "GameRecord.h"
+#include "PlayMode.h"
 #include "Screens.h"
 
 namespace pindrake {
@@ -35,11 +37,16 @@ void SeedBoards(double seed) {
   boardsMade = 0;
 }
 
+// Every board is made from a seed of its own, so the game can be replayed; the attract
+// mode's boards do not use up the fixed sequence.
+double NextBoardSeed() {
+  if (!boardsSeeded || CurrentPlayMode() == PlayMode::Attract) return RandomInt(2147483646);
+  boardsMade = boardsMade + 1;
+  return boardSeed + boardsMade - 1;
+}
+
 void NewGame() {
-  if (boardsSeeded) {
-    SetRandomSeed(boardSeed + boardsMade);
-    boardsMade = boardsMade + 1;
-  }
+  BeginRecordedGame(NextBoardSeed());
   DimRecordArray(board, 11, 13);
   balloonsLeft = 0;
   points = 0;
@@ -98,6 +105,7 @@ double AnyMoveLeft() {
 double PopGroup(double c, double r) {
   const double colour = Cell(c, r).balloon;
   Cell(c, r).balloon = 0;
+  CountPoppedBalloon();
   presentFrame = 1;
   RunFrame();
   PlaySound(SOUND_POP, 0, SOUND_VOLUME);
@@ -151,11 +159,12 @@ void CloseEmptyColumns() {
 }
 
 void HandleBoardClick() {
-  if (mouseButton != 1 || hoverColumn <= 0 || hoverRow <= 0) return;
-  if (HasSameNeighbour(hoverColumn, hoverRow) == 0 || Cell(hoverColumn, hoverRow).balloon <= 0) {
-    return;
-  }
-  const double n = PopGroup(hoverColumn, hoverRow);
+  double c = 0, r = 0;
+  if (!BurstRequested(c, r) || c <= 0 || r <= 0) return;
+  if (HasSameNeighbour(c, r) == 0 || Cell(c, r).balloon <= 0) return;
+  BeginBurst(c, r);
+  const double n = PopGroup(c, r);
+  EndBurst();
   balloonsMoving = n;
   balloonsLeft = balloonsLeft - n;
   points = points + n - 1;

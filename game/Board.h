@@ -14,6 +14,8 @@ void NewGame();
 // From now on board k (counting from 0) is made from the seed + k, whatever else drew
 // random numbers in between: a fixed sequence of boards, for replays and tests.
 void SeedBoards(double seed);
+// The seed of the next board: the fixed sequence's next one, or else a random one.
+double NextBoardSeed();
 // One animation step of every balloon; 1 while some balloon is still under way.
 double MoveBalloons();
 // 1 when the cell's right, left, lower or upper neighbour holds the same balloon.
@@ -26,7 +28,8 @@ double PopGroup(double c, double r);
 void LiftBalloons();
 // Empty columns are closed by moving every column on their right one place left.
 void CloseEmptyColumns();
-// A click on a burstable balloon bursts its group and scores it.
+// A click on a burstable balloon (or Space, the attract mode's player, a replay) bursts
+// its group and scores it.
 void HandleBoardClick();
 // The cell under the mouse, or 0 and 0.
 void UpdateHoveredCell();

@@ -1,14 +1,20 @@
 #include "Entry.h"
 
+#include <cstdio>
+
+#include "AttractMode.h"
 #include "Board.h"
 #include "HighScores.h"
+#include "Replay.h"
 #include "Screens.h"
+#include "Statistics.h"
 
 namespace pindrake {
 
 using namespace zentoir;
 
 namespace {
+GameOptions startOptions;
 const char* const kFontColours[] = {"schwarz", "weiss", "rot", "gruen", "blau", "gelb"};
 const char* const kFontSizes[] = {"7x14", "7x14_fett", "8x17", "9x17", "14x27"};
 }  // namespace
@@ -50,6 +56,7 @@ double GameEntry(const DynString& commandLineText, double showCommand, const Gam
   settings.hideMouseCursor = 1;
   settings.debugMode = 0;
   if (options.windowed) SetKeepWindowed(1);
+  startOptions = options;
   InitRuntime(commandLine, showCommand, "Pindrake");
   if (options.seeded) SeedBoards(options.seed);
   SetErrorCode(0);
@@ -65,6 +72,7 @@ void LoadNextSprite(double& number, const DynString& path) {
 }
 
 void LoadGame() {
+  if (startOptions.scaled) SetScaledScreen(1);
   SetScreenMode(640, 480, 1);
   SetResourceArchives("Pindrake", "Pindrake");
   LoadSprite(dataDir + "Maus.png", POINTER_SPRITE);
@@ -80,10 +88,13 @@ void LoadGame() {
   ShowSystemCursor(0);
   InitBoardGeometry();
   AccessScoreFile("Load");
+  LoadStatistics();
 }
 
 void GameMain() {
   LoadGame();
+  if (startOptions.replayPlace > 0) RunReplay(startOptions.replayPlace);
+  if (startOptions.demo) RunAttractMode(true);
   ShowTitleScreen();
   StopMusic();
   NewGame();
@@ -92,6 +103,26 @@ void GameMain() {
     RunFrame();
     if (KeyState(31) != 0) SaveSprite("ScreenShot.png", SCREEN_COPY_SPRITE);
   }
+}
+
+namespace {
+// The table and "Pindrake.ini" as the game would find them, without starting the runtime.
+void ReadTableAndStatistics() {
+  DimRecordArray(highScores, 26);
+  AccessScoreFile("Load");
+  LoadStatistics();
+}
+}  // namespace
+
+void PrintStatistics() {
+  ReadTableAndStatistics();
+  std::fputs(StatisticsReport().c_str(), stdout);
+}
+
+bool HasReplay(double place) {
+  ReadTableAndStatistics();
+  PlaceRecord record;
+  return ReadPlaceRecord(place, record);
 }
 
 }  // namespace pindrake

@@ -10,6 +10,9 @@ struct GameOptions {
   bool windowed = false;  // a 640 × 480 window instead of switching the display
   bool seeded = false;    // a fixed sequence of boards
   double seed = 0;
+  bool scaled = true;      // the picture scaled to the window, letterboxed
+  bool demo = false;       // the attract mode at once, until Esc
+  double replayPlace = 0;  // > 0: replay the game of this place of the table
 };
 
 // Fills the start-up settings, starts the runtime and runs the game; never returns.
@@ -24,5 +27,9 @@ void LoadImages();
 void LoadGame();
 // Start-up of the game, the title screen and the main loop; never returns.
 [[noreturn]] void GameMain();
+// The statistics of "Pindrake.ini" on standard output (no window is opened).
+void PrintStatistics();
+// Whether a replay is recorded for the place (read without starting the runtime).
+bool HasReplay(double place);
 
 }  // namespace pindrake

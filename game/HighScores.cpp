@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Board.h"
+#include "Statistics.h"
 #include "Widgets.h"
 
 namespace pindrake {
@@ -147,6 +148,7 @@ void DrawHighScores() {
     line = line + RepeatText(".", 27 - TextLength(line));
     PrintShadowed(line, centreX, 83 + 15 * i, 8, 3, 1);
   }
+  DrawUndoMarks();
 }
 
 double ScorePlaceFor(double result, const DynString& name) {
@@ -195,6 +197,7 @@ void EnterHighScore() {
           "chsten Mal gespeichert.",
           1, 8);
     }
+    RecordPlacedGame(place);  // follows the table in memory, which a later save writes
   }
   NewGame();
   riseSpeed = 150;

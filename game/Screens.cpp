@@ -2,9 +2,16 @@
 
 #include <cmath>
 
+#include "AttractMode.h"
 #include "Board.h"
+#include "GameRecord.h"
 #include "Globals.h"
+#include "GroupPreview.h"
 #include "HighScores.h"
+#include "KeyboardPlay.h"
+#include "PlayMode.h"
+#include "Statistics.h"
+#include "Undo.h"
 #include "Widgets.h"
 
 namespace pindrake {
@@ -23,6 +30,7 @@ void RunFrame() {
   SetAlphaMode(-0.999);
   UpdateMouse(0, 0, 640, 480);
   UpdateHoveredCell();
+  UpdateKeyboardPlay();
   UpdateGameScreen();
   if (GetTimeMs() - lastCopyTime > 100) {
     SetAlphaMode(0);
@@ -46,12 +54,21 @@ void UpdateHighScorePage() {
 
 // After the settled board has had no move left for 1.5 seconds of frames.
 void CheckGameOver() {
-  if (balloonsMoving != 0 || AnyMoveLeft() != 0) return;
+  if (!GameOverCheckAllowed() || balloonsMoving != 0 || AnyMoveLeft() != 0) return;
   gameOverTimer = gameOverTimer + frameSeconds;
   if (gameOverTimer < 1.5) return;
   gameOverTimer = 0;
+  if (CurrentPlayMode() == PlayMode::Attract) return FinishAttractGame();
+  if (CurrentPlayMode() == PlayMode::Replay) return;  // the replay ends by itself
+  RecordFinishedGame(points, balloonsLeft == 0);
   MessageDialog("Game Over", 1, 9);
   EnterHighScore();
+}
+
+// U or Backspace on the settled board, outside a burst chain.
+void HandleUndoKey() {
+  if (!TakeUndoRequest() || CurrentPlayMode() != PlayMode::Player) return;
+  if (balloonsMoving == 0 && CurrentGame().burstDepth == 0) UndoLastBurst();
 }
 
 void UpdateBoardScreen() {
@@ -69,6 +86,7 @@ void UpdateBoardScreen() {
   DrawPlayfield();
   balloonsMoving = MoveBalloons();
   if (balloonsMoving == 0) HandleBoardClick();
+  HandleUndoKey();
 }
 
 }  // namespace
@@ -83,6 +101,7 @@ void UpdateGameScreen() {
 
 void DrawPlayfield() {
   DrawBoard();
+  DrawGroupPreview();
   PrintShadowed("Pindrake", centreX + 2, 15, 4, 29, -2);
   SelectFont(5);
   PrintCentred(versionText, centreX + 2, 27);
@@ -131,8 +150,15 @@ void TitleScreenFrame(NumberArray& floaters, double& lastSpawn) {
 void ShowTitleScreen() {
   NumberArray floaters;
   double lastSpawn = 0;
-  while (mouseButton == 0)
+  while (mouseButton == 0) {
     TitleScreenFrame(floaters, lastSpawn);
+    if (mouseButton == 0 && AttractModeDue()) {
+      RunAttractMode(false);
+      // The key or click that ended it does not also leave the title screen.
+      while (mouseButton != 0)
+        TitleScreenFrame(floaters, lastSpawn);
+    }
+  }
 }
 
 }  // namespace pindrake

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev liblzo2-dev libfreetype-dev
+  libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   fonts-freefont-ttf timgm6mb-soundfont fluidsynth
   libgl-dev libgl1-mesa-dri libx11-dev mesa-utils xvfb xdotool x11-utils
   libcurl4-openssl-dev openssl

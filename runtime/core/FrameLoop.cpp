@@ -46,6 +46,7 @@ void PresentFrame() {
   WaitWhilePaused();
   RunRuntimeHooks(RuntimeHook::PollInput);
   StopOnEndKeys();
+  if (renderer) renderer->glState.FlushAndForget();  // the 3D scene uses GL directly
   if (rt.scene) rt.scene->ResetFrame();
   RunRuntimeHooks(RuntimeHook::MusicLoop);
   PumpMessages();

@@ -41,6 +41,7 @@ int OpenGLRadazuri::LoadBackgroundImage(int32_t slot, const std::string& path) {
     return 0;
   }
   FreeBackgroundImage(slot);
+  DirectGL direct(glState);
   BackgroundImage& background = backgrounds[size_t(slot)];
   for (int32_t row = 0; row * tile < image.height; ++row) {
     int32_t column = 0;
@@ -65,6 +66,7 @@ void OpenGLRadazuri::FreeBackgroundImage(int32_t slot) {
   if (!IsBackgroundSlot(slot)) return;
   BackgroundImage& background = backgrounds[size_t(slot)];
   if (GLReady()) {
+    glState.FlushAndForget();
     for (const int32_t texture : background.texture) {
       uint32_t name = uint32_t(texture);
       DeleteTextureName(name);
@@ -76,6 +78,7 @@ void OpenGLRadazuri::FreeBackgroundImage(int32_t slot) {
 void OpenGLRadazuri::DrawBackgroundImage(int32_t slot) {
   if (!IsBackgroundSlot(slot) || backgrounds[size_t(slot)].columns == 0) return;
   const BackgroundImage& background = backgrounds[size_t(slot)];
+  DirectGL direct(glState);  // the picture is drawn over
   glDisable(GL_ALPHA_TEST);
   DisableSecondTextureUnit();
   glEnable(GL_TEXTURE_2D);

@@ -69,6 +69,7 @@ bool OpenGLRadazuri::TargetHasAlpha() {
 }
 
 void OpenGLRadazuri::CopyTargetIntoTexture(int32_t x, int32_t y, int32_t w, int32_t h) {
+  quadBatch.Flush();
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, TargetHeight() - y - h, w, h);
 }
 
@@ -82,6 +83,7 @@ void OpenGLRadazuri::ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t 
   glReadPixels(x, TargetHeight() - y - h, w, h, GL_BGRA, GL_UNSIGNED_BYTE, captureScratch.data());
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);
   const uint32_t key = ReadKeyColourFromScreen();
+  glState.FlushAndForget();  // the texture is bound directly below
   const uint8_t keyRed = key >> 24, keyGreen = (key >> 16) & 255, keyBlue = (key >> 8) & 255;
   for (int32_t row = 0; row < h; ++row) {  // texels outside the rectangle stay transparent
     uint8_t* bgra = &captureScratch[size_t(row) * size_t(T) * 4];
@@ -98,6 +100,7 @@ int OpenGLRadazuri::CaptureSprite(int32_t n, int32_t x, int32_t y, int32_t w, in
   if (!IsSpriteNumber(n) || w < 1 || h < 1 || w > MaxTextureSize() || h > MaxTextureSize())
     return 0;
   const int32_t T = CaptureSizeFor(w), U = CaptureSizeFor(h);
+  DirectGL direct(glState);
   SpriteRecord& sprite = spriteTable[n];
   const int32_t bound = currentSprite;
   PrepareCaptureTexture(*this, sprite, T, U);
@@ -117,6 +120,7 @@ int OpenGLRadazuri::CaptureSprite(int32_t n, int32_t x, int32_t y, int32_t w, in
 
 void OpenGLRadazuri::CaptureScreenToBackground(int32_t slot) {
   if (!IsBackgroundSlot(slot)) return;
+  DirectGL direct(glState);
   const int32_t SW = TargetWidth(), SH = TargetHeight(), largest = MaxTextureSize();
   int32_t E = kFirstTile;
   while (E < std::max(SW, SH) && E < largest)
@@ -151,6 +155,7 @@ void OpenGLRadazuri::CaptureScreenToBackground(int32_t slot) {
 uint32_t OpenGLRadazuri::ReadPixel(int32_t x, int32_t y) {
   uint8_t rgb[3] = {};
   if (x < 0 || y < 0 || x >= TargetWidth() || y >= TargetHeight()) return 0;
+  quadBatch.Flush();
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, TargetHeight() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
   return ColourNumber(rgb[0], rgb[1], rgb[2]);
@@ -163,12 +168,12 @@ uint32_t OpenGLRadazuri::ReadKeyColourFromScreen() {
   if (transparentColour == 0) return 0;
   const int32_t px = viewportX + kKeyProbe, py = viewportY + kKeyProbe;
   const uint32_t kept = ReadPixel(px, py);
-  const GLboolean blending = glIsEnabled(GL_BLEND);
-  glDisable(GL_BLEND);
+  const bool blending = glIsEnabled(GL_BLEND);
+  glState.SetBlending(false);
   zentoir::SetPixel(kKeyProbe, kKeyProbe, double(transparentColour));
   const uint32_t stored = ReadPixel(px, py);
   zentoir::SetPixel(kKeyProbe, kKeyProbe, double(kept));
-  if (blending) glEnable(GL_BLEND);
+  glState.SetBlending(blending);
   const uint32_t red = stored & 255, green = (stored >> 8) & 255, blue = (stored >> 16) & 255;
   return red << 24 | green << 16 | blue << 8;
 }

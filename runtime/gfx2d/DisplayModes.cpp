@@ -3,7 +3,9 @@
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/ScaledScreen.h"
 #include "os/Clock.h"
+#include "os/WindowScaling.h"
 
 namespace zentoir {
 
@@ -21,7 +23,10 @@ int OpenGLRadazuri::EnterWindowed() {
 int OpenGLRadazuri::EnterFullScreen() {
   if (!window) return 0;
   const int depth = colourDepth != os::DesktopBitsPerPixel() ? colourDepth : 0;
-  if (!os::EnterFullScreenMode(window, width, height, depth)) {
+  // A scaled screen fills the desktop when the display has no mode of the screen's size.
+  const bool entered = os::EnterFullScreenMode(window, width, height, depth) ||
+                       (IsScaledScreen() != 0 && os::EnterDesktopFullScreen(window));
+  if (!entered) {
     os::FlashWindow(window);
     AppendErrorLog("No Fullscreen Mode available");
     EnterWindowed();

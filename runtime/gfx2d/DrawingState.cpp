@@ -16,6 +16,7 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
     h = height;
   }
   viewportX = x, viewportY = y, viewportWidth = w, viewportHeight = h;
+  DirectGL direct(glState);
   glViewport(x, height - h - y, w, h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
@@ -48,14 +49,10 @@ void SetAlphaMode(double alpha) {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return;
   const auto a = static_cast<float>(alpha);
-  glEnable(GL_BLEND);
-  if (a == 0) {
-    glDisable(GL_BLEND);
-  } else {
-    glBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
-  }
+  r->glState.SetBlending(a != 0);
+  if (a != 0) r->glState.SetBlendFunction(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
   r->currentAlpha = a == 0 ? 1.0f : std::min(std::fabs(a), 1.0f);
-  glColor4f(1, 1, 1, r->currentAlpha);
+  r->glState.SetColour(1, 1, 1, r->currentAlpha);
 }
 
 void SetViewport(double x, double y, double width, double height) {

@@ -1,7 +1,5 @@
 #include "gfx2d/Fonts.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <string>
 
@@ -9,7 +7,6 @@
 #include "gfx2d/DefaultFont.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Renderer.h"
-#include "os/DriverAllocations.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -39,6 +36,7 @@ void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, floa
   text = text.substr(0, kMaxTextGlyphs);
   const int32_t sprite = kFontSpriteBase + font;
   BindSprite(sprite);
+  glState.SetAlphaTest(true);
   const SpriteRecord& record = spriteTable[sprite];
   const FontGrid grid =
       FontGridFor(record.width, record.height, record.textureWidth, record.textureHeight);
@@ -46,18 +44,7 @@ void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, floa
   textVertices.reserve(TextBufferCapacity(textVertices.capacity(), count));
   textVertices.resize(count);
   LayoutText(grid, text, x, y, z, textVertices.data());
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glVertexPointer(3, GL_FLOAT, sizeof(TextVertex), &textVertices[0].x);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glTexCoordPointer(2, GL_FLOAT, sizeof(TextVertex), &textVertices[0].s);
-  {
-    // The driver keeps state for client-array quads past the context (see
-    // DriverAllocationScope); that is not ours to free.
-    os::DriverAllocationScope driver;
-    glDrawArrays(GL_QUADS, 0, GLsizei(count));
-  }
-  glDisableClientState(GL_VERTEX_ARRAY);
-  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  quadBatch.AddTextQuads(textVertices.data(), count);
 }
 
 void LoadFont(const DynString& path, double n) {

@@ -1,5 +1,6 @@
 #include "gfx2d/FramePacing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -7,6 +8,9 @@ namespace zentoir {
 namespace {
 constexpr double kUnlimitedInterval = 2.0;
 constexpr int kFallbackFramesPerSecond = 5;
+// Waking from a sleep is late by up to about this much; the rest is spun.
+constexpr double kSpinMs = 0.75;
+constexpr double kLongestSleepMs = 2.0;
 }  // namespace
 
 double FrameIntervalFor(int framesPerSecond) {
@@ -30,6 +34,11 @@ double NextFrameTimeAfter(double nextFrameTime, double frameInterval, double now
       next += frameInterval;
   }
   return next;
+}
+
+double SleepBeforeFrameMs(double remaining) {
+  if (!(remaining > kSpinMs)) return 0;
+  return std::min(remaining - kSpinMs, kLongestSleepMs);
 }
 
 }  // namespace zentoir

@@ -16,4 +16,9 @@ int FramesPerSecondFor(double frameInterval);
 // whole intervals, so frames never bunch up to catch up.
 double NextFrameTimeAfter(double nextFrameTime, double frameInterval, double now);
 
+// How long to sleep while waiting for a frame due in `remaining` milliseconds: short
+// slices (so events are still pumped) until shortly before it is due, whose last part
+// is spun so that the frame is shown on time; 0 means spin.
+double SleepBeforeFrameMs(double remaining);
+
 }  // namespace zentoir

@@ -11,7 +11,8 @@ namespace zentoir {
 namespace {
 
 // Reads the back buffer even while a framebuffer screen is active.
-std::vector<uint8_t> ReadBackBuffer(const OpenGLRadazuri& r) {
+std::vector<uint8_t> ReadBackBuffer(OpenGLRadazuri& r) {
+  r.quadBatch.Flush();
   std::vector<uint8_t> pixels(size_t(r.width) * size_t(r.height) * 3);
   const GLExtensionFunctions& gl = GLExtensions();
   const bool offscreen = r.activeScreen >= 0 && r.screens[size_t(r.activeScreen)].width != 0;
@@ -50,6 +51,7 @@ double SaveSprite(const DynString& path, double n) {
   if (!r || !IsSpriteNumber(sprite) || r->spriteTable[sprite].texture == 0) return 0;
   const SpriteRecord& record = r->spriteTable[sprite];
   std::vector<uint8_t> pixels(size_t(record.textureWidth) * size_t(record.textureHeight) * 3);
+  r->glState.FlushAndForget();  // the texture is bound directly
   glBindTexture(GL_TEXTURE_2D, record.texture);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());

@@ -41,6 +41,7 @@ int32_t OpenGLRadazuri::MaxTextureSize() const {
 
 void OpenGLRadazuri::SetBoundTextureFilter(uint32_t texture, int32_t filter) {
   if (texture < textureFilters.size() && textureFilters[texture] == filter) return;
+  quadBatch.Flush();  // the pending quads keep the filter they were added with
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   if (texture < textureFilters.size()) textureFilters[texture] = filter;
@@ -49,6 +50,7 @@ void OpenGLRadazuri::SetBoundTextureFilter(uint32_t texture, int32_t filter) {
 void OpenGLRadazuri::DisableSecondTextureUnit() {
   const GLExtensionFunctions& gl = GLExtensions();
   if (!gl.glActiveTextureARB || secondUnitDisabled) return;
+  quadBatch.Flush();
   gl.glActiveTextureARB(GL_TEXTURE1_ARB);
   glDisable(GL_TEXTURE_2D);
   gl.glActiveTextureARB(GL_TEXTURE0_ARB);
@@ -59,17 +61,18 @@ void OpenGLRadazuri::BindSprite(int32_t n) {
   currentSprite = n;
   DisableSecondTextureUnit();
   if (!IsSpriteNumber(n)) {
-    glDisable(GL_TEXTURE_2D);
+    glState.SetTexturing(false);
     return;
   }
-  glBindTexture(GL_TEXTURE_2D, spriteTable[n].texture);
-  glEnable(GL_TEXTURE_2D);
+  glState.BindTexture(spriteTable[n].texture);
+  glState.SetTexturing(true);
 }
 
 int OpenGLRadazuri::FreeSprite(int32_t n) {
   if (!IsSpriteNumber(n)) return 0;
   SpriteRecord& sprite = spriteTable[n];
   if (GLReady()) {
+    DirectGL direct(glState);  // pending quads may show this texture
     DeleteTextureName(sprite.texture);
     DeleteTextureName(sprite.mipTexture);
   }
@@ -85,6 +88,7 @@ int OpenGLRadazuri::UploadImage(const ImageBuffer& image, int32_t x, int32_t y, 
                                 bool fontMode) {
   TexelBlock block;
   if (!BuildTexels(image, x, y, w, h, MaxTextureSize(), fontMode, block)) return 0;
+  DirectGL direct(glState);
   SetUnpackState();
   NewTextureName(*this, texture, fontMode);
   if (normalMap) block = MakeNormalMap(block);
@@ -128,6 +132,7 @@ const std::vector<uint8_t>& OpenGLRadazuri::AlphaMask(int32_t n) {
   const SpriteRecord& sprite = spriteTable[n];
   if (!mask.empty() || sprite.texture == 0 || !GLReady()) return mask;
   mask.resize(size_t(sprite.textureWidth) * size_t(sprite.textureHeight));
+  DirectGL direct(glState);
   glBindTexture(GL_TEXTURE_2D, sprite.texture);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, mask.data());

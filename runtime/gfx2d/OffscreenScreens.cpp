@@ -5,6 +5,7 @@
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Renderer.h"
+#include "gfx2d/ScaledScreen.h"
 #include "gfx2d/Sprites.h"
 #include "gfx2d/TexturePixels.h"
 #include "text/NumberText.h"
@@ -46,7 +47,7 @@ void AttachTarget(const OffscreenScreen& screen, uint32_t texture) {
 
 void BindBackBuffer() {
   const GLExtensionFunctions& gl = GLExtensions();
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, BackBufferFramebuffer());
   gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
 }
 
@@ -78,12 +79,12 @@ void MakeFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T, int32
 
 // Copies drawn pixels as they are: no blending, opaque white.
 template <typename Copy>
-void CopyWithoutBlending(Copy&& copy) {
-  const GLboolean blending = glIsEnabled(GL_BLEND);
-  glDisable(GL_BLEND);
-  glColor4f(1, 1, 1, 1);
+void CopyWithoutBlending(OpenGLRadazuri& r, Copy&& copy) {
+  const bool blending = glIsEnabled(GL_BLEND);
+  r.glState.SetBlending(false);
+  r.glState.SetColour(1, 1, 1, 1);
   copy();
-  if (blending) glEnable(GL_BLEND);
+  r.glState.SetBlending(blending);
 }
 
 void LeaveScreen(OpenGLRadazuri& r, int32_t a) {
@@ -93,7 +94,7 @@ void LeaveScreen(OpenGLRadazuri& r, int32_t a) {
     return;
   }
   const SpriteRecord& sprite = r.spriteTable[screen.sprite];
-  CopyWithoutBlending([&] {
+  CopyWithoutBlending(r, [&] {
     r.CaptureSprite(screen.sprite, 0, 0, sprite.width, sprite.height);
     FillRect(0, 0, sprite.textureWidth, sprite.textureHeight, 0);
     DrawSprite(kScratchSprite, 0, 0);
@@ -113,7 +114,7 @@ void EnterScreen(OpenGLRadazuri& r, int32_t s) {
     return;
   }
   r.ResetDrawingState(0, 0, w, h);
-  CopyWithoutBlending([&] {
+  CopyWithoutBlending(r, [&] {
     r.CaptureSprite(kScratchSprite, 0, 0, w, h);
     FillRect(0, 0, w, h, r.transparentColour);
     DrawSprite(screen.sprite, 0, 0);
@@ -126,6 +127,7 @@ void OpenGLRadazuri::CreateScreen(int32_t s, int32_t n, int32_t w, int32_t h) {
   if (!IsScreenNumber(s) || !IsSpriteNumber(n) || n == kScratchSprite) return;
   if (w < 1 || h < 1 || w > MaxTextureSize() || h > MaxTextureSize()) return;
   if (activeScreen == s) UseScreen(-1);
+  DirectGL direct(glState);
   const int32_t T = TextureSizeFor(w), U = TextureSizeFor(h);
   FreeSprite(n);
   ImageBuffer empty;
@@ -147,6 +149,7 @@ void OpenGLRadazuri::CreateScreen(int32_t s, int32_t n, int32_t w, int32_t h) {
 
 void OpenGLRadazuri::UseScreen(int32_t s) {
   if (s >= kScreenCount) return;
+  DirectGL direct(glState);
   if (activeScreen >= 0) {
     LeaveScreen(*this, activeScreen);
     activeScreen = -1;
@@ -156,6 +159,7 @@ void OpenGLRadazuri::UseScreen(int32_t s) {
 }
 
 void OpenGLRadazuri::ReleaseScreens() {
+  if (GLReady()) glState.FlushAndForget();
   if (GLReady() && activeScreen >= 0 && screens[size_t(activeScreen)].width != 0) BindBackBuffer();
   activeScreen = -1;
   for (OffscreenScreen& screen : screens) {

@@ -17,7 +17,9 @@
 #include <string_view>
 #include <vector>
 
+#include "gfx2d/GLStateCache.h"
 #include "gfx2d/OffscreenScreen.h"
+#include "gfx2d/QuadBatch.h"
 #include "gfx2d/SpriteRecord.h"
 #include "gfx2d/TextLayout.h"
 
@@ -157,6 +159,10 @@ class OpenGLRadazuri {
   uint8_t secondUnitDisabled = 0;
   std::vector<int32_t> textureFilters;   // by texture name: the filter it has, 0 unknown
   std::vector<TextVertex> textVertices;  // reused by every text; only grows
+  // The 2D quads waiting to be drawn and the GL state they are drawn with (see
+  // GLStateCache.h for the rule on using GL directly).
+  QuadBatch quadBatch{glState};
+  GLStateCache glState{quadBatch};
   std::array<OffscreenScreen, kScreenCount> screens{};
   int32_t activeScreen = -1;            // -1: drawing goes to the back buffer
   int32_t alphaBits = 0;                // of the back buffer; a non-zero answer is kept

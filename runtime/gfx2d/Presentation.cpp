@@ -1,27 +1,35 @@
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "base/MessagePump.h"
 #include "gfx2d/FramePacing.h"
 #include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/ScaledScreen.h"
 #include "os/Clock.h"
 
 namespace zentoir {
 
 void OpenGLRadazuri::ClearColourBuffer() {
+  quadBatch.Flush();
   glClearColor(0, 0, 0, 0);
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
 double OpenGLRadazuri::PresentBackBuffer() {
   if (GLReady() && activeScreen >= 0) UseScreen(-1);  // drawing back on the back buffer
+  PresentScaledScreen();
+  glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
   os::SwapWindow(window);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const double start = os::MonotonicMs();
   double now;
-  do {  // a busy wait that keeps the event queue empty
+  for (;;) {  // sleeps, then spins the last part; the event queue is kept empty
     PumpMessages();
     now = os::MonotonicMs();
-  } while (!(now > nextFrameTime));
+    if (now > nextFrameTime) break;
+    os::SleepMicroseconds(std::llround(SleepBeforeFrameMs(nextFrameTime - now) * 1000));
+  }
   nextFrameTime = NextFrameTimeAfter(nextFrameTime, frameInterval, now);
   return now - start + 1;
 }
@@ -46,6 +54,7 @@ void OpenGLRadazuri::ResetFullDrawingState() {
 void OpenGLRadazuri::ReleaseEverything() {
   ReleaseAllTextures();
   ReleaseScreens();
+  ReleaseScaledScreen();
 }
 
 }  // namespace zentoir

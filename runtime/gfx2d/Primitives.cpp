@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "gfx2d/Renderer.h"
@@ -30,66 +31,37 @@ float AlphaFor(const OpenGLRadazuri& r, uint32_t colour) {
   return colour == r.transparentColour ? 0.0f : r.currentAlpha;
 }
 
-// The state every primitive shares: no alpha test, no texture, the colour set and the
-// projection moved by 3/8 pixel so that pixel centres are hit exactly.
-OpenGLRadazuri* BeginPrimitive(double colour) {
+// Draws untextured vertices in the colour without the alpha test (the quad batch moves
+// them by 3/8 pixel so that pixel centres are hit exactly), then leaves the colour at
+// opaque white with the current alpha and no sprite bound, as every primitive does.
+void DrawPrimitive(uint32_t mode, std::initializer_list<float> xy, double colour) {
   OpenGLRadazuri* r = ActiveRenderer();
-  if (!r) return nullptr;
-  glDisable(GL_ALPHA_TEST);
+  if (!r) return;
   const uint32_t c = ColourOf(colour);
-  const auto alpha = static_cast<GLubyte>(static_cast<int>(AlphaFor(*r, c) * 255.0f) & 0xFF);
-  glColor4ub(GLubyte(c), GLubyte(c >> 8), GLubyte(c >> 16), alpha);
+  const auto alpha = static_cast<uint8_t>(static_cast<int>(AlphaFor(*r, c) * 255.0f) & 0xFF);
+  const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), alpha};
+  r->glState.SetAlphaTest(false);
   r->BindSprite(-1);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glTranslatef(0.375f, 0.375f, 0);
-  glMatrixMode(GL_MODELVIEW);
-  return r;
-}
-
-void EndPrimitive(const OpenGLRadazuri& r) {
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-  glColor4f(1, 1, 1, r.currentAlpha);
-  glEnable(GL_ALPHA_TEST);
+  r->quadBatch.AddColoured(mode, xy.begin(), xy.size() / 2, rgba);
+  r->glState.SetColour(1, 1, 1, r->currentAlpha);
 }
 
 }  // namespace
 
 void SetPixel(double x, double y, double colour) {
-  OpenGLRadazuri* r = BeginPrimitive(colour);
-  if (!r) return;
-  glBegin(GL_POINTS);
-  glVertex2f(float(x), float(y));
-  glEnd();
-  EndPrimitive(*r);
+  DrawPrimitive(GL_POINTS, {float(x), float(y)}, colour);
 }
 
 void DrawLine(double x1, double y1, double x2, double y2, double colour) {
-  OpenGLRadazuri* r = BeginPrimitive(colour);
-  if (!r) return;
-  glBegin(GL_LINES);
-  glVertex2f(float(x1), float(y1));
-  glVertex2f(float(x2), float(y2));
-  glEnd();
-  glBegin(GL_POINTS);
-  glVertex2f(float(x2), float(y2));
-  glEnd();
-  EndPrimitive(*r);
+  DrawPrimitive(GL_LINES, {float(x1), float(y1), float(x2), float(y2)}, colour);
+  DrawPrimitive(GL_POINTS, {float(x2), float(y2)}, colour);
 }
 
 void FillRect(double x, double y, double width, double height, double colour) {
-  OpenGLRadazuri* r = BeginPrimitive(colour);
-  if (!r) return;
   const FloatRect rect = NormalisedFillRect(float(x), float(y), float(width), float(height));
-  glBegin(GL_QUADS);
-  glVertex2f(rect.x, rect.y + rect.height);
-  glVertex2f(rect.x + rect.width, rect.y + rect.height);
-  glVertex2f(rect.x + rect.width, rect.y);
-  glVertex2f(rect.x, rect.y);
-  glEnd();
-  EndPrimitive(*r);
+  const float left = rect.x, right = rect.x + rect.width;
+  const float top = rect.y, bottom = rect.y + rect.height;
+  DrawPrimitive(GL_QUADS, {left, bottom, right, bottom, right, top, left, top}, colour);
 }
 
 void StartPolyVector(double sprite) {
@@ -120,6 +92,8 @@ void AddPolyVertex(double x, double y, double s, double t, double colour) {
 void EndPolyVector() {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r || PolyBuffer().empty()) return;
+  r->glState.SetAlphaTest(true);  // as the sprites have it
+  DirectGL direct(r->glState);
   const std::vector<PolyVertex>& vertices = PolyBuffer();
   const bool textured = IsSpriteNumber(r->currentSprite);
   glEnable(GL_COLOR_MATERIAL);

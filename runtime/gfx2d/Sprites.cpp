@@ -29,17 +29,7 @@ SpriteExtent ExtentOf(const SpriteRecord& record) {
 void PrepareSprite(OpenGLRadazuri& r, int32_t n) {
   r.BindSprite(n);
   r.SetBoundTextureFilter(r.spriteTable[n].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
-}
-
-void DrawQuad(const SpriteQuad& quad) {
-  if (quad.clockwise) glFrontFace(GL_CW);
-  glBegin(GL_QUADS);
-  for (const QuadVertex& v : quad.vertices) {
-    glTexCoord2f(v.s, v.t);
-    glVertex2f(v.x, v.y);
-  }
-  glEnd();
-  if (quad.clockwise) glFrontFace(GL_CCW);
+  r.glState.SetAlphaTest(true);
 }
 
 // Draws the quad a geometry function makes for sprite n.
@@ -50,7 +40,7 @@ void DrawWith(double n, MakeQuad&& makeQuad) {
   if (!r) return;
   PrepareSprite(*r, sprite);
   SpriteQuad quad;
-  if (makeQuad(ExtentOf(r->spriteTable[sprite]), quad)) DrawQuad(quad);
+  if (makeQuad(ExtentOf(r->spriteTable[sprite]), quad)) r->quadBatch.AddSpriteQuad(quad);
 }
 
 // Resolves a data-file name through the archive; false when there is no such file.

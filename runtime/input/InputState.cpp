@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "base/RuntimeContext.h"
+#include "base/WindowMapping.h"
 #include "text/Latin1Text.h"
 
 namespace zentoir {
@@ -66,7 +68,9 @@ void InputState::ReadCursorPosition() {
   if (!window) return;
   pointerInside_ = SDL_GetMouseFocus() == window;
   if (pointerInside_) {
-    SDL_GetMouseState(&pointerX_, &pointerY_);
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    WindowToScreen(CurrentWindowMapping(), x, y, pointerX_, pointerY_);
   } else {
     ReadPointerOutside();
   }
@@ -80,8 +84,7 @@ void InputState::ReadPointerOutside() {
   int x = 0, y = 0, windowX = 0, windowY = 0;
   SDL_GetGlobalMouseState(&x, &y);
   SDL_GetWindowPosition(window, &windowX, &windowY);
-  pointerX_ = x - windowX;
-  pointerY_ = y - windowY;
+  WindowToScreen(CurrentWindowMapping(), x - windowX, y - windowY, pointerX_, pointerY_);
 }
 
 void InputState::Release() {
@@ -98,13 +101,17 @@ void InputState::HandleEvent(const SDL_Event& e) {
     case SDL_TEXTINPUT:
       OnText(e.text.text);
       break;
-    case SDL_MOUSEMOTION:
-      pendingDx_ = SaturatingAdd(pendingDx_, e.motion.xrel);
-      pendingDy_ = SaturatingAdd(pendingDy_, e.motion.yrel);
-      pointerX_ = e.motion.x;
-      pointerY_ = e.motion.y;
+    case SDL_MOUSEMOTION: {
+      // In screen pixels: a scaled picture maps window pixels back (base/WindowMapping.h).
+      WindowMapping& mapping = CurrentWindowMapping();
+      int32_t dx = 0, dy = 0;
+      ScaleMotion(mapping, e.motion.xrel, e.motion.yrel, dx, dy);
+      pendingDx_ = SaturatingAdd(pendingDx_, dx);
+      pendingDy_ = SaturatingAdd(pendingDy_, dy);
+      WindowToScreen(mapping, e.motion.x, e.motion.y, pointerX_, pointerY_);
       pointerInside_ = true;
       break;
+    }
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_ENTER) pointerInside_ = true;
       if (e.window.event == SDL_WINDOWEVENT_LEAVE) pointerInside_ = false;
@@ -259,7 +266,9 @@ void InputState::ShowSystemCursor(bool show) {
     SDL_SetRelativeMouseMode(SDL_FALSE);
     // The pointer has been away while hidden: it reappears where the program has it.
     if (!cursorVisible && window) {
-      SDL_WarpMouseInWindow(window, mouseX, mouseY);
+      int32_t wx = 0, wy = 0;
+      ScreenToWindow(CurrentWindowMapping(), mouseX, mouseY, wx, wy);
+      SDL_WarpMouseInWindow(window, wx, wy);
       pointerX_ = mouseX;
       pointerY_ = mouseY;
     }

@@ -14,7 +14,12 @@ double MonotonicMs() {
 
 void SleepMilliseconds(long long ms) {
   if (ms <= 0) return;
-  timespec remaining{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+  SleepMicroseconds(ms < 1000000000000LL ? ms * 1000 : 1000000000000000LL);
+}
+
+void SleepMicroseconds(long long us) {
+  if (us <= 0) return;
+  timespec remaining{static_cast<time_t>(us / 1000000), static_cast<long>(us % 1000000) * 1000L};
   while (nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {
   }
 }

@@ -8,5 +8,7 @@ double MonotonicMs();
 
 // Sleeps for the given milliseconds (nothing for 0 or less).
 void SleepMilliseconds(long long ms);
+// Sleeps for the given microseconds (nothing for 0 or less).
+void SleepMicroseconds(long long us);
 
 }  // namespace zentoir::os

@@ -74,5 +74,12 @@ TEST(FrameTime, NeverZeroOrNegative) {
   rt.currentFrameTime = rt.previousFrameTime = 0;
 }
 
+TEST(FramePacing, SleepsInSlicesThenSpinsTheLastPart) {
+  EXPECT_EQ(SleepBeforeFrameMs(16.0), 2.0);         // far off: a bounded slice, events in between
+  EXPECT_DOUBLE_EQ(SleepBeforeFrameMs(2.5), 1.75);  // lands shortly before the frame is due
+  EXPECT_EQ(SleepBeforeFrameMs(0.75), 0);           // the last part is spun
+  EXPECT_EQ(SleepBeforeFrameMs(-3), 0);
+}
+
 }  // namespace
 }  // namespace zentoir

@@ -35,6 +35,7 @@ std::string RenderTest::SolidBmp(const std::string& name, int w, int h, Rgb colo
 }
 
 Pixel RenderTest::At(int x, int y) const {
+  Runtime().renderer->quadBatch.Flush();  // the pixels are read directly
   unsigned char rgba[4] = {};
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, Runtime().renderer->height - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);

@@ -1,0 +1,108 @@
+#include "modal/PlayMovie.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "audio/AudioFiles.h"
+#include "audio/Music.h"
+#include "base/EventDispatch.h"
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Stop.h"
+#include "gfx2d/OffscreenScreens.h"
+#include "gfx2d/Renderer.h"
+#include "input/InputState.h"
+#include "input/Mouse.h"
+#include "input/TypedText.h"
+#include "os/Clock.h"
+#include "video/MoviePlayer.h"
+
+namespace zentoir {
+namespace {
+
+constexpr double kNotPlayable = 3;
+constexpr long long kLongestSleepMs = 5;
+
+void PresentMovieFrame() {
+  if (OpenGLRadazuri* renderer = ActiveRenderer()) renderer->PresentBackBuffer();
+}
+
+// The press counters when the movie starts: any press after it ends the movie.
+struct PressMark {
+  uint32_t keys = 0;
+  uint32_t buttons = 0;
+};
+
+PressMark MarkPresses() {
+  const InputState* input = ActiveInput();
+  if (input == nullptr) return {};
+  return {input->KeyPressCount(), input->ButtonPressCount()};
+}
+
+// Esc ends the program (while it does at frames); true when a key or a mouse button
+// was pressed since the mark.
+bool UserStops(const PressMark& mark, MoviePlayer& player) {
+  InputState* input = ActiveInput();
+  if (input == nullptr) return false;
+  input->PollKeyboard();
+  if (Runtime().escapeEnds && (input->keyState[kKeyEscape] & 0x80)) {
+    player.Stop();
+    StopProgram();
+  }
+  return input->KeyPressCount() != mark.keys || input->ButtonPressCount() != mark.buttons;
+}
+
+void WaitUntilNoKeyOrButton() {
+  if (ActiveInput() == nullptr) return;
+  while (KeyTyped() != 0 || AnyMouseButton() != 0) {
+    RunRuntimeHooks(RuntimeHook::MusicLoop);
+    PumpMessages();
+    os::SleepMilliseconds(1);
+  }
+}
+
+// Sleeps until the next picture is due, a few milliseconds at most, so that input
+// and the music are looked after in between.
+void SleepUntilNextPicture(MoviePlayer& player) {
+  const auto ms = static_cast<long long>(std::floor(player.SecondsToNextPicture() * 1000));
+  if (ms > 0) os::SleepMilliseconds(std::min(ms, kLongestSleepMs));
+}
+
+}  // namespace
+
+double PlayMovie(const DynString& path) {
+  return PlayMovie(path, 0);
+}
+
+double PlayMovie(const DynString& path, double loop) {
+  OpenGLRadazuri* renderer = ActiveRenderer();
+  if (renderer == nullptr) return kNotPlayable;
+  const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
+  if (file.empty()) return kNotPlayable;
+  UseScreen(-1);                         // the movie goes to the window
+  DirectGL directGL(renderer->glState);  // the movie draws with GL of its own
+  MoviePlayer player(Runtime().mainWindow, PresentMovieFrame);
+  const bool anySize = renderer->HasGLExtension("GL_ARB_texture_non_power_of_two");
+  if (!player.Open(file, renderer->MaxTextureSize(), anySize)) return kNotPlayable;
+  WaitUntilNoKeyOrButton();
+  const PressMark mark = MarkPresses();
+  player.Start();
+  bool stoppedByUser = false;
+  for (;;) {
+    RunRuntimeHooks(RuntimeHook::MusicLoop);
+    PumpMessages();
+    if (UserStops(mark, player)) {
+      stoppedByUser = true;
+      break;
+    }
+    if (player.Step()) {
+      SleepUntilNextPicture(player);
+    } else if (loop == 0 || !player.Restart()) {
+      break;
+    }
+  }
+  player.Stop();
+  return player.ShownAny() || stoppedByUser ? 0 : kNotPlayable;
+}
+
+}  // namespace zentoir

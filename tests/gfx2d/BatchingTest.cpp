@@ -1,0 +1,193 @@
+// Drawing with the quad batch gives the same frame, byte for byte, as drawing each quad
+// on its own.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <vector>
+
+#include "RenderFixture.h"
+#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/SpriteGeometry.h"
+#include "zentoir.h"
+#include "base/RuntimeContext.h"
+
+namespace zentoir {
+namespace {
+
+class Batching : public testing::RenderTest {
+ protected:
+  void TearDown() override {
+    Runtime().renderer->quadBatch.SetEnabled(true);
+    SetSmoothing(1);
+  }
+
+  // An RGBA picture whose colour and alpha vary across it, so that filtering, blending,
+  // mirroring and the alpha test all show.
+  std::string GradientPng(const std::string& name, int w, int h) {
+    std::vector<uint8_t> samples;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const uint8_t a = (x + y) % 5 == 0 ? 0 : uint8_t(40 + (x * 215) / w);
+        samples.insert(samples.end(), {uint8_t(x * 255 / w), uint8_t(y * 255 / h), 90, a});
+      }
+    }
+    return WriteImage(name, testing::MakePng(w, h, PNG_COLOR_TYPE_RGBA, 8, samples));
+  }
+
+  void LoadAssets() {
+    LoadSprite(GradientPng("plain.png", 24, 16).c_str(), 1);
+    LoadAnimSprite(GradientPng("anim.png", 32, 32).c_str(), 2, 16, 16);
+    LoadFont("", 0);
+    LoadFont(GradientPng("font.png", 128, 64).c_str(), 1);
+    CreateScreen(0, 30, 64, 48);
+  }
+
+  void DrawSprites(double shift) {
+    DrawSprite(1, 10 + shift, 10);
+    DrawSpriteStretched(1, 40, 10 + shift, -30, 20);
+    DrawSpriteStretched(1, 80, 30, 30, -20);
+    DrawSpriteZoomed(1, 120 + shift, 20, -1.5, 2);
+    DrawSpriteRotated(1, 160, 20 + shift, 33);
+    DrawSpriteRotoZoom(1, 200, 20, -120 + shift, 1.7);
+    DrawAnimFrame(2, 1, 240, 10 + shift);
+    DrawAnimFrameRotoZoom(2, 3, 270, 20, 45 + shift, 1.25);
+    DrawAnimFrameStretched(2, 2, 300 + shift, 10, -24, 40);
+    DrawAnimFrameStretched(2, 0, 330, 50, 20, -12);
+  }
+
+  void DrawPrimitives(double shift) {
+    FillRect(5 + shift, 100, 50, 30, 0x3366CC);
+    FillRect(60, 130, -40, -20, 0x00FF00);
+    DrawLine(10, 140 + shift, 200, 170, 0xFF8000);
+    DrawLine(200, 100, 150 + shift, 180, 0x0000FF);
+    for (int i = 0; i < 20; ++i)
+      SetPixel(220 + i, 110 + (i * 7) % 13, 0x10101 * (i * 12));
+  }
+
+  void DrawTexts(double shift) {
+    SelectFont(0);
+    PrintText("Batched text 123", 10 + shift, 200);
+    SelectFont(1);
+    PrintText("ABCabc", 10, 220 + shift);
+    SelectFont(0);
+    PrintNumber(-42.5, 200 + shift, 200);
+  }
+
+  static std::vector<uint8_t> ReadFrame() {
+    const OpenGLRadazuri& r = *Runtime().renderer;
+    std::vector<uint8_t> frame(size_t(r.width) * size_t(r.height) * 4);
+    Runtime().renderer->quadBatch.Flush();
+    glReadPixels(0, 0, r.width, r.height, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    return frame;
+  }
+
+  // Every kind of draw in a few alpha modes, with reads, captures, a viewport change and
+  // an offscreen screen in between; returns the frame and every value read.
+  std::vector<uint8_t> DrawScenes() {
+    LoadAssets();  // afresh: the screen and the capture keep what was drawn into them
+    std::vector<uint8_t> frame;
+    std::vector<double> reads;
+    for (double alpha : {0.0, -0.6, 0.5}) {
+      SetAlphaMode(alpha);
+      SetSmoothing(alpha != 0.5);
+      DrawSprites(alpha * 7);
+      DrawPrimitives(alpha * 5);
+      DrawTexts(alpha * 3);
+      DrawSpriteZoomed(1, 60, 70, 2.5, 2.5);
+      SetSmoothing(alpha == 0.5);  // the same texture with the other filter
+      DrawSpriteZoomed(1, 130, 70, 2.5, 2.5);
+      DrawSprite(1, 12, 12);
+      reads.push_back(GetPixel(20, 15));  // in the middle of a batch
+      DrawSprite(1, 14, 14);
+      CaptureSprite(20, 0, 0, 100, 60);  // also in the middle of one
+      DrawSprite(20, 380, 10 + alpha * 30);
+    }
+    SetViewport(400, 200, 200, 150);
+    DrawSprites(1);
+    DrawTexts(2);
+    SetViewport(0, 0, 0, 0);
+    UseScreen(0);
+    DrawSprites(0);
+    DrawPrimitives(2);
+    reads.push_back(GetPixel(12, 12));
+    UseScreen(-1);
+    SetAlphaMode(-1);
+    DrawSprite(30, 500, 20);
+    DrawSprite(1, 505, 25);
+    frame = ReadFrame();
+    for (double value : reads) {
+      const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
+      frame.insert(frame.end(), bytes, bytes + sizeof value);
+    }
+    return frame;
+  }
+};
+
+TEST_F(Batching, FramesAreIdenticalWithBatchingOnAndOff) {
+  Runtime().renderer->quadBatch.SetEnabled(false);
+  const std::vector<uint8_t> unbatched = DrawScenes();
+  SetUp();
+  Runtime().renderer->quadBatch.SetEnabled(true);
+  const std::vector<uint8_t> batched = DrawScenes();
+  ASSERT_EQ(batched.size(), unbatched.size());
+  size_t differing = 0;
+  for (size_t i = 0; i < batched.size(); ++i)
+    differing += batched[i] != unbatched[i];
+  EXPECT_EQ(differing, 0u);
+  size_t drawn = 0;  // the scenes did draw
+  for (size_t i = 0; i + 3 < batched.size() - 4 * sizeof(double); i += 4)
+    drawn += batched[i] != 0 || batched[i + 1] != 0 || batched[i + 2] != 0;
+  EXPECT_GT(drawn, 10000u);
+}
+
+// Mirrored quads share a batch with the others: the pixels are those of each quad drawn
+// on its own, in immediate mode, with the front face switched for mirrored ones.
+TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
+  LoadSprite(GradientPng("plain.png", 24, 16).c_str(), 1);
+  const SpriteExtent extent{24, 16, 32, 16, 0, 0};
+  auto drawQuads = [&](auto draw) {
+    SetAlphaMode(-0.7);
+    for (int i = 0; i < 40; ++i) {
+      SetSmoothing(i % 2);
+      draw(StretchedSpriteQuad(extent, 10 + i * 13.3f, 10 + i * 7.1f, float(i % 3 - 1) * 31.5f,
+                               (float(i % 4) - 1.5f) * 17));
+      draw(RotoZoomSpriteQuad(extent, 300 + i * 5.7f, 200 + i * 3.3f, i * 17.0f, 1.3f));
+      draw(ZoomedSpriteQuad(extent, 500 + i * 2.1, 100 + i * 9.7, -1.7, 1.2 - i * 0.07));
+    }
+  };
+  OpenGLRadazuri& r = *Runtime().renderer;
+  auto prepare = [&] {
+    r.BindSprite(1);
+    r.SetBoundTextureFilter(r.spriteTable[1].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
+    r.glState.SetAlphaTest(true);
+  };
+  drawQuads([&](const SpriteQuad& quad) {
+    prepare();
+    r.glState.FlushAndForget();
+    if (quad.clockwise) glFrontFace(GL_CW);
+    glBegin(GL_QUADS);
+    for (const QuadVertex& v : quad.vertices) {
+      glTexCoord2f(v.s, v.t);
+      glVertex2f(v.x, v.y);
+    }
+    glEnd();
+    glFrontFace(GL_CCW);
+  });
+  const std::vector<uint8_t> reference = ReadFrame();
+  SetUp();
+  drawQuads([&](const SpriteQuad& quad) {
+    prepare();
+    r.quadBatch.AddSpriteQuad(quad);
+  });
+  const std::vector<uint8_t> batched = ReadFrame();
+  size_t differing = 0, drawn = 0;
+  for (size_t i = 0; i < batched.size(); ++i) {
+    differing += batched[i] != reference[i];
+    drawn += reference[i] != 0;
+  }
+  EXPECT_EQ(differing, 0u);
+  EXPECT_GT(drawn, 10000u);
+}
+
+}  // namespace
+}  // namespace zentoir
