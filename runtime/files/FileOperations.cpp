@@ -52,7 +52,7 @@ void DuplicateFile(const DynString& source, const DynString& destination) {
 
 double ReadFileBytes(const DynString& path, DynString& bytes, double limit) {
   std::vector<uint8_t> content;
-  const int64_t most = std::min<int64_t>(TruncateToInt64(limit), UINT32_MAX);
+  const int64_t most = std::clamp<int64_t>(TruncateToInt64(limit), 0, UINT32_MAX);
   const bool read = os::ReadWholeFile(os::NativePath(path.View()), content, most);
   bytes.AssignBytes(reinterpret_cast<const char*>(content.data()),
                     static_cast<uint32_t>(content.size()));

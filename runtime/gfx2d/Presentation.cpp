@@ -1,3 +1,5 @@
+// The renderer's frame: presenting the back buffer at the pace of the frame-rate limit,
+// starting the next frame, and releasing everything the renderer holds in GL.
 #include <GL/gl.h>
 
 #include <cmath>

@@ -71,5 +71,25 @@ TEST(FileOperationsTest, CurrentDirectoryEndsInSlashAndFollowsChangeDirectory) {
   EXPECT_EQ(CurrentDirectory().View().back(), '/');
 }
 
+TEST(FileOperationsTest, WholeFilesAsBytesAreReadWithinTheLimitAndReplacedWhole) {
+  ScopedTempDir dir;
+  const std::string file = dir.Path() + "table.dat";
+  const DynString bytes("a\0b\r\n\xFF", 6);  // any bytes, NUL included
+  EXPECT_EQ(SaveFileSafely(file.c_str(), bytes), 1.0);
+  DynString read;
+  EXPECT_EQ(zentoir::ReadFileBytes(file.c_str(), read, 6), 1.0);
+  EXPECT_EQ(read.View(), bytes.View());
+  EXPECT_EQ(zentoir::ReadFileBytes(file.c_str(), read, 5), 0.0);  // larger than the limit
+  EXPECT_EQ(read.length, 0u);
+  EXPECT_EQ(zentoir::ReadFileBytes(file.c_str(), read, -1), 0.0);
+  EXPECT_EQ(zentoir::ReadFileBytes(dir.Path().c_str(), read, 100), 0.0);  // a folder
+  // A folder under the name is never replaced, and nothing is left beside it.
+  const std::string folder = dir.Path() + "folder";
+  fs::create_directory(folder);
+  EXPECT_EQ(SaveFileSafely(folder.c_str(), bytes), 0.0);
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+}
+
 }  // namespace
 }  // namespace zentoir
