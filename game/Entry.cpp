@@ -67,6 +67,7 @@ void LoadNextSprite(double& number, const DynString& path) {
 void LoadGame() {
   SetScreenMode(640, 480, 1);
   SetResourceArchives("Pindrake", "Pindrake");
+  SetWindowIcon(dataDir + "pindrake-64.png");
   LoadSprite(dataDir + "Maus.png", POINTER_SPRITE);
   PlayMusic(dataDir + "ikona.mid");
   DimNumberArray(balloonSprites, 6);
