@@ -75,6 +75,7 @@ void LoadGame() {
   if (startOptions.scaled) SetScaledScreen(1);
   SetScreenMode(640, 480, 1);
   SetResourceArchives("Pindrake", "Pindrake");
+  SetWindowIcon(dataDir + "pindrake-64.png");
   LoadSprite(dataDir + "Maus.png", POINTER_SPRITE);
   PlayMusic(dataDir + "ikona.mid");
   DimNumberArray(balloonSprites, 6);

@@ -1,5 +1,8 @@
-// The display commands of the renderer: frame-rate limit, full-screen state, vertical sync.
+// The display commands of the renderer: frame-rate limit, full-screen state, vertical sync,
+// window icon.
 #pragma once
+
+#include "text/DynString.h"
 
 namespace zentoir {
 
@@ -10,5 +13,9 @@ double IsFullScreen();
 // 1: presenting also waits for the display's vertical refresh (the default), which
 // spares the processor the busy wait of the pacing; 0: it does not.
 void SetVerticalSync(double flag);
+// Shows the image (PNG or bitmap, at most 1024 pixels a side, found like every data
+// file) as the window's icon, where the desktop shows one. 1 when it was set; 0 when the
+// file cannot be found or read, or before the window exists.
+double SetWindowIcon(const DynString& path);
 
 }  // namespace zentoir

@@ -77,6 +77,16 @@ void SetWindowTitle(WindowHandle window, const char* title) {
   if (window) SDL_SetWindowTitle(window, title);
 }
 
+bool SetWindowIcon(WindowHandle window, const uint8_t* rgba, int width, int height) {
+  if (!window) return false;
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(rgba), width, height,
+                                                         32, width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!icon) return false;
+  SDL_SetWindowIcon(window, icon);  // SDL keeps its own copy
+  SDL_FreeSurface(icon);
+  return true;
+}
+
 std::string WindowTitle(WindowHandle window) {
   return window ? SDL_GetWindowTitle(window) : "";
 }

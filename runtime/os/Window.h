@@ -1,6 +1,7 @@
 // The main window over SDL2: creation, title, visibility, placement and display modes.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct SDL_Window;
@@ -27,6 +28,8 @@ WindowHandle CreateGLWindow(const char* title, int width, int height);
 void DestroyWindow(WindowHandle window);
 
 void SetWindowTitle(WindowHandle window, const char* title);
+// The window's icon from top-down RGBA pixels. False when it cannot be set.
+bool SetWindowIcon(WindowHandle window, const uint8_t* rgba, int width, int height);
 std::string WindowTitle(WindowHandle window);
 unsigned WindowId(WindowHandle window);
 

@@ -355,6 +355,11 @@ int CounterDifferences(const zentoir::ImageBuffer& shot, const std::vector<uint8
 
 TEST_F(Gameplay, ABurstGroupScoresOnTheScreenAndNewGameStartsAgain) {
   StartGame();
+  // The window carries the game's own 64 × 64 icon, read from its archive.
+  const std::vector<unsigned long> icon = zentoir::testing::WindowIcon(x_.Display(), window_);
+  ASSERT_GE(icon.size(), 2u);
+  EXPECT_EQ(icon[0], 64u);
+  EXPECT_EQ(icon[1], 64u);
   LeaveTitleScreen();
   ReadBoard();
   double c = 0, r = 0, size = 0;

@@ -1,5 +1,6 @@
 #include "XServer.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
@@ -140,6 +141,27 @@ int IgnoreXError(::Display*, XErrorEvent*) {
   return 0;
 }
 }  // namespace
+
+std::vector<unsigned long> WindowIcon(const std::string& display, const std::string& window) {
+  std::vector<unsigned long> icon;
+  ::Display* x = XOpenDisplay(display.c_str());
+  if (!x) return icon;
+  XSetErrorHandler(IgnoreXError);
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  const Window id = std::strtoul(window.c_str(), nullptr, 10);
+  if (XGetWindowProperty(x, id, XInternAtom(x, "_NET_WM_ICON", False), 0, 1 << 20, False,
+                         XA_CARDINAL, &type, &format, &count, &remaining, &data) == Success &&
+      data && format == 32) {
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
+    icon.assign(values, values + count);
+  }
+  if (data) XFree(data);
+  XCloseDisplay(x);
+  return icon;
+}
 
 WindowPixels CaptureWindow(const std::string& display, const std::string& window) {
   WindowPixels pixels;

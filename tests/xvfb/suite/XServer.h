@@ -56,6 +56,9 @@ struct WindowPixels {
   bool operator==(const WindowPixels&) const = default;
 };
 WindowPixels CaptureWindow(const std::string& display, const std::string& window);
+// The window's icon as the desktop reads it (_NET_WM_ICON): width, height, then one
+// ARGB value a pixel; empty when it has none.
+std::vector<unsigned long> WindowIcon(const std::string& display, const std::string& window);
 // Runs xdotool with the arguments and returns its standard output, trimmed.
 std::string XDoTool(const std::string& display, const std::string& arguments);
 // Asks a window to close as its close button does (WM_DELETE_WINDOW).
