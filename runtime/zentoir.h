@@ -18,6 +18,8 @@
 #include "files/ArchiveSlot.h"
 #include "files/FileChannels.h"
 #include "files/FileOperations.h"
+#include "files/IniFiles.h"
+#include "files/LineFiles.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "text/DataTable.h"
 #include "text/DynString.h"

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/RuntimeContext.h"
+#include "core/Stop.h"
+#include "files/ArchiveBytes.h"
+#include "files/ArchiveSlot.h"
+#include "files/IniFiles.h"
+#include "files/LineFiles.h"
+#include "os/ReplaceFile.h"
+#include "support/StopReport.h"
+#include "support/TempDir.h"
+
+namespace zentoir {
+namespace {
+
+using testing::ErrorLogLines;
+using testing::ReadFileBytes;
+using testing::ScopedTempDir;
+using testing::WriteFileBytes;
+namespace fs = std::filesystem;
+
+class SettingsFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CreateArchiveSlots();
+    Runtime().errorCode = 0;
+  }
+  void TearDown() override {
+    GameIniStore() = IniStore();  // nothing pending for the next test's write-back
+    GameLineStore() = LineFileStore();
+    DeleteExtractedFiles();
+  }
+
+  std::string Path(const std::string& name) const { return dir_.Path() + name; }
+  std::vector<std::string> FolderContents() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_.Path()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  ScopedTempDir dir_;
+};
+
+TEST_F(SettingsFilesTest, IniChangesAreWrittenWhenAnotherFileIsOpened) {
+  WriteFileBytes(Path("a.ini"), "; kept out\r\n[Player]\r\nName = Anna\r\n");
+  IniOpen(Path("a.ini").c_str());
+  EXPECT_EQ(IniGet("player", "NAME"), DynString("Anna"));
+  IniPut("Player", "Level", "3");
+  IniPut("Sound", "Volume", "80");
+  IniOpen(Path("missing.ini").c_str());
+  EXPECT_EQ(IniGet("Player", "Name"), DynString("NO_DATA"));
+  EXPECT_EQ(ReadFileBytes(Path("a.ini")),
+            "[Player]\r\nName=Anna\r\nLevel=3\r\n[Sound]\r\nVolume=80\r\n");
+  // A missing file is created by its first write-back; an unchanged one is not written.
+  IniPut("New", "k", "v");
+  IniOpen(Path("a.ini").c_str());
+  EXPECT_EQ(ReadFileBytes(Path("missing.ini")), "[New]\r\nk=v\r\n");
+  IniOpen(Path("b.ini").c_str());
+  EXPECT_EQ(FolderContents(), (std::vector<std::string>{"a.ini", "missing.ini"}));
+}
+
+TEST_F(SettingsFilesTest, IniFromTheArchiveIsWrittenBackAsALooseFile) {
+  const std::string exe = Path("Pindrake");
+  WriteFileBytes(exe, std::string(300, '\x7f') +
+                          testing::WrittenArchive({{"Setup.ini", "[Video]\r\nMode=1\r\n"}}));
+  SetResourceArchives(exe.c_str(), exe.c_str());
+  IniOpen(Path("Setup.ini").c_str());
+  EXPECT_EQ(IniGet("video", "mode"), DynString("1"));
+  IniPut("Video", "Mode", "2");
+  IniOpen(Path("other.ini").c_str());
+  EXPECT_EQ(ReadFileBytes(Path("Setup.ini")), "[Video]\r\nMode=2\r\n");
+}
+
+TEST_F(SettingsFilesTest, RelativeNamesAreWrittenWhereTheyWereOpened) {
+  fs::create_directories(Path("first"));
+  fs::create_directories(Path("second"));
+  const fs::path before = fs::current_path();
+  fs::current_path(Path("first"));
+  IniOpen("settings.ini");
+  IniPut("S", "k", "v");
+  PutFileLine("lines.txt", 0, "x");
+  fs::current_path(Path("second"));
+  IniOpen("other.ini");
+  GetFileLine("other.txt", 0);
+  fs::current_path(before);
+  EXPECT_EQ(ReadFileBytes(Path("first/settings.ini")), "[S]\r\nk=v\r\n");
+  EXPECT_EQ(ReadFileBytes(Path("first/lines.txt")), "x\r\n");
+}
+
+TEST_F(SettingsFilesTest, AFailedWriteLeavesTheOldFileAndOneLogLine) {
+  WriteFileBytes(Path("keep.ini"), "[Old]\r\nk=v\r\n");
+  EXPECT_EXIT(
+      {
+        IniOpen(Path("keep.ini").c_str());
+        IniPut("Old", "big", std::string(5000, 'b').c_str());
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit small;
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 1000;  // a disk that fills up
+        setrlimit(RLIMIT_FSIZE, &small);
+        IniOpen(Path("other.ini").c_str());
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadFileBytes(Path("keep.ini")), "[Old]\r\nk=v\r\n");
+  EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"INI file not written: " + Path("keep.ini")});
+  EXPECT_EQ(FolderContents(), (std::vector<std::string>{"ErrorLog.txt", "keep.ini"}));
+}
+
+TEST_F(SettingsFilesTest, OnlyRegularFilesAreReplaced) {
+  ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+  fs::create_directories(Path("folder"));
+  fs::create_symlink(Path("target"), Path("link"));
+  EXPECT_FALSE(os::ReplaceFileContents(Path("fifo"), "x"));
+  EXPECT_FALSE(os::ReplaceFileContents(Path("folder"), "x"));
+  EXPECT_FALSE(os::ReplaceFileContents(Path("link"), "x"));
+  EXPECT_TRUE(fs::is_fifo(Path("fifo")));
+  EXPECT_TRUE(fs::is_symlink(Path("link")));
+  EXPECT_FALSE(fs::exists(Path("target")));
+  // A replaced file keeps its permission bits; no temporary file stays behind.
+  WriteFileBytes(Path("plain"), "old");
+  fs::permissions(Path("plain"), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_TRUE(os::ReplaceFileContents(Path("plain"), "new"));
+  EXPECT_EQ(ReadFileBytes(Path("plain")), "new");
+  EXPECT_EQ(fs::status(Path("plain")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(FolderContents(), (std::vector<std::string>{"fifo", "folder", "link", "plain"}));
+}
+
+TEST_F(SettingsFilesTest, LineFiveOfANewFileWritesSixLines) {
+  PutFileLine(Path("new.txt").c_str(), 5, "five");
+  PutFileNumber(Path("new.txt").c_str(), 2, 2.5);
+  EXPECT_EQ(GetFileNumber(Path("new.txt").c_str(), 2), 2.5);
+  GetFileLine(Path("other.txt").c_str(), 0);
+  EXPECT_EQ(ReadFileBytes(Path("new.txt")), "\r\n\r\n2.5\r\n\r\n\r\nfive\r\n");
+}
+
+TEST_F(SettingsFilesTest, OutOfRangeLinesRecordErrorSevenAndChangeNothing) {
+  WriteFileBytes(Path("f.txt"), "a\r\n");
+  EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), 300), DynString("NO_DATA"));
+  EXPECT_EQ(Runtime().errorCode, kErrorArgument);
+  EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), -1), DynString("NO_DATA"));
+  PutFileLine(Path("f.txt").c_str(), 256, "x");
+  PutFileLine(Path("f.txt").c_str(), -0.5, "first");  // truncates to line 0
+  GetFileLine(Path("other.txt").c_str(), 0);
+  EXPECT_EQ(ReadFileBytes(Path("f.txt")), "first\r\n");
+}
+
+TEST_F(SettingsFilesTest, AMissingFileAnswersNoFileToTheGetThatSelectsIt) {
+  EXPECT_EQ(GetFileLine(Path("none.txt").c_str(), 0), DynString("NO_FILE"));
+  EXPECT_EQ(Runtime().errorCode, kErrorFile);
+  EXPECT_EQ(GetFileLine(Path("none.txt").c_str(), 0), DynString(""));
+}
+
+TEST_F(SettingsFilesTest, LinesAreReadOnceTrimmedAndLongTextsCut) {
+  WriteFileBytes(Path("f.txt"), "one \x01\r\ntwo\r\n");
+  EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), 0), DynString("one "));
+  WriteFileBytes(Path("f.txt"), "changed on disk\r\n");
+  EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), 1), DynString("two"));
+  PutFileLine(Path("f.txt").c_str(), 1, std::string(2000, 'x').c_str());
+  GetFileLine(Path("other.txt").c_str(), 0);
+  EXPECT_EQ(ReadFileBytes(Path("f.txt")), "one \x01\r\n" + std::string(1023, 'x') + "\r\n");
+}
+
+TEST_F(SettingsFilesTest, ProgramEndWritesBothPendingStores) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process: nothing opened yet
+  EXPECT_EXIT(
+      {
+        if (IniGet("Any", "Key") != DynString("NO_DATA")) std::exit(1);
+        IniOpen(Path("end.ini").c_str());
+        IniPut("Game", "Level", "7");
+        PutFileLine(Path("end.txt").c_str(), 1, "second");
+        EndProgram();
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadFileBytes(Path("end.ini")), "[Game]\r\nLevel=7\r\n");
+  EXPECT_EQ(ReadFileBytes(Path("end.txt")), "\r\nsecond\r\n");
+}
+
+}  // namespace
+}  // namespace zentoir
