@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev liblzo2-dev libfreetype-dev
   fonts-freefont-ttf timgm6mb-soundfont fluidsynth
   libgl-dev libgl1-mesa-dri libx11-dev mesa-utils xvfb xdotool x11-utils
+  libcurl4-openssl-dev openssl
   libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev clang-format
   clang libclang-rt-14-dev
 )

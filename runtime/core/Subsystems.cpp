@@ -13,6 +13,7 @@
 #include "gfx2d/Fonts.h"
 #include "gfx2d/OffscreenScreens.h"
 #include "input/InputSetup.h"
+#include "net/NetCommands.h"
 
 namespace zentoir {
 
@@ -37,7 +38,8 @@ void RegisterSubsystemHooks() {
   RegisterFontHooks();
   // Input: the input object, its cursor mode, the frame's key state and every event.
   RegisterInputHooks();
-  // Registration calls of the network subsystem go here.
+  // Network: the network object (closed at shutdown after each local player's leave).
+  AddRuntimeHook(RuntimeHook::CreateNetwork, CreateNetworkObject);
 }
 
 }  // namespace zentoir

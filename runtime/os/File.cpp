@@ -119,4 +119,10 @@ std::string NativePath(std::string_view path) {
   return native;
 }
 
+bool MayReplaceFile(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
+}
+
 }  // namespace zentoir::os

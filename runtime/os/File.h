@@ -59,4 +59,8 @@ bool RemoveFile(const std::string& path);
 // A path as game code writes it, ready for the platform: every '\' becomes '/'.
 std::string NativePath(std::string_view path);
 
+// True when nothing is at the path or a regular file is: a name that may be deleted and
+// created anew without harming a folder, device, pipe or link that happens to be there.
+bool MayReplaceFile(const std::string& path);
+
 }  // namespace zentoir::os

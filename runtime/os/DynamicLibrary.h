@@ -1,0 +1,17 @@
+// Libraries loaded by file name at run time, and the functions they export.
+#pragma once
+
+namespace zentoir::os {
+
+using LibraryHandle = void*;
+
+// Loads a library by the name as given (searched the way the dynamic linker searches);
+// null when it cannot be loaded.
+LibraryHandle OpenLibrary(const char* name);
+
+// The address of an exported symbol, or null.
+void* LibrarySymbol(LibraryHandle library, const char* name);
+
+void CloseLibrary(LibraryHandle library);
+
+}  // namespace zentoir::os

@@ -1,0 +1,21 @@
+#include "platform/DebugOut.h"
+
+#include <cstdio>
+
+#include "os/SystemFacts.h"
+
+namespace zentoir {
+
+bool DebugOutActive() {
+  return os::EnvironmentFlag("ZENTOIR_DEBUG_OUT") || os::DebuggerAttached();
+}
+
+void DebugOut(const DynString& text) {
+  if (!DebugOutActive()) return;
+  DynString line = "TX";
+  line += text;
+  std::fwrite(line.CStr(), 1, line.length, stderr);
+  std::fflush(stderr);
+}
+
+}  // namespace zentoir

@@ -1,0 +1,16 @@
+// Debug lines for a developer watching the program.
+#pragma once
+
+#include "text/DynString.h"
+
+namespace zentoir {
+
+// Writes "TX" and the text to standard error when a debugger is attached or
+// ZENTOIR_DEBUG_OUT=1 is set; otherwise does nothing. The text is written as it
+// stands (no line feed is added).
+void DebugOut(const DynString& text);
+
+// Whether DebugOut writes anything at the moment.
+bool DebugOutActive();
+
+}  // namespace zentoir

@@ -1,0 +1,170 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "NetTestSupport.h"
+#include "net/NetLimits.h"
+#include "net/NetMessage.h"
+#include "net/NetworkState.h"
+
+namespace zentoir {
+namespace {
+
+using testing::ConnectLoopback;
+using testing::SendBytes;
+using testing::WaitUntil;
+
+constexpr int kEachKind = 20;  // five kinds: 100 hostile connections
+
+std::string HeaderClaiming(int32_t length) {
+  std::string bytes = EncodeNetMessage(NetMessage{kNetGameMessage, 0, 0, ""});
+  for (int i = 0; i < 4; ++i)
+    bytes[5 + i] = static_cast<char>((static_cast<uint32_t>(length) >> (8 * i)) & 0xFF);
+  return bytes;
+}
+
+// 100 connections that misbehave in five ways; the flooders keep sending until told
+// to stop. Half the flooders ask questions and never read the answers, the other half
+// send valid messages to nobody.
+class HostileCrowd {
+ public:
+  explicit HostileCrowd(uint16_t port) {
+    std::mt19937 random(17);
+    const int32_t lies[] = {kNetMaxPayload + 1, -5, 5000, INT32_MAX};
+    for (int i = 0; i < kEachKind; ++i) {
+      std::string garbage(4096, '\0');
+      for (char& c : garbage)
+        c = static_cast<char>(random());
+      garbage[0] = 'X';
+      Open(port, garbage);
+      Open(port, HeaderClaiming(lies[i % 4]) + "some bytes");
+      Open(port, HeaderClaiming(100) + "only ten..");
+      Open(port, "");  // silent
+    }
+    for (int i = 0; i < kEachKind; ++i) {
+      const int s = ConnectLoopback(port, 2048);
+      fcntl(s, F_SETFL, O_NONBLOCK);
+      flooders_.push_back(s);
+    }
+    thread_ = std::thread([this] { Flood(); });
+  }
+  ~HostileCrowd() {
+    StopFlooding();
+    for (int s : sockets_)
+      close(s);
+    for (int s : flooders_)
+      close(s);
+  }
+  void StopFlooding() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+
+ private:
+  void Open(uint16_t port, const std::string& bytes) {
+    const int s = ConnectLoopback(port);
+    if (!bytes.empty()) SendBytes(s, bytes);
+    sockets_.push_back(s);
+  }
+  void Flood() {
+    const std::string query = EncodeNetMessage(NetMessage{kNetQueryCount, 0, 5, ""});
+    const std::string nobody = EncodeNetMessage(NetMessage{kNetGameMessage, 7777777, 5, "spam"});
+    std::vector<size_t> offsets(flooders_.size(), 0);
+    while (!stop_) {
+      for (size_t i = 0; i < flooders_.size(); ++i) {
+        const std::string& message = i % 2 == 0 ? query : nobody;
+        const ssize_t n = send(flooders_[i], message.data() + offsets[i],
+                               message.size() - offsets[i], MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n > 0) offsets[i] = (offsets[i] + static_cast<size_t>(n)) % message.size();
+      }
+    }
+  }
+
+  std::vector<int> sockets_;
+  std::vector<int> flooders_;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+std::vector<std::string> Collect(NetworkState& state, int32_t id, size_t count) {
+  std::vector<std::string> texts;
+  WaitUntil(
+      [&] {
+        for (std::string t; !(t = state.GetMessage(id)).empty();)
+          texts.push_back(t);
+        return texts.size() >= count;
+      },
+      60000);
+  return texts;
+}
+
+// Half messages and stuck outboxes are given up after half a second.
+class NetHostile : public ::testing::Test {
+ protected:
+  void SetUp() override { NetworkTimeouts().stallMs = 500; }
+  void TearDown() override { NetworkTimeouts() = NetTimeouts(); }
+};
+
+TEST_F(NetHostile, TheHostSurvivesACrowdOfBadPeersAndHonestMessagesAllArrive) {
+  const uint16_t port = testing::FreePort();
+  NetworkState host, ann, bob;
+  ASSERT_TRUE(host.Host(port));
+  ASSERT_TRUE(ann.Join("127.0.0.1", port));
+  ASSERT_TRUE(bob.Join("127.0.0.1", port));
+  const int32_t a = ann.CreatePlayer("Ann");
+  const int32_t b = bob.CreatePlayer("Bob");
+  ASSERT_GT(a, 0);
+  ASSERT_GT(b, 0);
+
+  HostileCrowd crowd(port);
+  constexpr int kMessages = 200;
+  std::vector<std::string> expectedByBob, expectedByAnn;
+  for (int i = 0; i < kMessages; ++i) {
+    expectedByBob.push_back("from Ann " + std::to_string(i));
+    expectedByAnn.push_back("from Bob " + std::to_string(i));
+    ASSERT_TRUE(ann.SendMessage(a, b, expectedByBob.back()));
+    ASSERT_TRUE(bob.SendMessage(b, a, expectedByAnn.back()));
+  }
+  EXPECT_EQ(Collect(bob, b, kMessages), expectedByBob);
+  EXPECT_EQ(Collect(ann, a, kMessages), expectedByAnn);
+
+  // Everything but the silent peers and the flooders that still read is dropped: the
+  // garbage, the lies, the half messages and the flooders whose answers pile up.
+  const auto& stats = host.Statistics();
+  const size_t kept = 3 + kEachKind + kEachKind / 2;  // host, Ann, Bob, silent, senders
+  EXPECT_TRUE(WaitUntil([&] { return stats.connections == kept; }, 60000))
+      << stats.connections << " connections";
+  EXPECT_GE(stats.droppedConnections, static_cast<size_t>(3 * kEachKind + kEachKind / 2));
+  EXPECT_LE(stats.peakBufferedBytes, (kEachKind / 2 + 3) * kNetOutboxLimit);
+  crowd.StopFlooding();
+
+  // Still hosting: a newcomer is answered.
+  NetworkState newcomer;
+  ASSERT_TRUE(newcomer.Join("127.0.0.1", port));
+  int32_t count = 0;
+  EXPECT_TRUE(newcomer.PlayerCount(count));
+  EXPECT_EQ(count, 2);
+}
+
+TEST_F(NetHostile, ConnectionsBeyondTheCapAreClosedAtOnce) {
+  const uint16_t port = testing::FreePort();
+  NetworkState host;
+  ASSERT_TRUE(host.Host(port));
+  std::vector<int> sockets;
+  for (size_t i = 0; i < kNetMaxConnections + 20; ++i)
+    sockets.push_back(ConnectLoopback(port));
+  EXPECT_TRUE(WaitUntil([&] { return host.Statistics().droppedConnections >= 21; }));
+  EXPECT_EQ(host.Statistics().connections, kNetMaxConnections);
+  for (int s : sockets)
+    close(s);
+  // The host's own connection stays.
+  EXPECT_TRUE(WaitUntil([&] { return host.Statistics().connections == 1; }));
+}
+
+}  // namespace
+}  // namespace zentoir
