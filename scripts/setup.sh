@@ -12,6 +12,7 @@ packages=(
   libcurl4-openssl-dev openssl
   libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev clang-format
   clang libclang-rt-14-dev
+  dpkg-dev lintian doxygen
 )
 
 missing=()

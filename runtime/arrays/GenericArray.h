@@ -39,11 +39,13 @@ void DimArray(GenericArray<T>& array, double d0, double d1 = 0, double d2 = 0, d
   SetShape(array, d0, d1, d2, d3);
 }
 
+// DimArray for an array of texts.
 inline void DimTextArray(GenericArray<DynString>& array, double d0, double d1 = 0, double d2 = 0,
                          double d3 = 0) {
   DimArray(array, d0, d1, d2, d3);
 }
 
+// DimArray for an array of bytes.
 inline void DimByteArray(GenericArray<uint8_t>& array, double d0, double d1 = 0, double d2 = 0,
                          double d3 = 0) {
   DimArray(array, d0, d1, d2, d3);
@@ -66,6 +68,7 @@ T& ElementAt(GenericArray<T>& array, double i0, double i1 = 0, double i2 = 0, do
   return array.data[offset];
 }
 
+// The size of dimension 0..3; 0 for any other dimension index.
 template <typename T>
 double ArrayBound(const GenericArray<T>& array, double dimension) {
   return ShapeBound(array, dimension);

@@ -40,8 +40,10 @@ inline double& ElementAt(NumberArray& array, double i0, double i1 = 0, double i2
   return array.data[offset];
 }
 
+// The size of dimension 0..3; 0 for any other dimension index.
 double ArrayBound(const NumberArray& array, double dimension);
 
+// Dimensions the target like the source and copies every element.
 void CopyArray(NumberArray& target, const NumberArray& source);
 
 // One dimension of `count` elements holding the values in order.

@@ -15,6 +15,7 @@ struct StartupSettings {
   int32_t debugMode = 0;
 };
 
+// The settings the game fills before InitRuntime.
 StartupSettings& Settings();
 
 }  // namespace zentoir

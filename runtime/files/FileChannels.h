@@ -7,6 +7,7 @@
 
 namespace zentoir {
 
+// The number of file channels.
 inline constexpr int kChannelCount = 8;
 
 // Closes whatever the channel had open. Mode ≠ 0: opens an existing regular file for

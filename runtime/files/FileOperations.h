@@ -33,6 +33,7 @@ double SaveFileSafely(const DynString& path, const DynString& bytes);
 // The current directory, always ending in '/'.
 DynString CurrentDirectory();
 
+// Makes the folder the current directory; nothing happens when it cannot.
 void ChangeDirectory(const DynString& path);
 
 }  // namespace zentoir

@@ -6,6 +6,7 @@
 
 namespace zentoir {
 
+// The number of font slots.
 constexpr int kFontSlots = 32;
 
 // Loads a font image (through the resource archive, with the font colour key) into

@@ -4,6 +4,7 @@
 
 namespace zentoir {
 
+// One pixel in the colour (red + 256 × green + 65536 × blue).
 void SetPixel(double x, double y, double colour);
 // A line whose end pixel is always set, so a line of length 0 sets one pixel.
 void DrawLine(double x1, double y1, double x2, double y2, double colour);

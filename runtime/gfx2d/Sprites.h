@@ -15,13 +15,21 @@ double LoadBumpSprite(const DynString& path, double n);
 // The sprite's size in pixels (0, 0 for a free sprite).
 void GetSpriteSize(double n, double& width, double& height);
 
+// The sprite at its size with its top-left corner at (x, y).
 void DrawSprite(double n, double x, double y);
+// Stretched to width × height; a negative size mirrors it.
 void DrawSpriteStretched(double n, double x, double y, double width, double height);
+// Stretched by the two factors about the sprite's centre; a negative factor mirrors it.
 void DrawSpriteZoomed(double n, double x, double y, double zoomX, double zoomY);
+// Rotated about its centre by the angle in degrees.
 void DrawSpriteRotated(double n, double x, double y, double angle);
+// Rotated about its centre by the angle in degrees and zoomed by the factor.
 void DrawSpriteRotoZoom(double n, double x, double y, double angle, double zoom);
+// One frame of an animation sprite (LoadAnimSprite) at its size.
 void DrawAnimFrame(double n, double frame, double x, double y);
+// One frame rotated about its centre by the angle in degrees and zoomed by the factor.
 void DrawAnimFrameRotoZoom(double n, double frame, double x, double y, double angle, double zoom);
+// One frame stretched to width × height; a negative size mirrors it.
 void DrawAnimFrameStretched(double n, double frame, double x, double y, double width,
                             double height);
 

@@ -7,18 +7,29 @@ namespace zentoir {
 
 class NetworkState;
 
+// Hosts a game on the port and joins it; 1 hosting, else 0.
 double NetHost(const DynString& port);
+// Joins the game hosted on the host (empty: this machine) and port; 1 joined, else 0.
 double NetJoin(const DynString& host, const DynString& port);
-DynString NetCreatePlayer(const DynString& name);  // the id, "-1" on failure
-double NetRemovePlayer(const DynString& id);       // 1
-double NetSendMessage(const DynString& from, const DynString& to,
-                      const DynString& text);  // to "0": everybody
-DynString NetGetMessage(const DynString& id);  // empty when none
+// Registers a local player under the name: its id, "-1" on failure.
+DynString NetCreatePlayer(const DynString& name);
+// Removes a local player; 1.
+double NetRemovePlayer(const DynString& id);
+// Sends the text from one player to another ("0": every named player but the sender);
+// 1 sent, else 0. Texts over 1024 bytes are refused.
+double NetSendMessage(const DynString& from, const DynString& to, const DynString& text);
+// The oldest message in the local player's inbox; empty when there is none.
+DynString NetGetMessage(const DynString& id);
+// The id of the sender of the message NetGetMessage took last.
 DynString NetLastSender();
-double NetPlayerCount();                       // 0 without an answer
-DynString NetPlayerIdAt(double index);         // "-1" without an answer
-DynString NetPlayerName(const DynString& id);  // "NO_DATA" without an answer
-DynString NetLocalAddresses();                 // joined with "|"
+// The number of players in the game; 0 without an answer.
+double NetPlayerCount();
+// The id of the player at the index; "-1" without an answer.
+DynString NetPlayerIdAt(double index);
+// The name of the player; "NO_DATA" without an answer.
+DynString NetPlayerName(const DynString& id);
+// This machine's addresses, joined with "|".
+DynString NetLocalAddresses();
 
 // The program's network object: created at start-up (or by the first command),
 // closed at shutdown after a leave message for each local player.

@@ -6,6 +6,7 @@
 
 namespace zentoir {
 
+// A game function that CallByName can call.
 using GameFunction = void (*)();
 
 // Adds the function under the name (matched exactly, byte for byte). Answers 1, or 0

@@ -92,12 +92,15 @@ class DynString {
 inline DynString CopyText(const DynString& source) {
   return DynString(source);
 }
+// A text made from a C string.
 inline DynString TextFromLiteral(const char* text) {
   return DynString(text);
 }
+// Assignment as a command: the target takes a copy of the source text.
 inline void AssignText(DynString& target, const DynString& source) {
   target = source;
 }
+// Assignment of a C string.
 inline void AssignText(DynString& target, const char* text) {
   target = text;
 }

@@ -3,12 +3,17 @@
 
 namespace zentoir {
 
+// Sine, cosine and tangent of an angle in degrees.
 double SinDeg(double angle);
 double CosDeg(double angle);
 double TanDeg(double angle);
-double AsinDeg(double x);  // 90 for x >= 1, -90 for x <= -1
-double AcosDeg(double x);  // 0 for x >= 1, 180 for x <= -1
+// Arc sine in degrees: 90 for x >= 1, -90 for x <= -1.
+double AsinDeg(double x);
+// Arc cosine in degrees: 0 for x >= 1, 180 for x <= -1.
+double AcosDeg(double x);
+// The angle of the point (x, y) in degrees, -180 … 180.
 double AtanDeg(double y, double x);
+// The square root, the absolute value and the power base^exponent.
 double SquareRoot(double x);
 double AbsValue(double x);
 double Power(double base, double exponent);

@@ -6,6 +6,7 @@
 
 namespace zentoir {
 
+// The number of bytes in the text.
 double TextLength(const DynString& text);
 
 // The bytes from `start`, at most `count` of them; empty for a negative start, a
