@@ -92,6 +92,7 @@ TEST_F(PackedData, NothingElseIsCarried) {
   std::set<std::string> expected(kImages.begin(), kImages.end());
   expected.insert(kSounds.begin(), kSounds.end());
   expected.insert("ikona.mid");
+  expected.insert("pindrake-64.png");  // the window icon
   for (const char* colour : kColours) {
     for (const char* cell : kCells)
       expected.insert(std::string("Courier_") + colour + "_" + cell + ".png");
