@@ -13,6 +13,8 @@
 #include <string>
 #include <thread>
 
+#include "os/DriverAllocations.h"
+
 namespace zentoir::os {
 namespace {
 
@@ -58,6 +60,8 @@ void ShowWarningBox(const char* caption, const char* text) {
   if (box.thread.joinable()) return;  // one box at a time
   box.thread = std::thread([&box, title = std::string(caption), body = std::string(text)] {
     box.threadId = gettid();
+    // A box ended by killing its process at shutdown leaves SDL's own buffers behind.
+    DriverAllocationScope sdlBuffers;
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, title.c_str(), body.c_str(), nullptr);
     box.closed = true;
   });

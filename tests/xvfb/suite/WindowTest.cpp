@@ -199,7 +199,7 @@ TEST_F(UnderXvfb, SoftwareWarningBoxClosesWithTheProgram) {
     usleep(50000);
   EXPECT_TRUE(std::filesystem::exists(started)) << "no warning box was started";
   ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(window)));
-  EXPECT_EQ(testing::WaitForExit(pid, 20), 0);
+  EXPECT_EQ(testing::WaitForExit(pid, 20), 0) << Output();
 
   std::set<pid_t> left;
   for (pid_t child : OwnChildren()) {
