@@ -123,12 +123,12 @@ TEST_F(UnderXvfb, TextureStaysDrawableThroughFullScreenAndBack) {
 }
 
 TEST_F(UnderXvfb, EscapeEndsTheProgramWithCodeZero) {
-  EXPECT_EQ(ExitCodeAfterKeys("Esc Demo", "Escape"), 0);
+  EXPECT_EQ(ExitCodeAfterKeys("Esc Demo", "Escape"), 0) << Output();
   EXPECT_NE(Output().find("Init OK\n"), std::string::npos);
 }
 
 TEST_F(UnderXvfb, AltF4EndsTheProgramWithCodeZero) {
-  EXPECT_EQ(ExitCodeAfterKeys("AltF4 Demo", "alt+F4"), 0);
+  EXPECT_EQ(ExitCodeAfterKeys("AltF4 Demo", "alt+F4"), 0) << Output();
 }
 
 TEST_F(UnderXvfb, CloseButtonEndsTheProgramWithCodeZero) {
