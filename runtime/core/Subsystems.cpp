@@ -15,6 +15,7 @@
 #include "gfx2d/ScaledScreen.h"
 #include "input/InputSetup.h"
 #include "net/NetCommands.h"
+#include "net/NetworkObject.h"
 
 namespace zentoir {
 

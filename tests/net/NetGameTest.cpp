@@ -9,6 +9,7 @@
 #include "NetTestSupport.h"
 #include "core/RuntimeChild.h"
 #include "net/NetCommands.h"
+#include "net/NetworkObject.h"
 #include "net/NetLimits.h"
 #include "net/NetMessage.h"
 #include "net/NetworkState.h"
