@@ -1,7 +1,7 @@
-// Where other subsystems plug into start-up, the frame and the renderer.
+// Where the input, sound and network subsystems plug into start-up and the frame.
 //
 // The core runs each hook point at a fixed place of InitRuntime, PresentFrame,
-// SetScreenMode or the renderer; a subsystem adds its step functions to the points it
+// or SetScreenMode; a subsystem adds its step functions to the points it
 // serves from its registration function, which RegisterSubsystemHooks (core/Subsystems.h)
 // calls at the start of InitRuntime. A point with no steps is simply passed.
 #pragma once
@@ -17,7 +17,6 @@ enum class RuntimeHook {
   CreateNetwork,     // network object created
   InitDevices,       // input and sound initialised with the window and bound to it
   ResourceArchives,  // both archive states set up with the program's directory
-  LoadingScreen,     // after "Loading..." is drawn in the first frame
   CursorMode,        // the cursor mode of the start-up settings applied
   // SetScreenMode, after the switch: the input object, cursor mode and sound device
   // take the (possibly new) window.

@@ -5,7 +5,7 @@
 
 #include "base/RuntimeContext.h"
 #include "core/RuntimeChild.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -28,12 +28,12 @@ TEST_F(DisplayMode, MissingFullScreenModeKeepsTheWindowAndLogsIt) {
       {
         testing::StartRuntime();
         SetScreenMode(640, 480, 1);
-        const OpenGLRadazuri& renderer = *Runtime().renderer;
-        if (IsFullScreen() == 0 && renderer.window && Runtime().mainWindow == renderer.window)
+        const OpenGLRadazuri& renderer = *Renderer();
+        if (IsFullScreen() == 0 && renderer.Window() && Runtime().mainWindow == renderer.Window())
           Print("windowed");
         int w = 0;
         int h = 0;
-        SDL_GetWindowSize(renderer.window, &w, &h);
+        SDL_GetWindowSize(renderer.Window(), &w, &h);
         if (w == 640 && h == 480 && Settings().fullScreen == 1) Print("640x480");
         StopProgram();
       },
@@ -65,8 +65,8 @@ TEST_F(DisplayMode, BadSizesKeepTheStoredSize) {
       {
         testing::StartRuntime();
         SetScreenMode(-5, 0, 0);
-        const OpenGLRadazuri& renderer = *Runtime().renderer;
-        if (renderer.width == 800 && renderer.height == 600) Print("kept");
+        const OpenGLRadazuri& renderer = *Renderer();
+        if (renderer.ScreenWidth() == 800 && renderer.ScreenHeight() == 600) Print("kept");
         StopProgram();
       },
       ExitedWithCode(0), "\\[kept\\]");
