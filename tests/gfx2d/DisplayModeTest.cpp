@@ -19,7 +19,11 @@ void Print(const char* label) {
 
 class DisplayMode : public ::testing::Test {
  protected:
-  void SetUp() override { testing::UseHeadlessVideo(); }
+  // The child starts a fresh program: this test program may already run the runtime.
+  void SetUp() override {
+    testing::UseHeadlessVideo();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+  }
   testing::ScopedTempDir tmp_;
 };
 
