@@ -1,9 +1,10 @@
-// Where the input, sound and network subsystems plug into start-up and the frame.
+// Where subsystems plug into start-up and the frame: input, sound, the network and the
+// resource archives (the renderer is called by the core directly).
 //
-// The core runs each hook point at a fixed place of InitRuntime, PresentFrame,
-// or SetScreenMode; a subsystem adds its step functions to the points it
-// serves from its registration function, which RegisterSubsystemHooks (core/Subsystems.h)
-// calls at the start of InitRuntime. A point with no steps is simply passed.
+// The core runs each hook point at a fixed place of InitRuntime, PresentFrame or
+// SetScreenMode; a subsystem adds its step functions to the points it serves from its
+// registration function, which RegisterSubsystemHooks (core/Subsystems.h) calls at the
+// start of InitRuntime. A point with no steps is simply passed.
 #pragma once
 
 #include "base/StepTable.h"

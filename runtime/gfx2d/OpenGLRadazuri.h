@@ -180,6 +180,7 @@ class OpenGLRadazuri {
   GLStateCache& GLState() { return glState; }
   // A reused texture name has the default filter again.
   void ForgetTextureFilter(uint32_t texture);
+  // Background slot 0..7 and its tiles.
   const BackgroundImage& Background(int32_t slot) const { return backgrounds[size_t(slot)]; }
   // The drawing size of the screen mode (the window's drawn area).
   int32_t ScreenWidth() const { return width; }
