@@ -49,7 +49,7 @@ void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, floa
 
 void LoadFont(const DynString& path, double n) {
   const int32_t font = ClampFont(n);
-  if (OpenGLRadazuri* r = Renderer()) r->SelectFont(font);
+  SelectFont(font);
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return;
   const int32_t sprite = kFontSpriteBase + font;
