@@ -15,9 +15,9 @@
 #include "Entry.h"
 #include "Globals.h"
 #include "Screens.h"
-#include "gfx2d/OpenGLRadazuri.h"
-#include "zentoir.h"
 #include "base/RuntimeContext.h"
+#include "gfx2d/Renderer.h"
+#include "zentoir.h"
 
 using namespace pindrake;
 
@@ -78,7 +78,7 @@ int main() {
   zentoir::StopMusic();
   NewGame();
   riseSpeed = 200;
-  zentoir::OpenGLRadazuri& renderer = *zentoir::Runtime().renderer;
+  zentoir::OpenGLRadazuri& renderer = *zentoir::Renderer();
   // The board screen with and without the quad batch, beside the least a frame costs: a
   // bare clear and swap. They take turns; each keeps its best round. Every frame ends
   // with glFinish, so the frame's rendering is counted, not just queued.
@@ -88,13 +88,13 @@ int main() {
   };
   Cost batched, unbatched, bare;
   for (int round = 0; round < kRounds; ++round) {
-    renderer.quadBatch.SetEnabled(true);
+    renderer.Quads().SetEnabled(true);
     batched.KeepBest(Measure(boardFrame));
-    renderer.quadBatch.SetEnabled(false);
+    renderer.Quads().SetEnabled(false);
     unbatched.KeepBest(Measure(boardFrame));
-    renderer.quadBatch.SetEnabled(true);
+    renderer.Quads().SetEnabled(true);
     bare.KeepBest(Measure([&] {
-      renderer.glState.FlushAndForget();
+      renderer.GLState().FlushAndForget();
       SDL_GL_SwapWindow(zentoir::Runtime().mainWindow);
       glClear(GL_COLOR_BUFFER_BIT);
       glFinish();

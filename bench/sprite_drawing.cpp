@@ -19,7 +19,7 @@
 #include "BenchRuntime.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/ImageBuffer.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "zentoir.h"
 
 using namespace zentoir;
@@ -51,10 +51,10 @@ void LoadBenchSprite() {
   const std::vector<uint32_t> pixels = BalloonPixels();
   image.pixels.assign(reinterpret_cast<const uint8_t*>(pixels.data()),
                       reinterpret_cast<const uint8_t*>(pixels.data()) + pixels.size() * 4);
-  OpenGLRadazuri& r = *Runtime().renderer;
-  r.UploadImage(image, 0, 0, 0, 0, &r.spriteTable[1].texture, nullptr, false, false);
-  r.spriteTable[1].width = r.spriteTable[1].height = kSide;
-  r.spriteTable[1].textureWidth = r.spriteTable[1].textureHeight = 64;
+  OpenGLRadazuri& r = *Renderer();
+  r.UploadImage(image, 0, 0, 0, 0, &r.Sprite(1).texture, nullptr, false, false);
+  r.Sprite(1).width = r.Sprite(1).height = kSide;
+  r.Sprite(1).textureWidth = r.Sprite(1).textureHeight = 64;
 }
 
 int SpriteX(int i, int frame) {
@@ -97,14 +97,14 @@ Rate MeasureRound(DrawFrame&& drawFrame) {
 }
 
 void EndOurFrame() {
-  Runtime().renderer->quadBatch.Flush();
+  Renderer()->Quads().Flush();
   SDL_GL_SwapWindow(Runtime().mainWindow);
   glClear(GL_COLOR_BUFFER_BIT);
   glFinish();  // count frames rendered, not frames queued
 }
 
 Rate OursRound(int count, bool batched, bool smooth) {
-  Runtime().renderer->quadBatch.SetEnabled(batched);
+  Renderer()->Quads().SetEnabled(batched);
   const Rate rate = MeasureRound([&](int frame) {
     SetAlphaMode(-1);
     SetSmoothing(smooth);
@@ -112,18 +112,18 @@ Rate OursRound(int count, bool batched, bool smooth) {
       DrawSprite(1, SpriteX(i, frame), SpriteY(i));
     EndOurFrame();
   });
-  Runtime().renderer->quadBatch.SetEnabled(true);
+  Renderer()->Quads().SetEnabled(true);
   return rate;
 }
 
 // The same quads as DrawSprite makes them, written into one array and drawn with one
 // call in the state our sprites are drawn with.
 Rate LimitRound(int count, bool smooth) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   SetAlphaMode(-1);
   SetSmoothing(smooth);
   DrawSprite(1, 0, 0);  // binds the sprite with its filter and state
-  r.glState.FlushAndForget();
+  r.GLState().FlushAndForget();
   glClear(GL_COLOR_BUFFER_BIT);
   struct Vertex {
     float x, y, s, t;
@@ -150,7 +150,7 @@ Rate LimitRound(int count, bool smooth) {
     }
     EndOurFrame();
   });
-  r.glState.Forget();
+  r.GLState().Forget();
   return rate;
 }
 
@@ -183,7 +183,7 @@ Rate SdlRendererRound(int count, bool smooth) {
   SDL_DestroyRenderer(renderer);
   SDL_DestroyWindow(window);
   // SDL's renderer made a context of its own current; drawing goes back to ours.
-  SDL_GL_MakeCurrent(Runtime().mainWindow, static_cast<SDL_GLContext>(Runtime().renderer->context));
+  SDL_GL_MakeCurrent(Runtime().mainWindow, static_cast<SDL_GLContext>(Renderer()->Context()));
   return rate;
 }
 

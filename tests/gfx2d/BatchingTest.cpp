@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "RenderFixture.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "base/RuntimeContext.h"
+#include "gfx2d/Renderer.h"
 #include "gfx2d/SpriteGeometry.h"
 #include "zentoir.h"
-#include "base/RuntimeContext.h"
 
 namespace zentoir {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 class Batching : public testing::RenderTest {
  protected:
   void TearDown() override {
-    Runtime().renderer->quadBatch.SetEnabled(true);
+    Renderer()->Quads().SetEnabled(true);
     SetSmoothing(1);
   }
 
@@ -74,10 +74,10 @@ class Batching : public testing::RenderTest {
   }
 
   static std::vector<uint8_t> ReadFrame() {
-    const OpenGLRadazuri& r = *Runtime().renderer;
-    std::vector<uint8_t> frame(size_t(r.width) * size_t(r.height) * 4);
-    Runtime().renderer->quadBatch.Flush();
-    glReadPixels(0, 0, r.width, r.height, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    const OpenGLRadazuri& r = *Renderer();
+    std::vector<uint8_t> frame(size_t(r.ScreenWidth()) * size_t(r.ScreenHeight()) * 4);
+    Renderer()->Quads().Flush();
+    glReadPixels(0, 0, r.ScreenWidth(), r.ScreenHeight(), GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
     return frame;
   }
 
@@ -124,10 +124,10 @@ class Batching : public testing::RenderTest {
 };
 
 TEST_F(Batching, FramesAreIdenticalWithBatchingOnAndOff) {
-  Runtime().renderer->quadBatch.SetEnabled(false);
+  Renderer()->Quads().SetEnabled(false);
   const std::vector<uint8_t> unbatched = DrawScenes();
   SetUp();
-  Runtime().renderer->quadBatch.SetEnabled(true);
+  Renderer()->Quads().SetEnabled(true);
   const std::vector<uint8_t> batched = DrawScenes();
   ASSERT_EQ(batched.size(), unbatched.size());
   size_t differing = 0;
@@ -155,15 +155,11 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
       draw(ZoomedSpriteQuad(extent, 500 + i * 2.1, 100 + i * 9.7, -1.7, 1.2 - i * 0.07));
     }
   };
-  OpenGLRadazuri& r = *Runtime().renderer;
-  auto prepare = [&] {
-    r.BindSprite(1);
-    r.SetBoundTextureFilter(r.spriteTable[1].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
-    r.glState.SetAlphaTest(true);
-  };
+  OpenGLRadazuri& r = *Renderer();
+  auto prepare = [&] { r.PrepareSprite(1); };
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
-    r.glState.FlushAndForget();
+    r.GLState().FlushAndForget();
     if (quad.clockwise) glFrontFace(GL_CW);
     glBegin(GL_QUADS);
     for (const QuadVertex& v : quad.vertices) {
@@ -177,7 +173,7 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
   SetUp();
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
-    r.quadBatch.AddSpriteQuad(quad);
+    r.Quads().AddSpriteQuad(quad);
   });
   const std::vector<uint8_t> batched = ReadFrame();
   size_t differing = 0, drawn = 0;

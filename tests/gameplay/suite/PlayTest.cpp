@@ -21,8 +21,8 @@
 #include "XServer.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/ImageBuffer.h"
-#include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/PngReader.h"
+#include "gfx2d/Renderer.h"
 #include "support/TempDir.h"
 
 namespace pindrake {
@@ -345,7 +345,7 @@ std::vector<uint8_t> RenderPointsCounter(double value) {
   PrintShadowed("Points", 50, 64, 4, 29, 2);
   PrintShadowed(zentoir::NumberToText(value), 50, 90, 4, 29, 2);
   std::vector<uint8_t> rgba(640 * 480 * 4);
-  zentoir::Runtime().renderer->quadBatch.Flush();  // the pixels are read directly
+  zentoir::Renderer()->Quads().Flush();  // the pixels are read directly
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
   return rgba;
