@@ -351,6 +351,20 @@ std::vector<uint8_t> RenderPointsCounter(double value) {
   return rgba;
 }
 
+// The filled places of a score file, as "points name" pairs, for failure messages.
+std::string ScoreRecords(const std::string& file) {
+  std::string records;
+  for (size_t at = 0; at + 4 <= file.size();) {
+    const size_t end = file.find("\r\n", at + 2);
+    if (end == std::string::npos) break;
+    const int points = uint8_t(file[at]) | uint8_t(file[at + 1]) << 8;
+    if (end > at + 2 || points != 0)
+      records += std::to_string(points) + " " + file.substr(at + 2, end - at - 2) + "; ";
+    at = end + 2;
+  }
+  return std::to_string(file.size()) + " bytes: " + records;
+}
+
 // Pixels of the counter box that differ between the screenshot and a rendering.
 int CounterDifferences(const zentoir::ImageBuffer& shot, const std::vector<uint8_t>& rendered) {
   int differing = 0;
@@ -453,7 +467,8 @@ TEST_F(Gameplay, AFailedSaveIsToldAndTheNextSaveKeepsBothResults) {
   const std::string expected(formatted.begin(), formatted.end());
   EXPECT_TRUE(zentoir::testing::WaitUntil(
       [&] { return zentoir::testing::ReadFileBytes(path) == expected; }, kLongWait))
-      << zentoir::testing::ReadFileBytes(path).size() << " bytes\n"
+      << "stored: " << ScoreRecords(zentoir::testing::ReadFileBytes(path))
+      << "\nexpected: " << ScoreRecords(expected) << "\n"
       << Log();
 }
 
