@@ -16,6 +16,14 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
     h = height;
   }
   viewportX = x, viewportY = y, viewportWidth = w, viewportHeight = h;
+  SetViewportDirectly(x, y, w, h);
+  // Told to the state cache, so that the sprites drawn next know their colour.
+  glState.SetColour(1, 1, 1, 1);
+  smoothingFlag = 1;
+  BindSprite(-1);
+}
+
+void OpenGLRadazuri::SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h) {
   DirectGL direct(glState);
   glViewport(x, height - h - y, w, h);
   glMatrixMode(GL_PROJECTION);
@@ -41,16 +49,15 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
   glShadeModel(GL_FLAT);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
   glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
-  smoothingFlag = 1;
-  BindSprite(-1);
 }
 
 void SetAlphaMode(double alpha) {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return;
   const auto a = static_cast<float>(alpha);
-  r->glState.SetBlending(a != 0);
-  if (a != 0) r->glState.SetBlendFunction(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+  r->glState.SetBlendMode(a == 0  ? BlendMode::Off
+                          : a > 0 ? BlendMode::Additive
+                                  : BlendMode::Normal);
   r->currentAlpha = a == 0 ? 1.0f : std::min(std::fabs(a), 1.0f);
   r->glState.SetColour(1, 1, 1, r->currentAlpha);
 }

@@ -80,11 +80,11 @@ void MakeFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T, int32
 // Copies drawn pixels as they are: no blending, opaque white.
 template <typename Copy>
 void CopyWithoutBlending(OpenGLRadazuri& r, Copy&& copy) {
-  const bool blending = glIsEnabled(GL_BLEND);
-  r.glState.SetBlending(false);
+  const BlendMode mode = r.glState.RequestedBlendMode();
+  r.glState.SetBlendMode(BlendMode::Off);
   r.glState.SetColour(1, 1, 1, 1);
   copy();
-  r.glState.SetBlending(blending);
+  r.glState.SetBlendMode(mode);
 }
 
 void LeaveScreen(OpenGLRadazuri& r, int32_t a) {

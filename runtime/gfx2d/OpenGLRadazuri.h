@@ -101,6 +101,11 @@ class OpenGLRadazuri {
   // Gives the bound texture this magnification and minification filter, skipping the
   // GL calls when it has it already (they would break the batching of quads).
   void SetBoundTextureFilter(uint32_t texture, int32_t filter);
+  // Blending, alpha test and texture environment for drawing the bound texture in the
+  // current colour: no more than the alpha mode's blending with the alpha test needs.
+  void PrepareTexturedFragments(uint32_t texture);
+  TextureAlpha AlphaOfTexture(uint32_t texture) const;
+  void SetTextureAlpha(uint32_t texture, TextureAlpha alpha);
   // Texturing off on the second texture unit (2D drawing uses one). Switching units
   // costs, so it is skipped while the unit is known to be off; code that enables the
   // second unit clears secondUnitDisabled.
@@ -148,6 +153,7 @@ class OpenGLRadazuri {
   void ReleaseScreens();
 
   // Image store and 2D drawing fields.
+  void SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h);
   int32_t currentSprite = -1;
   std::unique_ptr<SpriteRecord[]> spriteTable{new SpriteRecord[kSpriteCount]};
   float currentAlpha = 0;
@@ -157,7 +163,11 @@ class OpenGLRadazuri {
   uint32_t transparentColour = 0x8000FF;
   uint32_t fontTransparentColour = 0;
   uint8_t secondUnitDisabled = 0;
-  std::vector<int32_t> textureFilters;   // by texture name: the filter it has, 0 unknown
+  std::vector<int32_t> textureFilters;      // by texture name: the filter it has, 0 unknown
+  std::vector<TextureAlpha> textureAlphas;  // by texture name, as uploaded
+  // Off: sprites and text always draw with the alpha mode's blending, the alpha test and
+  // the colour multiplied in (for tests and benchmarks that compare).
+  bool fragmentShortcuts = true;
   std::vector<TextVertex> textVertices;  // reused by every text; only grows
   // The 2D quads waiting to be drawn and the GL state they are drawn with (see
   // GLStateCache.h for the rule on using GL directly).

@@ -41,6 +41,7 @@ void DrawPrimitive(uint32_t mode, std::initializer_list<float> xy, double colour
   const auto alpha = static_cast<uint8_t>(static_cast<int>(AlphaFor(*r, c) * 255.0f) & 0xFF);
   const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), alpha};
   r->glState.SetAlphaTest(false);
+  r->glState.UseBlendMode();
   r->BindSprite(-1);
   r->quadBatch.AddColoured(mode, xy.begin(), xy.size() / 2, rgba);
   r->glState.SetColour(1, 1, 1, r->currentAlpha);

@@ -29,7 +29,7 @@ SpriteExtent ExtentOf(const SpriteRecord& record) {
 void PrepareSprite(OpenGLRadazuri& r, int32_t n) {
   r.BindSprite(n);
   r.SetBoundTextureFilter(r.spriteTable[n].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
-  r.glState.SetAlphaTest(true);
+  r.PrepareTexturedFragments(r.spriteTable[n].texture);
 }
 
 // Draws the quad a geometry function makes for sprite n.

@@ -31,6 +31,7 @@ uint32_t NewTextureName(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
   if (r.textureFilters.size() <= texture) r.textureFilters.resize(texture + 1, 0);
   r.textureFilters[texture] = 0;  // a reused name has the defaults again
+  r.SetTextureAlpha(texture, TextureAlpha::Translucent);
   r.SetBoundTextureFilter(texture, nearest ? GL_NEAREST : GL_LINEAR);
   if (name) *name = texture;
   return texture;

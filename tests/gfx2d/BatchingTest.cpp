@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "RenderFixture.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/SpriteGeometry.h"
 #include "zentoir.h"
-#include "base/RuntimeContext.h"
 
 namespace zentoir {
 namespace {
@@ -18,6 +18,7 @@ class Batching : public testing::RenderTest {
  protected:
   void TearDown() override {
     Runtime().renderer->quadBatch.SetEnabled(true);
+    Runtime().renderer->fragmentShortcuts = true;
     SetSmoothing(1);
   }
 
@@ -34,25 +35,66 @@ class Batching : public testing::RenderTest {
     return WriteImage(name, testing::MakePng(w, h, PNG_COLOR_TYPE_RGBA, 8, samples));
   }
 
+  // A picture whose alpha is only 255, or (with holes) only 0 and 255.
+  std::string SolidPng(const std::string& name, int w, int h, bool holes) {
+    std::vector<uint8_t> samples;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const uint8_t a = holes && (x * x + y * 3) % 7 < 2 ? 0 : 255;
+        samples.insert(samples.end(), {uint8_t(x * 255 / w), 200, uint8_t(y * 255 / h), a});
+      }
+    }
+    return WriteImage(name, testing::MakePng(w, h, PNG_COLOR_TYPE_RGBA, 8, samples));
+  }
+
   void LoadAssets() {
     LoadSprite(GradientPng("plain.png", 24, 16).c_str(), 1);
     LoadAnimSprite(GradientPng("anim.png", 32, 32).c_str(), 2, 16, 16);
+    LoadSprite(SolidPng("opaque.png", 32, 32, false).c_str(), 3);  // opaque to the edge
+    LoadSprite(SolidPng("opaque-inside.png", 24, 16, false).c_str(), 4);
+    LoadSprite(SolidPng("keyed.png", 32, 16, true).c_str(), 5);
+    LoadAnimSprite(SolidPng("keyed-anim.png", 32, 32, true).c_str(), 6, 16, 16);
+    LoadSprite(SolidPng("opaque.png", 32, 32, false).c_str(), 7);
     LoadFont("", 0);
     LoadFont(GradientPng("font.png", 128, 64).c_str(), 1);
     CreateScreen(0, 30, 64, 48);
   }
 
-  void DrawSprites(double shift) {
-    DrawSprite(1, 10 + shift, 10);
-    DrawSpriteStretched(1, 40, 10 + shift, -30, 20);
-    DrawSpriteStretched(1, 80, 30, 30, -20);
-    DrawSpriteZoomed(1, 120 + shift, 20, -1.5, 2);
-    DrawSpriteRotated(1, 160, 20 + shift, 33);
-    DrawSpriteRotoZoom(1, 200, 20, -120 + shift, 1.7);
-    DrawAnimFrame(2, 1, 240, 10 + shift);
-    DrawAnimFrameRotoZoom(2, 3, 270, 20, 45 + shift, 1.25);
-    DrawAnimFrameStretched(2, 2, 300 + shift, 10, -24, 40);
-    DrawAnimFrameStretched(2, 0, 330, 50, 20, -12);
+  void DrawSprites(double shift, int n = 1, int anim = 2) {
+    DrawSprite(n, 10 + shift, 10);
+    DrawSpriteStretched(n, 40, 10 + shift, -30, 20);
+    DrawSpriteStretched(n, 80, 30, 30, -20);
+    DrawSpriteZoomed(n, 120 + shift, 20, -1.5, 2);
+    DrawSpriteRotated(n, 160, 20 + shift, 33);
+    DrawSpriteRotoZoom(n, 200, 20, -120 + shift, 1.7);
+    DrawAnimFrame(anim, 1, 240, 10 + shift);
+    DrawAnimFrameRotoZoom(anim, 3, 270, 20, 45 + shift, 1.25);
+    DrawAnimFrameStretched(anim, 2, 300 + shift, 10, -24, 40);
+    DrawAnimFrameStretched(anim, 0, 330, 50, 20, -12);
+  }
+
+  // Translucent, opaque, opaque-inside and colour-keyed sprites over each other with
+  // both filters, in every kind of alpha mode.
+  void DrawSpriteKinds() {
+    for (double alpha : {0.0, -1.0, 1.0, -0.6, 0.5}) {
+      SetAlphaMode(alpha);
+      for (int smooth : {1, 0}) {
+        SetSmoothing(smooth);
+        for (int n : {1, 3, 4, 5})
+          DrawSprites(n * 3 + alpha * 5 + smooth, n, n == 1 ? 2 : 6);
+        DrawSprite(3, 200 + smooth * 7, 100);
+        DrawSprite(5, 210, 105 + smooth * 3);
+        PrintText("Text over sprites", 190 + alpha, 110);
+      }
+    }
+    // A capture into the opaque sprite's texture brings transparent texels with it.
+    SetAlphaMode(0);
+    FillRect(0, 0, 32, 32, 0x8000FF);
+    FillRect(8, 8, 12, 12, 0x20C040);
+    CaptureSprite(7, 0, 0, 32, 32);
+    SetAlphaMode(-1);
+    SetSmoothing(1);
+    DrawSpriteZoomed(7, 40, 200, 2.5, 2.5);
   }
 
   void DrawPrimitives(double shift) {
@@ -102,6 +144,7 @@ class Batching : public testing::RenderTest {
       CaptureSprite(20, 0, 0, 100, 60);  // also in the middle of one
       DrawSprite(20, 380, 10 + alpha * 30);
     }
+    DrawSpriteKinds();
     SetViewport(400, 200, 200, 150);
     DrawSprites(1);
     DrawTexts(2);
@@ -123,11 +166,15 @@ class Batching : public testing::RenderTest {
   }
 };
 
-TEST_F(Batching, FramesAreIdenticalWithBatchingOnAndOff) {
+// Batched and with the cheaper blending, alpha test and texture environment the
+// textures' alpha allows, against each quad drawn on its own with the full state.
+TEST_F(Batching, FramesAreIdenticalWithBatchingAndShortcutsOnAndOff) {
   Runtime().renderer->quadBatch.SetEnabled(false);
+  Runtime().renderer->fragmentShortcuts = false;
   const std::vector<uint8_t> unbatched = DrawScenes();
   SetUp();
   Runtime().renderer->quadBatch.SetEnabled(true);
+  Runtime().renderer->fragmentShortcuts = true;
   const std::vector<uint8_t> batched = DrawScenes();
   ASSERT_EQ(batched.size(), unbatched.size());
   size_t differing = 0;
