@@ -282,8 +282,8 @@ int main() {
           full.KeepBest(OursRound(count, false, smooth));
         }
         PrintRow("wall", count, ours.wall, full.wall, sdl.wall, bare.wall, blended.wall);
-        PrintRow("processor", count, ours.processor, full.processor, sdl.processor,
-                 bare.processor, blended.processor);
+        PrintRow("processor", count, ours.processor, full.processor, sdl.processor, bare.processor,
+                 blended.processor);
         std::fflush(stdout);
       }
     }

@@ -25,6 +25,7 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
 
 void OpenGLRadazuri::SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h) {
   DirectGL direct(glState);
+  quadBatch.SetDrawingArea(float(w), float(h));
   glViewport(x, height - h - y, w, h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();

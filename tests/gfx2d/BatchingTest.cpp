@@ -76,7 +76,7 @@ class Batching : public testing::RenderTest {
   // Translucent, opaque, opaque-inside and colour-keyed sprites over each other with
   // both filters, in every kind of alpha mode.
   void DrawSpriteKinds() {
-    for (double alpha : {0.0, -1.0, 1.0, -0.6, 0.5}) {
+    for (double alpha : {0.0, -1.0, 1.0, -0.999, -0.6, 0.5}) {
       SetAlphaMode(alpha);
       for (int smooth : {1, 0}) {
         SetSmoothing(smooth);
@@ -152,6 +152,9 @@ class Batching : public testing::RenderTest {
     UseScreen(0);
     DrawSprites(0);
     DrawPrimitives(2);
+    SetAlphaMode(-0.999);  // the screen keeps the alpha that blending makes
+    DrawSprites(2, 3, 6);
+    DrawSprites(4, 5, 6);
     reads.push_back(GetPixel(12, 12));
     UseScreen(-1);
     SetAlphaMode(-1);
