@@ -239,5 +239,48 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
   EXPECT_GT(drawn, 10000u);
 }
 
+// A run of lines shares a draw; each line's end pixel is drawn as before, a point after
+// the line.
+TEST_F(Batching, LinesGiveThePixelsOfALineAndAnEndPoint) {
+  OpenGLRadazuri& r = *Runtime().renderer;
+  auto drawLines = [&](auto draw) {
+    for (double alpha : {0.0, -0.5}) {
+      SetAlphaMode(alpha);
+      for (int i = 0; i < 60; ++i) {
+        const double x1 = 20 + (i * 37) % 300, y1 = 20 + (i * 53) % 200;
+        const double x2 = x1 + (i % 7 - 3) * (i % 5) * 9, y2 = y1 + (i % 11 - 5) * (i % 3) * 7;
+        draw(x1, y1, x2, y2, double(0x10305 * (i + 1) & 0xFFFFFF));
+      }
+      draw(400, 300, 400, 300, 0xFFFFFF);  // no length: the end pixel only
+      draw(400.5, 310.25, 420.75, 330.5, 0x00FF00);
+    }
+  };
+  r.quadBatch.SetEnabled(false);
+  drawLines([&](double x1, double y1, double x2, double y2, double colour) {
+    // The same through the quad batch, as a line and a point.
+    const auto c = uint32_t(colour);
+    const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16),
+                             uint8_t(r.currentAlpha * 255)};
+    const float line[4] = {float(x1), float(y1), float(x2), float(y2)};
+    r.glState.SetAlphaTest(false);
+    r.glState.UseBlendMode();
+    r.BindSprite(-1);
+    r.quadBatch.AddColoured(GL_LINES, line, 2, rgba);
+    r.quadBatch.AddColoured(GL_POINTS, line + 2, 1, rgba);
+  });
+  const std::vector<uint8_t> reference = ReadFrame();
+  SetUp();
+  r.quadBatch.SetEnabled(true);
+  drawLines(DrawLine);
+  const std::vector<uint8_t> lines = ReadFrame();
+  size_t differing = 0, drawn = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    differing += lines[i] != reference[i];
+    drawn += reference[i] != 0;
+  }
+  EXPECT_EQ(differing, 0u);
+  EXPECT_GT(drawn, 3000u);
+}
+
 }  // namespace
 }  // namespace zentoir
