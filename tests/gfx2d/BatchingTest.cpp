@@ -152,9 +152,12 @@ class Batching : public testing::RenderTest {
     UseScreen(0);
     DrawSprites(0);
     DrawPrimitives(2);
-    SetAlphaMode(-0.999);  // the screen keeps the alpha that blending makes
-    DrawSprites(2, 3, 6);
-    DrawSprites(4, 5, 6);
+    for (double alpha : {-0.999, -1.0}) {  // the screen keeps the alpha blending makes
+      SetAlphaMode(alpha);
+      DrawSprites(2 + alpha, 3, 6);
+      DrawSprites(4, 5, 6);
+      DrawTexts(alpha);
+    }
     reads.push_back(GetPixel(12, 12));
     UseScreen(-1);
     SetAlphaMode(-1);
