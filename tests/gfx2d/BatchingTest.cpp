@@ -115,6 +115,19 @@ class Batching : public testing::RenderTest {
     PrintNumber(-42.5, 200 + shift, 200);
   }
 
+  // The frame equals the reference byte for byte, and more than `least` bytes were drawn.
+  static void ExpectSameDrawnFrame(const std::vector<uint8_t>& frame,
+                                   const std::vector<uint8_t>& reference, size_t least) {
+    ASSERT_EQ(frame.size(), reference.size());
+    size_t differing = 0, drawn = 0;
+    for (size_t i = 0; i < frame.size(); ++i) {
+      differing += frame[i] != reference[i];
+      drawn += reference[i] != 0;
+    }
+    EXPECT_EQ(differing, 0u);
+    EXPECT_GT(drawn, least);
+  }
+
   static std::vector<uint8_t> ReadFrame() {
     const OpenGLRadazuri& r = *Runtime().renderer;
     std::vector<uint8_t> frame(size_t(r.width) * size_t(r.height) * 4);
@@ -232,14 +245,7 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
     prepare();
     r.quadBatch.AddSpriteQuad(quad);
   });
-  const std::vector<uint8_t> batched = ReadFrame();
-  size_t differing = 0, drawn = 0;
-  for (size_t i = 0; i < batched.size(); ++i) {
-    differing += batched[i] != reference[i];
-    drawn += reference[i] != 0;
-  }
-  EXPECT_EQ(differing, 0u);
-  EXPECT_GT(drawn, 10000u);
+  ExpectSameDrawnFrame(ReadFrame(), reference, 10000);
 }
 
 // A run of lines shares a draw; each line's end pixel is drawn as before, a point after
@@ -275,14 +281,7 @@ TEST_F(Batching, LinesGiveThePixelsOfALineAndAnEndPoint) {
   SetUp();
   r.quadBatch.SetEnabled(true);
   drawLines(DrawLine);
-  const std::vector<uint8_t> lines = ReadFrame();
-  size_t differing = 0, drawn = 0;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    differing += lines[i] != reference[i];
-    drawn += reference[i] != 0;
-  }
-  EXPECT_EQ(differing, 0u);
-  EXPECT_GT(drawn, 3000u);
+  ExpectSameDrawnFrame(ReadFrame(), reference, 3000);
 }
 
 }  // namespace
