@@ -179,37 +179,66 @@ FragmentGL OurSpriteState(bool smooth) {
   return state;
 }
 
+struct BareVertex {
+  float x, y, s, t;
+};
+
 // The same quads as DrawSprite makes them, written into one array and drawn with one
-// call, in the state our sprites are drawn with or in the full blended state.
+// call.
+void DrawBareFrame(std::vector<BareVertex>& vertices, int count, int frame) {
+  const OpenGLRadazuri& r = *Runtime().renderer;
+  const float side = float(kSide), tex = float(r.spriteTable[1].textureWidth);
+  const float s = side / tex;  // the image fills the texture from texel row 0 (its bottom) up
+  vertices.resize(size_t(count) * 4);
+  for (int i = 0; i < count; ++i) {
+    const float x = float(SpriteX(i, frame)), y = float(SpriteY(i));
+    BareVertex* v = &vertices[size_t(i) * 4];
+    v[0] = {x, y + side, 0, 0};
+    v[1] = {x + side, y + side, s, 0};
+    v[2] = {x + side, y, s, s};
+    v[3] = {x, y, 0, s};
+  }
+  if (count == 0) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glVertexPointer(2, GL_FLOAT, sizeof(BareVertex), &vertices[0].x);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(BareVertex), &vertices[0].s);
+  glDrawArrays(GL_QUADS, 0, GLsizei(vertices.size()));
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+}
+
+std::vector<uint8_t> ReadPicture() {
+  std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 4);
+  glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  glClear(GL_COLOR_BUFFER_BIT);
+  return pixels;
+}
+
+// Whether the bare draw in our state makes our picture (of N sprites, over black).
+bool BareDrawsOurPicture(int count, bool smooth) {
+  OpenGLRadazuri& r = *Runtime().renderer;
+  const FragmentGL ours = OurSpriteState(smooth);
+  for (int i = 0; i < count; ++i)
+    DrawSprite(1, SpriteX(i, 0), SpriteY(i));
+  r.glState.FlushAndForget();
+  const std::vector<uint8_t> picture = ReadPicture();
+  ApplyFragmentGL(ours);
+  std::vector<BareVertex> vertices;
+  DrawBareFrame(vertices, count, 0);
+  r.glState.FlushAndForget();
+  return ReadPicture() == picture;
+}
+
+// The bare draw, in the state our sprites are drawn with or in the full blended state.
 Rate LimitRound(int count, bool smooth, bool blended) {
   OpenGLRadazuri& r = *Runtime().renderer;
   const FragmentGL ours = OurSpriteState(smooth);  // binds the sprite with its filter
   r.glState.FlushAndForget();
   ApplyFragmentGL(blended ? FragmentGL{true, true, GL_MODULATE} : ours);
-  struct Vertex {
-    float x, y, s, t;
-  };
-  std::vector<Vertex> vertices(size_t(count) * 4);
-  const float side = float(kSide), tex = float(r.spriteTable[1].textureWidth);
-  const float s = side / tex, t0 = (tex - side) / tex;
+  std::vector<BareVertex> vertices;
   const Rate rate = MeasureRound([&](int frame) {
-    for (int i = 0; i < count; ++i) {
-      const float x = float(SpriteX(i, frame)), y = float(SpriteY(i));
-      Vertex* v = &vertices[size_t(i) * 4];
-      v[0] = {x, y + side, 0, t0};
-      v[1] = {x + side, y + side, s, t0};
-      v[2] = {x + side, y, s, 1};
-      v[3] = {x, y, 0, 1};
-    }
-    if (count > 0) {
-      glEnableClientState(GL_VERTEX_ARRAY);
-      glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-      glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].x);
-      glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].s);
-      glDrawArrays(GL_QUADS, 0, GLsizei(vertices.size()));
-      glDisableClientState(GL_VERTEX_ARRAY);
-      glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    }
+    DrawBareFrame(vertices, count, frame);
     EndOurFrame();
   });
   r.glState.FlushAndForget();
@@ -269,9 +298,12 @@ int main() {
   for (const SpriteKind& kind : kKinds) {
     LoadBenchSprite(kind);
     for (bool smooth : {true, false}) {
-      std::printf("%s, %s filtering (smoothing %s, SDL scale quality %s); ours draws with %s:\n",
-                  kind.name, smooth ? "linear" : "nearest", smooth ? "on" : "off",
-                  smooth ? "linear" : "nearest", Describe(OurSpriteState(smooth)));
+      std::printf(
+          "%s, %s filtering (smoothing %s, SDL scale quality %s); ours draws with %s; the "
+          "bare draw's picture is %s:\n",
+          kind.name, smooth ? "linear" : "nearest", smooth ? "on" : "off",
+          smooth ? "linear" : "nearest", Describe(OurSpriteState(smooth)),
+          BareDrawsOurPicture(1000, smooth) ? "ours" : "NOT ours");
       for (int count : {1000, 10000}) {
         Rate ours, full, sdl, bare, blended;
         for (int round = 0; round < kRounds; ++round) {
