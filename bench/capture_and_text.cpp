@@ -9,7 +9,7 @@
 #include "BenchRuntime.h"
 #include "BenchTimer.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "zentoir.h"
 
 using namespace zentoir;
@@ -27,7 +27,7 @@ void PrintCost(const char* what, double nanoseconds) {
 
 int main() {
   bench::StartRuntime(kWidth, kHeight, "Capture benchmark");
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   std::printf("Renderer: %s; back buffer alpha bits: %s\n",
               reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
               r.TargetHasAlpha() ? "yes (GL copy)" : "none (read-back with keying)");

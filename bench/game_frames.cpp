@@ -17,7 +17,7 @@
 #include "Screens.h"
 #include "Widgets.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "zentoir.h"
 
 using namespace pindrake;
@@ -79,7 +79,7 @@ int main() {
   zentoir::StopMusic();
   NewGame();
   riseSpeed = 200;
-  zentoir::OpenGLRadazuri& renderer = *zentoir::Runtime().renderer;
+  zentoir::OpenGLRadazuri& renderer = *zentoir::Renderer();
   // The board screen with and without the quad batch and the fragment shortcuts, beside the least a
   // frame costs: a bare clear and swap. They take turns; each keeps its best round. Every frame
   // ends with glFinish, so the frame's rendering is counted, not just queued.
@@ -88,21 +88,21 @@ int main() {
     glFinish();
   };
   auto endFrame = [&] {
-    renderer.glState.FlushAndForget();
+    renderer.GLState().FlushAndForget();
     SDL_GL_SwapWindow(zentoir::Runtime().mainWindow);
     glClear(GL_COLOR_BUFFER_BIT);
     glFinish();
   };
   Cost batched, fullState, unbatched, background, bare;
   for (int round = 0; round < kRounds; ++round) {
-    renderer.quadBatch.SetEnabled(true);
+    renderer.Quads().SetEnabled(true);
     batched.KeepBest(Measure(boardFrame));
-    renderer.fragmentShortcuts = false;
+    renderer.SetFragmentShortcuts(false);
     fullState.KeepBest(Measure(boardFrame));
-    renderer.fragmentShortcuts = true;
-    renderer.quadBatch.SetEnabled(false);
+    renderer.SetFragmentShortcuts(true);
+    renderer.Quads().SetEnabled(false);
     unbatched.KeepBest(Measure(boardFrame));
-    renderer.quadBatch.SetEnabled(true);
+    renderer.Quads().SetEnabled(true);
     background.KeepBest(Measure([&] {  // the least the board draws: its sky
       zentoir::SetAlphaMode(-0.999);
       TileSprite(cloudsSprite);

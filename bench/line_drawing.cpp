@@ -13,7 +13,7 @@
 
 #include "BenchRuntime.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "zentoir.h"
 
 using namespace zentoir;
@@ -39,7 +39,7 @@ Line LineAt(int i, int frame) {
 }
 
 void EndFrame() {
-  Runtime().renderer->quadBatch.Flush();
+  Renderer()->Quads().Flush();
   SDL_GL_SwapWindow(Runtime().mainWindow);
   glClear(GL_COLOR_BUFFER_BIT);
   glFinish();
@@ -66,26 +66,26 @@ double Ours(int count) {
 
 // Each line as a line and an end point, two draws per line.
 double LineAndPoint(int count) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   const uint8_t rgba[4] = {0xF0, 0xC0, 0x30, 255};
   return FramesPerProcessorSecond([&](int frame) {
-    r.glState.SetAlphaTest(false);
-    r.glState.UseBlendMode();
+    r.GLState().SetAlphaTest(false);
+    r.GLState().UseBlendMode();
     r.BindSprite(-1);
     for (int i = 0; i < count; ++i) {
       const Line l = LineAt(i, frame);
-      r.quadBatch.AddColoured(GL_LINES, &l.x1, 2, rgba);
-      r.quadBatch.AddColoured(GL_POINTS, &l.x2, 1, rgba);
+      r.Quads().AddColoured(GL_LINES, &l.x1, 2, rgba);
+      r.Quads().AddColoured(GL_POINTS, &l.x2, 1, rgba);
     }
     EndFrame();
   });
 }
 
 double Bare(int count) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   std::vector<float> xy(size_t(count) * 8);
   return FramesPerProcessorSecond([&](int frame) {
-    r.glState.FlushAndForget();
+    r.GLState().FlushAndForget();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     glColor4ub(0xF0, 0xC0, 0x30, 255);
@@ -103,7 +103,7 @@ double Bare(int count) {
     glDisableClientState(GL_VERTEX_ARRAY);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    r.glState.Forget();
+    r.GLState().Forget();
     EndFrame();
   });
 }

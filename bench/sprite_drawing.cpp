@@ -23,7 +23,7 @@
 #include "BenchRuntime.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/ImageBuffer.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "zentoir.h"
 
 using namespace zentoir;
@@ -76,10 +76,10 @@ void LoadBenchSprite(const SpriteKind& kind) {
   const std::vector<uint32_t> pixels = SpritePixels(kind);
   image.pixels.assign(reinterpret_cast<const uint8_t*>(pixels.data()),
                       reinterpret_cast<const uint8_t*>(pixels.data()) + pixels.size() * 4);
-  OpenGLRadazuri& r = *Runtime().renderer;
-  r.UploadImage(image, 0, 0, 0, 0, &r.spriteTable[1].texture, nullptr, false, false);
-  r.spriteTable[1].width = r.spriteTable[1].height = int16_t(kind.side);
-  r.spriteTable[1].textureWidth = r.spriteTable[1].textureHeight = int16_t(kind.textureSide);
+  OpenGLRadazuri& r = *Renderer();
+  r.UploadImage(image, 0, 0, 0, 0, &r.Sprite(1).texture, nullptr, false, false);
+  r.Sprite(1).width = r.Sprite(1).height = int16_t(kind.side);
+  r.Sprite(1).textureWidth = r.Sprite(1).textureHeight = int16_t(kind.textureSide);
   kSide = kind.side;
 }
 
@@ -123,14 +123,14 @@ Rate MeasureRound(DrawFrame&& drawFrame) {
 }
 
 void EndOurFrame() {
-  Runtime().renderer->quadBatch.Flush();
+  Renderer()->Quads().Flush();
   SDL_GL_SwapWindow(Runtime().mainWindow);
   glClear(GL_COLOR_BUFFER_BIT);
   glFinish();  // count frames rendered, not frames queued
 }
 
 Rate OursRound(int count, bool shortcuts, bool smooth) {
-  Runtime().renderer->fragmentShortcuts = shortcuts;
+  Renderer()->SetFragmentShortcuts(shortcuts);
   const Rate rate = MeasureRound([&](int frame) {
     SetAlphaMode(-1);
     SetSmoothing(smooth);
@@ -138,7 +138,7 @@ Rate OursRound(int count, bool shortcuts, bool smooth) {
       DrawSprite(1, SpriteX(i, frame), SpriteY(i));
     EndOurFrame();
   });
-  Runtime().renderer->fragmentShortcuts = true;
+  Renderer()->SetFragmentShortcuts(true);
   return rate;
 }
 
@@ -169,11 +169,11 @@ const char* Describe(const FragmentGL& state) {
 
 // The GL state our sprites end up drawn with: set by drawing one.
 FragmentGL OurSpriteState(bool smooth) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   SetAlphaMode(-1);
   SetSmoothing(smooth);
   DrawSprite(1, 0, 0);
-  r.quadBatch.Flush();
+  r.Quads().Flush();
   const FragmentGL state = CurrentFragmentGL();
   glClear(GL_COLOR_BUFFER_BIT);
   return state;
@@ -186,8 +186,8 @@ struct BareVertex {
 // The same quads as DrawSprite makes them, written into one array and drawn with one
 // call.
 void DrawBareFrame(std::vector<BareVertex>& vertices, int count, int frame) {
-  const OpenGLRadazuri& r = *Runtime().renderer;
-  const float side = float(kSide), tex = float(r.spriteTable[1].textureWidth);
+  const OpenGLRadazuri& r = *Renderer();
+  const float side = float(kSide), tex = float(r.Sprite(1).textureWidth);
   const float s = side / tex;  // the image fills the texture from texel row 0 (its bottom) up
   vertices.resize(size_t(count) * 4);
   for (int i = 0; i < count; ++i) {
@@ -217,31 +217,31 @@ std::vector<uint8_t> ReadPicture() {
 
 // Whether the bare draw in our state makes our picture (of N sprites, over black).
 bool BareDrawsOurPicture(int count, bool smooth) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   const FragmentGL ours = OurSpriteState(smooth);
   for (int i = 0; i < count; ++i)
     DrawSprite(1, SpriteX(i, 0), SpriteY(i));
-  r.glState.FlushAndForget();
+  r.GLState().FlushAndForget();
   const std::vector<uint8_t> picture = ReadPicture();
   ApplyFragmentGL(ours);
   std::vector<BareVertex> vertices;
   DrawBareFrame(vertices, count, 0);
-  r.glState.FlushAndForget();
+  r.GLState().FlushAndForget();
   return ReadPicture() == picture;
 }
 
 // The bare draw, in the state our sprites are drawn with or in the full blended state.
 Rate LimitRound(int count, bool smooth, bool blended) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   const FragmentGL ours = OurSpriteState(smooth);  // binds the sprite with its filter
-  r.glState.FlushAndForget();
+  r.GLState().FlushAndForget();
   ApplyFragmentGL(blended ? FragmentGL{true, true, GL_MODULATE} : ours);
   std::vector<BareVertex> vertices;
   const Rate rate = MeasureRound([&](int frame) {
     DrawBareFrame(vertices, count, frame);
     EndOurFrame();
   });
-  r.glState.FlushAndForget();
+  r.GLState().FlushAndForget();
   return rate;
 }
 
@@ -274,7 +274,7 @@ Rate SdlRendererRound(const SpriteKind& kind, int count, bool smooth) {
   SDL_DestroyRenderer(renderer);
   SDL_DestroyWindow(window);
   // SDL's renderer made a context of its own current; drawing goes back to ours.
-  SDL_GL_MakeCurrent(Runtime().mainWindow, static_cast<SDL_GLContext>(Runtime().renderer->context));
+  SDL_GL_MakeCurrent(Runtime().mainWindow, static_cast<SDL_GLContext>(Renderer()->Context()));
   return rate;
 }
 

@@ -7,6 +7,7 @@
 #include "audio/AudioFiles.h"
 #include "audio/AudioState.h"
 #include "audio/MixerFormat.h"
+#include "audio/SoundBuffers.h"
 #include "audio/SoundDevice.h"
 #include "audio/SoundLevels.h"
 #include "audio/WaveFile.h"

@@ -20,9 +20,4 @@ double SoundPlaying(double channel);
 // Stops every buffer of slots 0 … 127; the next play starts from the beginning.
 void StopAllSounds();
 
-// The buffer of a loaded slot that the next play uses: the one tried first when it is
-// free, else the following one, whose running copy is cut off. −1 when a slot with
-// one buffer is still playing.
-int PickFreeBuffer(int slot);
-
 }  // namespace zentoir

@@ -1,9 +1,10 @@
-// Where other subsystems plug into start-up, the frame and the renderer.
+// Where subsystems plug into start-up and the frame: input, sound, the network and the
+// resource archives (the renderer is called by the core directly).
 //
-// The core runs each hook point at a fixed place of InitRuntime, PresentFrame,
-// SetScreenMode or the renderer; a subsystem adds its step functions to the points it
-// serves from its registration function, which RegisterSubsystemHooks (core/Subsystems.h)
-// calls at the start of InitRuntime. A point with no steps is simply passed.
+// The core runs each hook point at a fixed place of InitRuntime, PresentFrame or
+// SetScreenMode; a subsystem adds its step functions to the points it serves from its
+// registration function, which RegisterSubsystemHooks (core/Subsystems.h) calls at the
+// start of InitRuntime. A point with no steps is simply passed.
 #pragma once
 
 #include "base/StepTable.h"
@@ -17,7 +18,6 @@ enum class RuntimeHook {
   CreateNetwork,     // network object created
   InitDevices,       // input and sound initialised with the window and bound to it
   ResourceArchives,  // both archive states set up with the program's directory
-  LoadingScreen,     // after "Loading..." is drawn in the first frame
   CursorMode,        // the cursor mode of the start-up settings applied
   // SetScreenMode, after the switch: the input object, cursor mode and sound device
   // take the (possibly new) window.

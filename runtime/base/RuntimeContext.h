@@ -9,17 +9,12 @@
 
 namespace zentoir {
 
-class OpenGLRadazuri;
-class Radazuri3D;
-
-// The runtime's process-wide state. Device objects register their own release steps
-// with the stop routine (base/Shutdown.h); subsystems keep their own state (audio/AudioState.h
-// ...).
+// The runtime's process-wide state: only what several subsystems share. Device objects
+// register their own release steps with the stop routine (base/Shutdown.h); subsystems
+// keep their own state (gfx2d/Renderer.h, audio/AudioState.h ...).
 struct RuntimeContext {
-  OpenGLRadazuri* renderer = nullptr;
-  Radazuri3D* scene = nullptr;            // created bound to the renderer, lives to the end
   os::WindowHandle mainWindow = nullptr;  // a copy of the renderer's window
-  std::string titleCopy;  // the window title in UTF-8, restored after a pause
+  std::string titleCopy;                  // the window title in UTF-8, restored after a pause
 
   uint8_t autoPause = 0;
   uint8_t paused = 0;
@@ -37,8 +32,6 @@ struct RuntimeContext {
   double startTime = 0;
   double currentFrameTime = 0;
   double previousFrameTime = 0;
-
-  int32_t selectedFont = 0;
 };
 
 RuntimeContext& Runtime();

@@ -6,7 +6,7 @@
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "base/Stop.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
 #include "text/NumberText.h"
@@ -36,7 +36,8 @@ void StopOnEndKeys() {
 
 void PresentFrame() {
   RuntimeContext& rt = Runtime();
-  OpenGLRadazuri* renderer = rt.renderer;
+  OpenGLRadazuri* renderer = Renderer();
+  Radazuri3D* scene = Scene();
   if (rt.debugMode && renderer) {
     os::ShowWindow(renderer->Window());
     os::RaiseWindow(renderer->Window());
@@ -46,14 +47,14 @@ void PresentFrame() {
   WaitWhilePaused();
   RunRuntimeHooks(RuntimeHook::PollInput);
   StopOnEndKeys();
-  if (renderer) renderer->glState.FlushAndForget();  // the 3D scene uses GL directly
-  if (rt.scene) rt.scene->ResetFrame();
+  if (renderer) renderer->GLState().FlushAndForget();  // the 3D scene uses GL directly
+  if (scene) scene->ResetFrame();
   RunRuntimeHooks(RuntimeHook::MusicLoop);
   PumpMessages();
   if (!renderer) return;
   renderer->PresentBackBuffer();
   renderer->BeginFrame();
-  if (rt.scene) rt.scene->ResetFrameSettings();
+  if (scene) scene->ResetFrameSettings();
 }
 
 }  // namespace zentoir

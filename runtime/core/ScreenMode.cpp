@@ -3,7 +3,7 @@
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "core/FrameLoop.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -17,10 +17,12 @@ void SetScreenMode(double width, double height, double fullScreen) {
   settings.screenWidth = TruncateToInt32(width);
   settings.screenHeight = TruncateToInt32(height);
   settings.fullScreen = TruncateToInt32(fullScreen);
-  if (!rt.renderer) return;
+  OpenGLRadazuri* renderer = Renderer();
+  if (!renderer) return;
   const int full = settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0;
-  rt.renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
-  rt.mainWindow = rt.renderer->Window();
+  renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
+  rt.mainWindow = renderer->Window();
+  renderer->FitScaledScreen();  // before the other subsystems take the window
   RunRuntimeHooks(RuntimeHook::WindowChanged);
   for (int i = 0; i < kFreshFrames; ++i)
     PresentFrame();

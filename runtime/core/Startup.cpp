@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "base/ErrorLog.h"
@@ -16,7 +17,7 @@
 #include "core/FrameLoop.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "os/Clock.h"
 #include "os/Paths.h"
 #include "scene3d/Radazuri3D.h"
@@ -34,12 +35,6 @@ void SetFrameStamps(double now) {
 
 void EnterProgramDirectory() {
   os::ChangeDirectory(std::string(ProgramDirectory().View()));
-}
-
-void ReleaseRenderer() {
-  RuntimeContext& rt = Runtime();
-  delete rt.renderer;
-  rt.renderer = nullptr;
 }
 
 void DestroyMainWindow() {
@@ -66,14 +61,14 @@ uint32_t ClockSeed(double now) {
 
 // The window with its title; the screen saver is kept off while it is open.
 OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title) {
-  auto* renderer = new OpenGLRadazuri();
-  if (!renderer->CreateGameWindow(s.screenWidth, s.screenHeight, 0, s.frameRateLimit,
-                                  s.multisampleLevel)) {
-    delete renderer;
+  auto created = std::make_unique<OpenGLRadazuri>();
+  if (!created->CreateGameWindow(s.screenWidth, s.screenHeight, 0, s.frameRateLimit,
+                                 s.multisampleLevel)) {
     return nullptr;
   }
+  SetRenderer(std::move(created));
+  OpenGLRadazuri* renderer = Renderer();
   RuntimeContext& rt = Runtime();
-  rt.renderer = renderer;
   rt.mainWindow = renderer->Window();
   AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
   AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
@@ -103,7 +98,6 @@ void ShowLoadingScreen(OpenGLRadazuri& renderer) {
   renderer.PresentBackBuffer();
   renderer.ResetFullDrawingState();
   ShowLoadingText();
-  RunRuntimeHooks(RuntimeHook::LoadingScreen);
   PresentFrame();
 }
 
@@ -112,7 +106,7 @@ void ShowLoadingScreen(OpenGLRadazuri& renderer) {
 double InitRuntime(const DynString& /*commandLine*/, double showCommand, const DynString& title) {
   RuntimeContext& rt = Runtime();
   StartupSettings& settings = Settings();
-  if (rt.renderer) return 0;  // already running
+  if (Renderer()) return 0;  // already running
   RegisterSubsystemHooks();
   rt.autoPause = 1;
   rt.debugMode = settings.debugMode;
@@ -124,7 +118,7 @@ double InitRuntime(const DynString& /*commandLine*/, double showCommand, const D
   if (!renderer) StopWithoutWindow();
   RunRuntimeHooks(RuntimeHook::CreateDevices);
   RunRuntimeHooks(RuntimeHook::CreateNetwork);
-  rt.scene = new Radazuri3D(renderer);
+  CreateScene(renderer);
   SetRandomSeed(ClockSeed(os::MonotonicMs()));
   if (settings.fullScreen != 0 && !rt.keepWindowed) {
     renderer->EnterFullScreen();
@@ -132,7 +126,7 @@ double InitRuntime(const DynString& /*commandLine*/, double showCommand, const D
     renderer->EnterWindowed();
   }
   RunRuntimeHooks(RuntimeHook::InitDevices);
-  rt.selectedFont = 0;
+  renderer->SelectFont(0);
   EnterProgramDirectory();
   RunRuntimeHooks(RuntimeHook::ResourceArchives);
   ShowLoadingScreen(*renderer);

@@ -12,9 +12,9 @@
 #include "base/Hooks.h"
 #include "core/Startup.h"
 #include "files/ArchiveSlot.h"
-#include "gfx2d/ScaledScreen.h"
 #include "input/InputSetup.h"
 #include "net/NetCommands.h"
+#include "net/NetworkObject.h"
 
 namespace zentoir {
 
@@ -32,8 +32,6 @@ void RegisterSubsystemHooks() {
     const DynString directory = ProgramDirectory();
     SetResourceArchives(directory, directory);
   });
-  // The scaled screen follows mode changes.
-  RegisterScaledScreenHooks();
   // Input: the input object, its cursor mode, the frame's key state and every event.
   RegisterInputHooks();
   // Network: the network object (closed at shutdown after each local player's leave).

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "text/DynString.h"
+#include "files/ResourceArchives.h"
 
 namespace zentoir {
 
@@ -26,9 +26,6 @@ ArchiveSlot& MediaArchiveSlot();
 // Start-up: both slots enabled with empty paths, and the shutdown step that deletes
 // their temporary files registered.
 void CreateArchiveSlots();
-
-// Names the archive of each slot. Deletes the slot's temporary file and enables it.
-void SetResourceArchives(const DynString& generalArchive, const DynString& mediaArchive);
 
 // Turns a requested data-file name into the name of a readable file: the name itself
 // when that file exists, else a temporary file extracted from the slot's archive under

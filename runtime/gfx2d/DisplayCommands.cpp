@@ -1,23 +1,22 @@
 #include "gfx2d/DisplayCommands.h"
 
-#include "base/RuntimeContext.h"
 #include "base/Truncate.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 
 namespace zentoir {
 
 void SetFrameRateLimit(double framesPerSecond) {
-  OpenGLRadazuri* renderer = Runtime().renderer;
+  OpenGLRadazuri* renderer = Renderer();
   if (renderer) renderer->SetFrameRateLimit(TruncateToInt32(framesPerSecond));
 }
 
 double IsFullScreen() {
-  const OpenGLRadazuri* renderer = Runtime().renderer;
+  const OpenGLRadazuri* renderer = Renderer();
   return renderer && renderer->IsFullScreen() ? 1 : 0;
 }
 
 void SetVerticalSync(double flag) {
-  OpenGLRadazuri* renderer = Runtime().renderer;
+  OpenGLRadazuri* renderer = Renderer();
   if (renderer) renderer->SetVerticalSync(flag != 0);
 }
 

@@ -1,9 +1,7 @@
 // The renderer's display modes: windowed, full screen on the same window, hidden.
 #include "base/ErrorLog.h"
-#include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/OpenGLRadazuri.h"
-#include "gfx2d/ScaledScreen.h"
 #include "os/Clock.h"
 #include "os/WindowScaling.h"
 
@@ -25,7 +23,7 @@ int OpenGLRadazuri::EnterFullScreen() {
   const int depth = colourDepth != os::DesktopBitsPerPixel() ? colourDepth : 0;
   // A scaled screen fills the desktop when the display has no mode of the screen's size.
   const bool entered = os::EnterFullScreenMode(window, width, height, depth) ||
-                       (IsScaledScreen() != 0 && os::EnterDesktopFullScreen(window));
+                       (scaled.on && os::EnterDesktopFullScreen(window));
   if (!entered) {
     os::FlashWindow(window);
     AppendErrorLog("No Fullscreen Mode available");

@@ -52,15 +52,32 @@ void OpenGLRadazuri::SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_
   glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
 }
 
+void OpenGLRadazuri::PrepareSprite(int32_t n) {
+  BindSprite(n);
+  SetBoundTextureFilter(spriteTable[n].texture, SmoothingFilter());
+  PrepareTexturedFragments(spriteTable[n].texture);
+}
+
+int32_t OpenGLRadazuri::SmoothingFilter() const {
+  return smoothingFlag ? GL_LINEAR : GL_NEAREST;
+}
+
+void OpenGLRadazuri::ForgetTextureFilter(uint32_t texture) {
+  if (textureFilters.size() <= texture) textureFilters.resize(texture + 1, 0);
+  textureFilters[texture] = 0;
+  SetTextureAlpha(texture, TextureAlpha::Translucent);
+}
+
+void OpenGLRadazuri::SetAlphaMode(float a) {
+  glState.SetBlendMode(a == 0 ? BlendMode::Off : a > 0 ? BlendMode::Additive : BlendMode::Normal);
+  currentAlpha = a == 0 ? 1.0f : std::min(std::fabs(a), 1.0f);
+  glState.SetColour(1, 1, 1, currentAlpha);
+}
+
 void SetAlphaMode(double alpha) {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return;
-  const auto a = static_cast<float>(alpha);
-  r->glState.SetBlendMode(a == 0  ? BlendMode::Off
-                          : a > 0 ? BlendMode::Additive
-                                  : BlendMode::Normal);
-  r->currentAlpha = a == 0 ? 1.0f : std::min(std::fabs(a), 1.0f);
-  r->glState.SetColour(1, 1, 1, r->currentAlpha);
+  r->SetAlphaMode(static_cast<float>(alpha));
 }
 
 void SetViewport(double x, double y, double width, double height) {
@@ -71,20 +88,17 @@ void SetViewport(double x, double y, double width, double height) {
 }
 
 void GetScreenSize(double& width, double& height) {
-  const OpenGLRadazuri* r = Runtime().renderer;
-  width = r ? r->width : 0;
-  height = r ? r->height : 0;
+  const OpenGLRadazuri* r = Renderer();
+  width = r ? r->ScreenWidth() : 0;
+  height = r ? r->ScreenHeight() : 0;
 }
 
 void SetSmoothing(double flag) {
-  if (OpenGLRadazuri* r = Runtime().renderer) r->smoothingFlag = flag != 0;
+  if (OpenGLRadazuri* r = Renderer()) r->SetSmoothing(flag != 0);
 }
 
 void SetTransparentColour(double colour) {
-  if (OpenGLRadazuri* r = Runtime().renderer) {
-    const auto key = static_cast<uint32_t>(TruncateToInt64(colour));
-    r->transparentColour = r->fontTransparentColour = key;
-  }
+  if (OpenGLRadazuri* r = Renderer()) r->SetTransparentColour(uint32_t(TruncateToInt64(colour)));
 }
 
 }  // namespace zentoir

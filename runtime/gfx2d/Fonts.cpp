@@ -23,7 +23,7 @@ void LoadDefaultFont(OpenGLRadazuri& r, int32_t sprite) {
   r.FreeSprite(sprite);
   ImageBuffer image;
   BuildDefaultFont(image);
-  SpriteRecord& record = r.spriteTable[sprite];
+  SpriteRecord& record = r.Sprite(sprite);
   if (!r.UploadImage(image, 0, 0, 0, 0, &record.texture, nullptr, false, true)) return;
   record.textureWidth = record.width = kDefaultFontWidth;
   record.textureHeight = record.height = kDefaultFontHeight;
@@ -49,25 +49,25 @@ void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, floa
 
 void LoadFont(const DynString& path, double n) {
   const int32_t font = ClampFont(n);
-  Runtime().selectedFont = font;
+  SelectFont(font);
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return;
   const int32_t sprite = kFontSpriteBase + font;
   std::string file;
   if (ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) == 1 &&
-      r->LoadSpriteImage(sprite, file, r->fontTransparentColour, false) == 1) {
+      r->LoadSpriteImage(sprite, file, r->FontTransparentColour(), false) == 1) {
     return;
   }
   LoadDefaultFont(*r, sprite);
 }
 
 void SelectFont(double n) {
-  Runtime().selectedFont = ClampFont(n);
+  if (OpenGLRadazuri* r = Renderer()) r->SelectFont(ClampFont(n));
 }
 
 void PrintText(const DynString& text, double x, double y) {
   if (OpenGLRadazuri* r = ActiveRenderer())
-    r->DrawText(Runtime().selectedFont, text.View(), float(x), float(y), 0);
+    r->DrawText(r->SelectedFont(), text.View(), float(x), float(y), 0);
 }
 
 void PrintNumber(double number, double x, double y) {
@@ -76,9 +76,9 @@ void PrintNumber(double number, double x, double y) {
 
 void GetFontSize(double& cellWidth, double& cellHeight) {
   cellWidth = cellHeight = 0;
-  const OpenGLRadazuri* r = Runtime().renderer;
+  const OpenGLRadazuri* r = Renderer();
   if (!r) return;
-  const SpriteRecord& record = r->spriteTable[kFontSpriteBase + Runtime().selectedFont];
+  const SpriteRecord& record = r->Sprite(kFontSpriteBase + r->SelectedFont());
   const FontGrid grid = FontGridFor(record.width, record.height, 0, 0);
   cellWidth = grid.cellWidth;
   cellHeight = grid.cellHeight;

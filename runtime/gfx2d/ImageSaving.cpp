@@ -8,24 +8,20 @@
 #include "text/NumberText.h"
 
 namespace zentoir {
-namespace {
 
-// Reads the back buffer even while a framebuffer screen is active.
-std::vector<uint8_t> ReadBackBuffer(OpenGLRadazuri& r) {
-  r.quadBatch.Flush();
-  std::vector<uint8_t> pixels(size_t(r.width) * size_t(r.height) * 3);
+std::vector<uint8_t> OpenGLRadazuri::ReadBackBuffer() {
+  quadBatch.Flush();
+  std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 3);
   const GLExtensionFunctions& gl = GLExtensions();
-  const bool offscreen = r.activeScreen >= 0 && r.screens[size_t(r.activeScreen)].width != 0;
+  const bool offscreen = activeScreen >= 0 && screens[size_t(activeScreen)].width != 0;
   if (offscreen) gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, r.width, r.height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
+  glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
   if (offscreen) {
-    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, r.screens[size_t(r.activeScreen)].framebuffer);
+    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screens[size_t(activeScreen)].framebuffer);
   }
   return pixels;
 }
-
-}  // namespace
 
 int OpenGLRadazuri::SaveImageFile(const std::string& path, const std::vector<uint8_t>& pixels,
                                   int32_t w, int32_t h, int32_t rowLength, int32_t rows) {
@@ -40,22 +36,22 @@ int OpenGLRadazuri::SaveImageFile(const std::string& path, const std::vector<uin
 double SaveScreen(const DynString& path) {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return 0;
-  const std::vector<uint8_t> pixels = ReadBackBuffer(*r);
-  return r->SaveImageFile(std::string(path.View()), pixels, r->width, r->height, r->width,
-                          r->height);
+  const std::vector<uint8_t> pixels = r->ReadBackBuffer();
+  const int32_t w = r->ScreenWidth(), h = r->ScreenHeight();
+  return r->SaveImageFile(std::string(path.View()), pixels, w, h, w, h);
 }
 
 double SaveSprite(const DynString& path, double n) {
   const int32_t sprite = TruncateToInt32(n);
   OpenGLRadazuri* r = ActiveRenderer();
-  if (!r || !IsSpriteNumber(sprite) || r->spriteTable[sprite].texture == 0) return 0;
-  const SpriteRecord& record = r->spriteTable[sprite];
+  if (!r || !IsSpriteNumber(sprite) || r->Sprite(sprite).texture == 0) return 0;
+  const SpriteRecord& record = r->Sprite(sprite);
   std::vector<uint8_t> pixels(size_t(record.textureWidth) * size_t(record.textureHeight) * 3);
-  r->glState.FlushAndForget();  // the texture is bound directly
+  r->GLState().FlushAndForget();  // the texture is bound directly
   glBindTexture(GL_TEXTURE_2D, record.texture);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
-  r->BindSprite(r->currentSprite);
+  r->BindSprite(r->BoundSprite());
   return r->SaveImageFile(std::string(path.View()), pixels, record.width, record.height,
                           record.textureWidth, record.textureHeight);
 }

@@ -5,7 +5,6 @@
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Renderer.h"
-#include "gfx2d/ScaledScreen.h"
 #include "gfx2d/Sprites.h"
 #include "gfx2d/TexturePixels.h"
 #include "text/NumberText.h"
@@ -45,9 +44,9 @@ void AttachTarget(const OffscreenScreen& screen, uint32_t texture) {
                                   screen.depthBuffer);
 }
 
-void BindBackBuffer() {
+void BindBackBuffer(const OpenGLRadazuri& r) {
   const GLExtensionFunctions& gl = GLExtensions();
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, BackBufferFramebuffer());
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, r.BackBufferFramebuffer());
   gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
 }
 
@@ -80,48 +79,48 @@ void MakeFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T, int32
 // Copies drawn pixels as they are: no blending, opaque white.
 template <typename Copy>
 void CopyWithoutBlending(OpenGLRadazuri& r, Copy&& copy) {
-  const BlendMode mode = r.glState.RequestedBlendMode();
-  r.glState.SetBlendMode(BlendMode::Off);
-  r.glState.SetColour(1, 1, 1, 1);
+  const BlendMode mode = r.GLState().RequestedBlendMode();
+  r.GLState().SetBlendMode(BlendMode::Off);
+  r.GLState().SetColour(1, 1, 1, 1);
   copy();
-  r.glState.SetBlendMode(mode);
+  r.GLState().SetBlendMode(mode);
 }
 
-void LeaveScreen(OpenGLRadazuri& r, int32_t a) {
-  const OffscreenScreen& screen = r.screens[size_t(a)];
+}  // namespace
+
+void OpenGLRadazuri::LeaveScreen(int32_t a) {
+  const OffscreenScreen& screen = screens[size_t(a)];
   if (screen.width != 0) {
-    BindBackBuffer();
+    BindBackBuffer(*this);
     return;
   }
-  const SpriteRecord& sprite = r.spriteTable[screen.sprite];
-  CopyWithoutBlending(r, [&] {
-    r.CaptureSprite(screen.sprite, 0, 0, sprite.width, sprite.height);
+  const SpriteRecord& sprite = spriteTable[screen.sprite];
+  CopyWithoutBlending(*this, [&] {
+    CaptureSprite(screen.sprite, 0, 0, sprite.width, sprite.height);
     FillRect(0, 0, sprite.textureWidth, sprite.textureHeight, 0);
     DrawSprite(kScratchSprite, 0, 0);
   });
 }
 
-void EnterScreen(OpenGLRadazuri& r, int32_t s) {
-  const OffscreenScreen& screen = r.screens[size_t(s)];
-  const SpriteRecord& sprite = r.spriteTable[screen.sprite];
+void OpenGLRadazuri::EnterScreen(int32_t s) {
+  const OffscreenScreen& screen = screens[size_t(s)];
+  const SpriteRecord& sprite = spriteTable[screen.sprite];
   const int32_t w = sprite.width, h = sprite.height;
   if (w < 1 || h < 1) return;  // never created, or its sprite freed since: stay here
-  r.activeScreen = s;
+  activeScreen = s;
   if (screen.width != 0) {
     AttachTarget(screen, sprite.texture);
-    r.ResetDrawingState(0, 0, w, h);
+    ResetDrawingState(0, 0, w, h);
     glViewport(0, 0, w, h);
     return;
   }
-  r.ResetDrawingState(0, 0, w, h);
-  CopyWithoutBlending(r, [&] {
-    r.CaptureSprite(kScratchSprite, 0, 0, w, h);
-    FillRect(0, 0, w, h, r.transparentColour);
+  ResetDrawingState(0, 0, w, h);
+  CopyWithoutBlending(*this, [&] {
+    CaptureSprite(kScratchSprite, 0, 0, w, h);
+    FillRect(0, 0, w, h, transparentColour);
     DrawSprite(screen.sprite, 0, 0);
   });
 }
-
-}  // namespace
 
 void OpenGLRadazuri::CreateScreen(int32_t s, int32_t n, int32_t w, int32_t h) {
   if (!IsScreenNumber(s) || !IsSpriteNumber(n) || n == kScratchSprite) return;
@@ -151,16 +150,17 @@ void OpenGLRadazuri::UseScreen(int32_t s) {
   if (s >= kScreenCount) return;
   DirectGL direct(glState);
   if (activeScreen >= 0) {
-    LeaveScreen(*this, activeScreen);
+    LeaveScreen(activeScreen);
     activeScreen = -1;
   }
   ResetDrawingState(0, 0, 0, 0);
-  if (s >= 0) EnterScreen(*this, s);
+  if (s >= 0) EnterScreen(s);
 }
 
 void OpenGLRadazuri::ReleaseScreens() {
   if (GLReady()) glState.FlushAndForget();
-  if (GLReady() && activeScreen >= 0 && screens[size_t(activeScreen)].width != 0) BindBackBuffer();
+  if (GLReady() && activeScreen >= 0 && screens[size_t(activeScreen)].width != 0)
+    BindBackBuffer(*this);
   activeScreen = -1;
   for (OffscreenScreen& screen : screens) {
     if (GLReady()) DeleteFramebuffer(screen);

@@ -1,13 +1,14 @@
-// OpenGLRadazuri: the renderer. It owns the one main window, the one OpenGL context and
-// the frame pacing values; the drawing side (sprite table, fonts, drawing state) joins
-// it as further members.
+// OpenGLRadazuri: the renderer. It owns the one main window, the one OpenGL context, the
+// frame pacing values and the drawing side (sprite table, fonts, drawing state, drawing
+// targets); the drawing commands reach these through its methods.
 //
-// The window side is implemented in core/GameWindow.cpp (creation, context, extensions),
-// core/DisplayModes.cpp (windowed, full screen, hidden) and core/FrameLoop.cpp
+// The window side is implemented in gfx2d/GameWindow.cpp (creation, context, extensions),
+// gfx2d/DisplayModes.cpp (windowed, full screen, hidden) and gfx2d/Presentation.cpp
 // (presenting the back buffer); the image store in gfx2d/ImageStore.cpp and
 // gfx2d/Backgrounds.cpp; the drawing state in gfx2d/DrawingState.cpp; text in
 // gfx2d/Fonts.cpp; capture in gfx2d/Capture.cpp; image files in gfx2d/ImageSaving.cpp;
-// offscreen screens in gfx2d/OffscreenScreens.cpp.
+// offscreen screens in gfx2d/OffscreenScreens.cpp; the scaled screen in
+// gfx2d/ScaledScreen.cpp.
 #pragma once
 
 #include <array>
@@ -20,6 +21,7 @@
 #include "gfx2d/GLStateCache.h"
 #include "gfx2d/OffscreenScreen.h"
 #include "gfx2d/QuadBatch.h"
+#include "gfx2d/ScaledTarget.h"
 #include "gfx2d/SpriteRecord.h"
 #include "gfx2d/TextLayout.h"
 
@@ -79,6 +81,7 @@ class OpenGLRadazuri {
   void SetFrameRateLimit(int32_t framesPerSecond);
   bool IsFullScreen() const { return fullScreenActive != 0; }
   os::WindowHandle Window() const { return window; }
+  os::GLContextHandle Context() const { return context; }
 
   // Image store (numbers outside the tables are ignored).
   void BindSprite(int32_t n);
@@ -108,7 +111,7 @@ class OpenGLRadazuri {
   void SetTextureAlpha(uint32_t texture, TextureAlpha alpha);
   // Texturing off on the second texture unit (2D drawing uses one). Switching units
   // costs, so it is skipped while the unit is known to be off; code that enables the
-  // second unit clears secondUnitDisabled.
+  // second unit clears that knowledge.
   void DisableSecondTextureUnit();
   // The largest texture side the context takes, capped so sizes fit the records.
   int32_t MaxTextureSize() const;
@@ -152,33 +155,111 @@ class OpenGLRadazuri {
   // Deletes every framebuffer and forgets the screens (drawing back to the back buffer).
   void ReleaseScreens();
 
-  // Image store and 2D drawing fields.
+  // Drawing state, as the drawing commands set and read it.
+  // Sprite record n; n must be a sprite number (IsSpriteNumber).
+  SpriteRecord& Sprite(int32_t n) { return spriteTable[n]; }
+  const SpriteRecord& Sprite(int32_t n) const { return spriteTable[n]; }
+  // The sprite bound for drawing (-1: none).
+  int32_t BoundSprite() const { return currentSprite; }
+  // Binds sprite n for drawing with the filter the smoothing flag asks for and the
+  // alpha test on.
+  void PrepareSprite(int32_t n);
+  // Blending by the alpha mode: 0 off (opaque), above 0 additive, below 0 blended; the
+  // current alpha becomes |a| (at most 1), or 1 for 0.
+  void SetAlphaMode(float a);
+  float Alpha() const { return currentAlpha; }
+  void SetSmoothing(bool on) { smoothingFlag = on ? 1 : 0; }
+  // The texture filter the smoothing flag asks for.
+  int32_t SmoothingFilter() const;
+  // The colour key of sprites and fonts loaded from now on (also what primitives draw
+  // transparent).
+  void SetTransparentColour(uint32_t colour) { transparentColour = fontTransparentColour = colour; }
+  uint32_t TransparentColour() const { return transparentColour; }
+  uint32_t FontTransparentColour() const { return fontTransparentColour; }
+  // The font slot PrintText uses.
+  void SelectFont(int32_t font) { selectedFont = font; }
+  int32_t SelectedFont() const { return selectedFont; }
+  // The 2D quads waiting to be drawn and the GL state they are drawn with (see
+  // GLStateCache.h for the rule on using GL directly).
+  QuadBatch& Quads() { return quadBatch; }
+  GLStateCache& GLState() { return glState; }
+  // Off: sprites and text always draw with the alpha mode's blending, the alpha test and
+  // the colour multiplied in (for tests and benchmarks that compare).
+  void SetFragmentShortcuts(bool on) { fragmentShortcuts = on; }
+  // A reused texture name has the default filter again and counts as translucent.
+  void ForgetTextureFilter(uint32_t texture);
+  // Background slot 0..7 and its tiles.
+  const BackgroundImage& Background(int32_t slot) const { return backgrounds[size_t(slot)]; }
+  // The drawing size of the screen mode (the window's drawn area).
+  int32_t ScreenWidth() const { return width; }
+  int32_t ScreenHeight() const { return height; }
+  int32_t MultisampleLevel() const { return multisampleLevel; }
+  // The back buffer as BGR rows (bottom row first), read even while a framebuffer screen
+  // is the drawing target.
+  std::vector<uint8_t> ReadBackBuffer();
+
+  // The scaled screen (gfx2d/ScaledScreen.h): the screen is drawn into a framebuffer of
+  // its size and shown scaled to the window, its aspect kept. On: true when it is on
+  // afterwards (false: off, or no framebuffers).
+  bool SetScaledScreen(bool on);
+  bool ScaledScreenOn() const { return scaled.on; }
+  // The framebuffer that stands for the back buffer while drawing (0 without scaling).
+  uint32_t BackBufferFramebuffer() const { return scaled.on ? scaled.framebuffer : 0; }
+  // Shows the drawn screen scaled in the window's back buffer; drawing then goes on
+  // into the screen's framebuffer. Run before every swap.
+  void PresentScaledScreen();
+  // After a screen-mode change: the framebuffer follows the screen's size.
+  void FitScaledScreen();
+
+ private:
+  friend struct RendererTestAccess;  // tests that look at screens and pacing values
+
+  int OpenWindowWithContext(int samples);
+  bool TryOpenWindow(int samples);
+  void EnterScreen(int32_t s);
+  void LeaveScreen(int32_t s);
+  // The scaled screen's framebuffer follows the screen size; false when it cannot be
+  // made.
+  bool FitScaledTarget();
+  bool CreateScaledTarget();
+  void TurnOffScaledScreen();
+  // Turns the scaled screen off and deletes its framebuffer (the release).
+  void ReleaseScaledScreen();
+  // The mapping of pointer positions follows the window's size.
+  void UpdateWindowMapping() const;
+  // The viewport, projection and fixed 2D state, set directly.
   void SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h);
+
+  // Image store.
   int32_t currentSprite = -1;
   std::unique_ptr<SpriteRecord[]> spriteTable{new SpriteRecord[kSpriteCount]};
-  float currentAlpha = 0;
   AlphaMaskCache alphaMaskCache = AlphaMaskCache(kSpriteCount);
   std::array<BackgroundImage, kBackgroundSlots> backgrounds{};
+  std::vector<int32_t> textureFilters;  // by texture name: the filter it has, 0 unknown
+
+  // 2D drawing state.
+  float currentAlpha = 0;
   uint8_t smoothingFlag = 1;
   uint32_t transparentColour = 0x8000FF;
   uint32_t fontTransparentColour = 0;
   uint8_t secondUnitDisabled = 0;
-  std::vector<int32_t> textureFilters;      // by texture name: the filter it has, 0 unknown
   std::vector<TextureAlpha> textureAlphas;  // by texture name, as uploaded
-  // Off: sprites and text always draw with the alpha mode's blending, the alpha test and
-  // the colour multiplied in (for tests and benchmarks that compare).
   bool fragmentShortcuts = true;
-  std::vector<TextVertex> textVertices;  // reused by every text; only grows
-  // The 2D quads waiting to be drawn and the GL state they are drawn with (see
-  // GLStateCache.h for the rule on using GL directly).
   QuadBatch quadBatch{glState};
   GLStateCache glState{quadBatch};
+
+  // Text.
+  int32_t selectedFont = 0;
+  std::vector<TextVertex> textVertices;  // reused by every text; only grows
+
+  // Drawing targets: offscreen screens, the scaled screen, captures.
   std::array<OffscreenScreen, kScreenCount> screens{};
-  int32_t activeScreen = -1;            // -1: drawing goes to the back buffer
+  int32_t activeScreen = -1;  // -1: drawing goes to the back buffer
+  ScaledTarget scaled;
   int32_t alphaBits = 0;                // of the back buffer; a non-zero answer is kept
   std::vector<uint8_t> captureScratch;  // read-back captures; grows, kept between calls
 
-  // Window and display fields.
+  // Window and display.
   os::WindowHandle window = nullptr;
   int32_t width = 0;
   int32_t height = 0;
@@ -189,15 +270,13 @@ class OpenGLRadazuri {
   int32_t viewportY = 0;
   int32_t viewportWidth = 0;
   int32_t viewportHeight = 0;
-  double nextFrameTime = 0;
-  double frameInterval = 2.0;
   os::GLContextHandle context = nullptr;
   uint8_t initialised = 0;
   uint8_t verticalSync = 1;
 
- private:
-  int OpenWindowWithContext(int samples);
-  bool TryOpenWindow(int samples);
+  // Frame pacing.
+  double nextFrameTime = 0;
+  double frameInterval = 2.0;
 };
 
 }  // namespace zentoir

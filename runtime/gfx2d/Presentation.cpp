@@ -7,7 +7,6 @@
 #include "base/MessagePump.h"
 #include "gfx2d/FramePacing.h"
 #include "gfx2d/OpenGLRadazuri.h"
-#include "gfx2d/ScaledScreen.h"
 #include "os/Clock.h"
 
 namespace zentoir {

@@ -32,7 +32,7 @@ uint32_t ColourOf(double colour) {
 
 // The colour's alpha: 0 for the transparent colour, else the current alpha.
 float AlphaFor(const OpenGLRadazuri& r, uint32_t colour) {
-  return colour == r.transparentColour ? 0.0f : r.currentAlpha;
+  return colour == r.TransparentColour() ? 0.0f : r.Alpha();
 }
 
 // Draws untextured vertices in the colour without the alpha test (the quad batch moves
@@ -44,11 +44,11 @@ void DrawPrimitive(uint32_t mode, std::initializer_list<float> xy, double colour
   const uint32_t c = ColourOf(colour);
   const auto alpha = static_cast<uint8_t>(static_cast<int>(AlphaFor(*r, c) * 255.0f) & 0xFF);
   const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), alpha};
-  r->glState.SetAlphaTest(false);
-  r->glState.UseBlendMode();
+  r->GLState().SetAlphaTest(false);
+  r->GLState().UseBlendMode();
   r->BindSprite(-1);
-  r->quadBatch.AddColoured(mode, xy.begin(), xy.size() / 2, rgba);
-  r->glState.SetColour(1, 1, 1, r->currentAlpha);
+  r->Quads().AddColoured(mode, xy.begin(), xy.size() / 2, rgba);
+  r->GLState().SetColour(1, 1, 1, r->Alpha());
 }
 
 }  // namespace
@@ -89,8 +89,8 @@ void AddPolyVertex(double x, double y, double s, double t, double colour) {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return;
   PolyVertex v{float(TruncateToInt32(x)), float(TruncateToInt32(y)), 0, 0, 0, 0, 0, 0};
-  if (IsSpriteNumber(r->currentSprite)) {
-    const SpriteRecord& sprite = r->spriteTable[r->currentSprite];
+  if (IsSpriteNumber(r->BoundSprite())) {
+    const SpriteRecord& sprite = r->Sprite(r->BoundSprite());
     v.s = float(s) / float(sprite.textureWidth);
     v.t = (float(sprite.height) - float(t)) / float(sprite.textureHeight);
   }
@@ -105,10 +105,10 @@ void AddPolyVertex(double x, double y, double s, double t, double colour) {
 void EndPolyVector() {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r || PolyBuffer().empty()) return;
-  r->glState.SetAlphaTest(true);  // as the sprites have it
-  DirectGL direct(r->glState);
+  r->GLState().SetAlphaTest(true);  // as the sprites have it
+  DirectGL direct(r->GLState());
   const std::vector<PolyVertex>& vertices = PolyBuffer();
-  const bool textured = IsSpriteNumber(r->currentSprite);
+  const bool textured = IsSpriteNumber(r->BoundSprite());
   glEnable(GL_COLOR_MATERIAL);
   glEnable(GL_DITHER);
   glShadeModel(GL_SMOOTH);
@@ -117,8 +117,7 @@ void EndPolyVector() {
   if (textured) {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glTexCoordPointer(2, GL_FLOAT, sizeof(PolyVertex), &vertices[0].s);
-    r->SetBoundTextureFilter(r->spriteTable[r->currentSprite].texture,
-                             r->smoothingFlag ? GL_LINEAR : GL_NEAREST);
+    r->SetBoundTextureFilter(r->Sprite(r->BoundSprite()).texture, r->SmoothingFilter());
   }
   glEnableClientState(GL_COLOR_ARRAY);
   glColorPointer(4, GL_FLOAT, sizeof(PolyVertex), &vertices[0].red);
@@ -128,7 +127,7 @@ void EndPolyVector() {
   glDisableClientState(GL_COLOR_ARRAY);
   glShadeModel(GL_FLAT);
   glEnable(GL_TEXTURE_2D);
-  glColor4f(1, 1, 1, r->currentAlpha);
+  glColor4f(1, 1, 1, r->Alpha());
   glDisable(GL_DITHER);
   glDisable(GL_COLOR_MATERIAL);
 }

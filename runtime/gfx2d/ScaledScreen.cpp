@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include "base/Hooks.h"
 #include "base/WindowMapping.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Renderer.h"
@@ -12,20 +11,6 @@
 
 namespace zentoir {
 namespace {
-
-struct ScaledTarget {
-  bool on = false;
-  uint32_t framebuffer = 0;
-  uint32_t texture = 0;
-  uint32_t depthStencil = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-};
-
-ScaledTarget& Target() {
-  static ScaledTarget target;
-  return target;
-}
 
 bool HasFramebufferObjects() {
   const GLExtensionFunctions& gl = GLExtensions();
@@ -71,59 +56,7 @@ bool AttachDepth(ScaledTarget& t, int32_t w, int32_t h) {
   return false;
 }
 
-// A framebuffer of the screen's size whose colour keeps alpha exactly when the window's
-// buffer does, so captures behave as they do without scaling. Left bound.
-bool CreateTarget(OpenGLRadazuri& r, ScaledTarget& t) {
-  const GLExtensionFunctions& gl = GLExtensions();
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-  GLint alphaBits = 0;
-  glGetIntegerv(GL_ALPHA_BITS, &alphaBits);
-  const int32_t w = r.width, h = r.height;
-  NewTextureName(r, &t.texture, false);
-  glTexImage2D(GL_TEXTURE_2D, 0, alphaBits > 0 ? GL_RGBA8 : GL_RGB8, w, h, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, nullptr);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  GLuint framebuffer = 0;
-  gl.glGenFramebuffersEXT(1, &framebuffer);
-  t.framebuffer = framebuffer;
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
-  gl.glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D,
-                               t.texture, 0);
-  const bool complete = AttachDepth(t, w, h);
-  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
-  r.BindSprite(r.currentSprite);
-  if (!complete) {
-    DeleteTarget(t);
-    return false;
-  }
-  t.width = w;
-  t.height = h;
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  return true;
-}
-
-// The framebuffer follows the screen size; false when it cannot be made.
-bool FitTarget(OpenGLRadazuri& r) {
-  ScaledTarget& t = Target();
-  if (t.framebuffer != 0 && t.width == r.width && t.height == r.height) return true;
-  DeleteTarget(t);
-  return r.width > 0 && r.height > 0 && CreateTarget(r, t);
-}
-
-void TurnOff(OpenGLRadazuri* r) {
-  ScaledTarget& t = Target();
-  const bool wasOn = t.on;
-  t.on = false;
-  if (r && r->GLReady()) DeleteTarget(t);
-  ResetWindowMapping();
-  if (!r || !wasOn) return;
-  os::SetWindowResizable(r->window, false);
-  if (!r->fullScreenActive) os::SetWindowClientSize(r->window, r->width, r->height);
-  if (r->GLReady()) r->ResetDrawingState(0, 0, 0, 0);
-}
-
-void DrawPicture(const WindowMapping& m, int drawableWidth, int drawableHeight) {
+void DrawPicture(uint32_t texture, const WindowMapping& m, int drawableWidth, int drawableHeight) {
   glViewport(0, 0, drawableWidth, drawableHeight);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
@@ -135,7 +68,7 @@ void DrawPicture(const WindowMapping& m, int drawableWidth, int drawableHeight) 
   for (GLenum capability : {GL_BLEND, GL_ALPHA_TEST, GL_CULL_FACE, GL_DEPTH_TEST})
     glDisable(capability);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, Target().texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
   const GLint filter = m.scale == 1 ? GL_NEAREST : GL_LINEAR;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
@@ -154,85 +87,132 @@ void DrawPicture(const WindowMapping& m, int drawableWidth, int drawableHeight) 
   glEnd();
 }
 
-// The mapping of pointer positions, in the window's pointer units.
-void UpdateMapping(const OpenGLRadazuri& r) {
+}  // namespace
+
+// A framebuffer of the screen's size whose colour keeps alpha exactly when the window's
+// buffer does, so captures behave as they do without scaling. Left bound.
+bool OpenGLRadazuri::CreateScaledTarget() {
+  const GLExtensionFunctions& gl = GLExtensions();
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  GLint windowAlphaBits = 0;
+  glGetIntegerv(GL_ALPHA_BITS, &windowAlphaBits);
+  const int32_t w = width, h = height;
+  ScaledTarget& t = scaled;
+  NewTextureName(*this, &t.texture, false);
+  glTexImage2D(GL_TEXTURE_2D, 0, windowAlphaBits > 0 ? GL_RGBA8 : GL_RGB8, w, h, 0, GL_RGBA,
+               GL_UNSIGNED_BYTE, nullptr);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  GLuint framebuffer = 0;
+  gl.glGenFramebuffersEXT(1, &framebuffer);
+  t.framebuffer = framebuffer;
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
+  gl.glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D,
+                               t.texture, 0);
+  const bool complete = AttachDepth(t, w, h);
+  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
+  BindSprite(currentSprite);
+  if (!complete) {
+    DeleteTarget(t);
+    return false;
+  }
+  t.width = w;
+  t.height = h;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  return true;
+}
+
+bool OpenGLRadazuri::FitScaledTarget() {
+  if (scaled.framebuffer != 0 && scaled.width == width && scaled.height == height) return true;
+  DeleteTarget(scaled);
+  return width > 0 && height > 0 && CreateScaledTarget();
+}
+
+// Without a GL context only the flag and the pointer mapping are reset.
+void OpenGLRadazuri::TurnOffScaledScreen() {
+  const bool wasOn = scaled.on;
+  scaled.on = false;
+  if (GLReady()) DeleteTarget(scaled);
+  ResetWindowMapping();
+  if (!GLReady() || !wasOn) return;
+  os::SetWindowResizable(window, false);
+  if (!fullScreenActive) os::SetWindowClientSize(window, width, height);
+  ResetDrawingState(0, 0, 0, 0);
+}
+
+// In the window's pointer units.
+void OpenGLRadazuri::UpdateWindowMapping() const {
   int w = 0, h = 0;
-  os::WindowClientSize(r.window, w, h);
+  os::WindowClientSize(window, w, h);
   WindowMapping& current = CurrentWindowMapping();
-  const WindowMapping fresh = LetterboxFor(w, h, r.width, r.height);
+  const WindowMapping fresh = LetterboxFor(w, h, width, height);
   if (fresh.scale != current.scale || fresh.offsetX != current.offsetX ||
       fresh.offsetY != current.offsetY) {
     current = fresh;
   }
 }
 
-void FitAfterModeChange() {
-  OpenGLRadazuri* r = ActiveRenderer();
-  if (!r || !Target().on) return;
-  if (!FitTarget(*r)) return TurnOff(r);
-  os::SetWindowResizable(r->window, true);
-  UpdateMapping(*r);
-  r->ResetDrawingState(0, 0, 0, 0);
+void OpenGLRadazuri::FitScaledScreen() {
+  if (!GLReady() || !scaled.on) return;
+  if (!FitScaledTarget()) return TurnOffScaledScreen();
+  os::SetWindowResizable(window, true);
+  UpdateWindowMapping();
+  ResetDrawingState(0, 0, 0, 0);
+}
+
+bool OpenGLRadazuri::SetScaledScreen(bool on) {
+  if (!on || !GLReady() || !HasFramebufferObjects()) {
+    TurnOffScaledScreen();
+    return false;
+  }
+  if (scaled.on) return true;
+  if (activeScreen >= 0) UseScreen(-1);
+  if (!FitScaledTarget()) {
+    TurnOffScaledScreen();
+    return false;
+  }
+  scaled.on = true;
+  os::SetWindowResizable(window, true);
+  UpdateWindowMapping();
+  ResetDrawingState(0, 0, 0, 0);
+  return true;
+}
+
+void OpenGLRadazuri::PresentScaledScreen() {
+  if (!GLReady() || !scaled.on) return;
+  const GLExtensionFunctions& gl = GLExtensions();
+  if (scaled.width == width && scaled.height == height) {
+    UpdateWindowMapping();
+    int w = 0, h = 0;
+    os::DrawableSize(window, w, h);
+    const WindowMapping picture = LetterboxFor(w, h, width, height);
+    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    DrawPicture(scaled.texture, picture, w, h);
+  }
+  if (!FitScaledTarget()) return TurnOffScaledScreen();  // the screen size changed
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, scaled.framebuffer);
+  ResetDrawingState(0, 0, 0, 0);
 }
 
 // The textures go (shutdown, or the window destroyed): the window is not touched.
-}  // namespace
-
-double SetScaledScreen(double flag) {
-  OpenGLRadazuri* r = ActiveRenderer();
-  if (flag == 0 || !r || !HasFramebufferObjects()) {
-    TurnOff(r);
-    return 0;
-  }
-  if (Target().on) return 1;
-  if (r->activeScreen >= 0) r->UseScreen(-1);
-  if (!FitTarget(*r)) {
-    TurnOff(r);
-    return 0;
-  }
-  Target().on = true;
-  os::SetWindowResizable(r->window, true);
-  UpdateMapping(*r);
-  r->ResetDrawingState(0, 0, 0, 0);
-  return 1;
-}
-
-double IsScaledScreen() {
-  return Target().on ? 1 : 0;
-}
-
-uint32_t BackBufferFramebuffer() {
-  return Target().on ? Target().framebuffer : 0;
-}
-
-void PresentScaledScreen() {
-  OpenGLRadazuri* r = ActiveRenderer();
-  ScaledTarget& t = Target();
-  if (!r || !t.on) return;
-  const GLExtensionFunctions& gl = GLExtensions();
-  if (t.width == r->width && t.height == r->height) {
-    UpdateMapping(*r);
-    int w = 0, h = 0;
-    os::DrawableSize(r->window, w, h);
-    const WindowMapping picture = LetterboxFor(w, h, r->width, r->height);
-    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-    DrawPicture(picture, w, h);
-  }
-  if (!FitTarget(*r)) return TurnOff(r);  // the screen size changed: drawing follows it
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, t.framebuffer);
-  r->ResetDrawingState(0, 0, 0, 0);
-}
-
-void ReleaseScaledScreen() {
-  ScaledTarget& t = Target();
-  t.on = false;
-  OpenGLRadazuri* r = Runtime().renderer;
-  if (r && r->GLReady()) DeleteTarget(t);
+void OpenGLRadazuri::ReleaseScaledScreen() {
+  scaled.on = false;
+  if (GLReady()) DeleteTarget(scaled);
   ResetWindowMapping();
 }
 
-void RegisterScaledScreenHooks() {
-  AddRuntimeHook(RuntimeHook::WindowChanged, FitAfterModeChange);
+double SetScaledScreen(double flag) {
+  OpenGLRadazuri* r = Renderer();
+  if (!r) {
+    ResetWindowMapping();
+    return 0;
+  }
+  return r->SetScaledScreen(flag != 0) ? 1 : 0;
+}
+
+double IsScaledScreen() {
+  const OpenGLRadazuri* r = Renderer();
+  return r && r->ScaledScreenOn() ? 1 : 0;
 }
 
 }  // namespace zentoir

@@ -6,8 +6,6 @@
 // screen (captures, GetPixel, saving) keeps working in screen pixels.
 #pragma once
 
-#include <cstdint>
-
 namespace zentoir {
 
 // Non-zero turns the scaled screen on, zero turns it off. Returns 1 when the scaled
@@ -15,16 +13,5 @@ namespace zentoir {
 double SetScaledScreen(double flag);
 // 1 while the scaled screen is on.
 double IsScaledScreen();
-
-// The framebuffer that stands for the back buffer while drawing (0 without scaling).
-uint32_t BackBufferFramebuffer();
-// Shows the drawn screen scaled in the window's back buffer; drawing then goes on into
-// the screen's framebuffer. The renderer runs it before every swap.
-void PresentScaledScreen();
-// Turns the scaled screen off and deletes its framebuffer (the renderer's release).
-void ReleaseScaledScreen();
-
-// Joins the scaled screen to mode changes (called at start-up).
-void RegisterScaledScreenHooks();
 
 }  // namespace zentoir

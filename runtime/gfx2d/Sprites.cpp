@@ -25,22 +25,15 @@ SpriteExtent ExtentOf(const SpriteRecord& record) {
           record.textureHeight, record.frameWidth, record.frameHeight};
 }
 
-// Binds the sprite with the filter the smoothing flag asks for.
-void PrepareSprite(OpenGLRadazuri& r, int32_t n) {
-  r.BindSprite(n);
-  r.SetBoundTextureFilter(r.spriteTable[n].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
-  r.PrepareTexturedFragments(r.spriteTable[n].texture);
-}
-
 // Draws the quad a geometry function makes for sprite n.
 template <typename MakeQuad>
 void DrawWith(double n, MakeQuad&& makeQuad) {
   int32_t sprite;
   OpenGLRadazuri* r = RendererFor(n, sprite);
   if (!r) return;
-  PrepareSprite(*r, sprite);
+  r->PrepareSprite(sprite);
   SpriteQuad quad;
-  if (makeQuad(ExtentOf(r->spriteTable[sprite]), quad)) r->quadBatch.AddSpriteQuad(quad);
+  if (makeQuad(ExtentOf(r->Sprite(sprite)), quad)) r->Quads().AddSpriteQuad(quad);
 }
 
 // Resolves a data-file name through the archive; false when there is no such file.
@@ -49,7 +42,7 @@ bool Resolve(const DynString& path, std::string& file) {
 }
 
 PlacedMask Placed(OpenGLRadazuri& r, int32_t n, bool asFrame, double frame, double x, double y) {
-  const SpriteRecord& s = r.spriteTable[n];
+  const SpriteRecord& s = r.Sprite(n);
   const std::vector<uint8_t>& plane = r.AlphaMask(n);
   const uint8_t* mask = plane.empty() ? nullptr : plane.data();
   const int32_t px = TruncateToInt32(x), py = TruncateToInt32(y);
@@ -74,16 +67,16 @@ void LoadSprite(const DynString& path, double n) {
   if (!r) return;
   r->FreeSprite(sprite);
   std::string file;
-  if (Resolve(path, file)) r->LoadSpriteImage(sprite, file, r->transparentColour, false);
+  if (Resolve(path, file)) r->LoadSpriteImage(sprite, file, r->TransparentColour(), false);
 }
 
 void LoadAnimSprite(const DynString& path, double n, double frameWidth, double frameHeight) {
   LoadSprite(path, n);
   int32_t sprite;
   OpenGLRadazuri* r = RendererFor(n, sprite);
-  if (!r || r->spriteTable[sprite].width <= 0) return;
-  r->spriteTable[sprite].frameWidth = static_cast<int16_t>(TruncateToInt32(frameWidth));
-  r->spriteTable[sprite].frameHeight = static_cast<int16_t>(TruncateToInt32(frameHeight));
+  if (!r || r->Sprite(sprite).width <= 0) return;
+  r->Sprite(sprite).frameWidth = static_cast<int16_t>(TruncateToInt32(frameWidth));
+  r->Sprite(sprite).frameHeight = static_cast<int16_t>(TruncateToInt32(frameHeight));
 }
 
 double LoadBumpSprite(const DynString& path, double n) {
@@ -99,8 +92,8 @@ void GetSpriteSize(double n, double& width, double& height) {
   const int32_t sprite = TruncateToInt32(n);
   const OpenGLRadazuri* r = ActiveRenderer();
   const bool known = r && IsSpriteNumber(sprite);
-  width = known ? r->spriteTable[sprite].width : 0;
-  height = known ? r->spriteTable[sprite].height : 0;
+  width = known ? r->Sprite(sprite).width : 0;
+  height = known ? r->Sprite(sprite).height : 0;
 }
 
 void DrawSprite(double n, double x, double y) {

@@ -22,16 +22,14 @@ void SetUnpackState() {
 }
 
 uint32_t NewTextureName(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
-  r.glState.FlushAndForget();  // the binding below is made directly
+  r.GLState().FlushAndForget();  // the binding below is made directly
   if (name) DeleteTextureName(*name);
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  if (r.textureFilters.size() <= texture) r.textureFilters.resize(texture + 1, 0);
-  r.textureFilters[texture] = 0;  // a reused name has the defaults again
-  r.SetTextureAlpha(texture, TextureAlpha::Translucent);
+  r.ForgetTextureFilter(texture);
   r.SetBoundTextureFilter(texture, nearest ? GL_NEAREST : GL_LINEAR);
   if (name) *name = texture;
   return texture;

@@ -1,11 +1,10 @@
 // SetWindowIcon: an image file as the window's icon.
 #include <string>
 
-#include "base/RuntimeContext.h"
 #include "files/ArchiveSlot.h"
 #include "gfx2d/DisplayCommands.h"
 #include "gfx2d/ImageFile.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "os/Window.h"
 
 namespace zentoir {
@@ -18,7 +17,7 @@ constexpr int32_t kMaxIconSide = 1024;
 }  // namespace
 
 double SetWindowIcon(const DynString& path) {
-  const OpenGLRadazuri* renderer = Runtime().renderer;
+  const OpenGLRadazuri* renderer = Renderer();
   if (!renderer || !renderer->Window()) return 0;
   std::string file;
   if (ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) != 1) return 0;

@@ -4,6 +4,7 @@
 
 #include "base/Shutdown.h"
 #include "net/NetLimits.h"
+#include "net/NetworkObject.h"
 #include "net/NetworkState.h"
 #include "text/NumberText.h"
 

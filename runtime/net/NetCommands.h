@@ -5,8 +5,6 @@
 
 namespace zentoir {
 
-class NetworkState;
-
 // Hosts a game on the port and joins it; 1 hosting, else 0.
 double NetHost(const DynString& port);
 // Joins the game hosted on the host (empty: this machine) and port; 1 joined, else 0.
@@ -30,10 +28,5 @@ DynString NetPlayerIdAt(double index);
 DynString NetPlayerName(const DynString& id);
 // This machine's addresses, joined with "|".
 DynString NetLocalAddresses();
-
-// The program's network object: created at start-up (or by the first command),
-// closed at shutdown after a leave message for each local player.
-NetworkState& Network();
-void CreateNetworkObject();
 
 }  // namespace zentoir

@@ -3,6 +3,22 @@
 #include <GL/gl.h>
 
 namespace zentoir {
+namespace {
+
+std::unique_ptr<Radazuri3D>& Held() {
+  static std::unique_ptr<Radazuri3D> scene;
+  return scene;
+}
+
+}  // namespace
+
+Radazuri3D* Scene() {
+  return Held().get();
+}
+
+void CreateScene(OpenGLRadazuri* renderer) {
+  if (!Held()) Held() = std::make_unique<Radazuri3D>(renderer);
+}
 
 void Radazuri3D::ResetFrame() {
   glDepthMask(GL_TRUE);

@@ -3,6 +3,8 @@
 // and into 2D drawing.
 #pragma once
 
+#include <memory>
+
 namespace zentoir {
 
 class OpenGLRadazuri;
@@ -23,5 +25,10 @@ class Radazuri3D {
  private:
   OpenGLRadazuri* renderer_;
 };
+
+// The 3D scene, or null before start-up. Once created it lives to the program's end.
+Radazuri3D* Scene();
+// Creates the scene bound to the renderer (a scene that exists is kept).
+void CreateScene(OpenGLRadazuri* renderer);
 
 }  // namespace zentoir

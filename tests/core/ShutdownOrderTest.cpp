@@ -5,6 +5,7 @@
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 #include "core/RuntimeChild.h"
+#include "gfx2d/Renderer.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -19,7 +20,7 @@ void Print(const char* label) {
 // What a step sees of the renderer and the window while it runs.
 void PrintDevices(const char* stage) {
   const RuntimeContext& rt = Runtime();
-  std::fprintf(stderr, "[%s renderer=%d window=%d]", stage, rt.renderer != nullptr,
+  std::fprintf(stderr, "[%s renderer=%d window=%d]", stage, Renderer() != nullptr,
                rt.mainWindow != nullptr);
 }
 

@@ -9,11 +9,12 @@
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 #include "core/RuntimeChild.h"
-#include "gfx2d/SoftwareWarning.h"
 #include "gfx2d/GLExtensions.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
+#include "gfx2d/SoftwareWarning.h"
 #include "os/Paths.h"
 #include "support/TempDir.h"
+#include "zentoir.h"
 
 namespace zentoir {
 namespace {
@@ -53,6 +54,13 @@ void Print(const char* label) {
   std::fprintf(stderr, "[%s]", label);
 }
 
+// The loading screen is what puts a font into slot 0.
+bool LoadingScreenShown() {
+  double cellWidth = 0, cellHeight = 0;
+  GetFontSize(cellWidth, cellHeight);
+  return cellWidth > 0;
+}
+
 TEST_F(Startup, PrintsInitOkAndStartsAFreshErrorLog) {
   ASSERT_TRUE(testing::WriteFileBytes(LogPath(), "line of an earlier run\r\n"));
   EXPECT_EXIT(
@@ -73,10 +81,10 @@ TEST_F(Startup, SoftwareWarningIsGivenOncePerProcess) {
       {
         StartRuntime();
         NoteRendererKind();
-        OpenGLRadazuri& renderer = *Runtime().renderer;
+        OpenGLRadazuri& renderer = *Renderer();
         renderer.DestroyGameWindow();
         if (renderer.CreateGameWindow(320, 200, 0, 0, 0) == 1) Print("recreated");
-        Runtime().mainWindow = renderer.window;
+        Runtime().mainWindow = renderer.Window();
         StopProgram();
       },
       ExitedWithCode(0), "recreated");
@@ -93,9 +101,12 @@ TEST_F(Startup, RunsSubsystemHooksInStartupOrder) {
           const bool inProgramDir =
               os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/";
           Print(inProgramDir ? "archives in program dir" : "archives elsewhere");
+          if (LoadingScreenShown()) Print("loading too early");
         });
-        AddRuntimeHook(RuntimeHook::LoadingScreen, [] { Print("loading"); });
-        AddRuntimeHook(RuntimeHook::CursorMode, [] { Print("cursor"); });
+        AddRuntimeHook(RuntimeHook::CursorMode, [] {
+          if (LoadingScreenShown()) Print("loading");
+          Print("cursor");
+        });
         StartRuntime();
         StopProgram();
       },
@@ -162,9 +173,9 @@ TEST_F(Startup, WindowWithTitleAndContextExtensions) {
   EXPECT_EXIT(
       {
         StartRuntime("Pindrake");
-        const OpenGLRadazuri& renderer = *Runtime().renderer;
+        const OpenGLRadazuri& renderer = *Renderer();
         if (std::string(testing::CurrentTitle()) == "Pindrake") Print("title");
-        if (renderer.width == 800 && renderer.height == 600) Print("800x600");
+        if (renderer.ScreenWidth() == 800 && renderer.ScreenHeight() == 600) Print("800x600");
         if (renderer.HasGLExtension("GL_ARB_multitexture") && GLExtensions().glActiveTextureARB) {
           Print("multitexture");
         }
@@ -181,7 +192,7 @@ TEST_F(Startup, MultisampleRequestFallsBackToAFormatTheDisplayHas) {
       {
         Settings().multisampleLevel = 8;
         StartRuntime();
-        const int level = Runtime().renderer->multisampleLevel;
+        const int level = Renderer()->MultisampleLevel();
         const bool halvedOrPlain =
             level == 0 || level == 1 || level == 2 || level == 4 || level == 8;
         if (halvedOrPlain && level == os::CurrentSampleCount()) Print("samples match");

@@ -7,7 +7,7 @@
 
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "gfx2d/SpriteGeometry.h"
 #include "zentoir.h"
 
@@ -17,8 +17,8 @@ namespace {
 class Batching : public testing::RenderTest {
  protected:
   void TearDown() override {
-    Runtime().renderer->quadBatch.SetEnabled(true);
-    Runtime().renderer->fragmentShortcuts = true;
+    Renderer()->Quads().SetEnabled(true);
+    Renderer()->SetFragmentShortcuts(true);
     SetSmoothing(1);
   }
 
@@ -129,10 +129,10 @@ class Batching : public testing::RenderTest {
   }
 
   static std::vector<uint8_t> ReadFrame() {
-    const OpenGLRadazuri& r = *Runtime().renderer;
-    std::vector<uint8_t> frame(size_t(r.width) * size_t(r.height) * 4);
-    Runtime().renderer->quadBatch.Flush();
-    glReadPixels(0, 0, r.width, r.height, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    const OpenGLRadazuri& r = *Renderer();
+    std::vector<uint8_t> frame(size_t(r.ScreenWidth()) * size_t(r.ScreenHeight()) * 4);
+    Renderer()->Quads().Flush();
+    glReadPixels(0, 0, r.ScreenWidth(), r.ScreenHeight(), GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
     return frame;
   }
 
@@ -188,12 +188,12 @@ class Batching : public testing::RenderTest {
 // Batched and with the cheaper blending, alpha test and texture environment the
 // textures' alpha allows, against each quad drawn on its own with the full state.
 TEST_F(Batching, FramesAreIdenticalWithBatchingAndShortcutsOnAndOff) {
-  Runtime().renderer->quadBatch.SetEnabled(false);
-  Runtime().renderer->fragmentShortcuts = false;
+  Renderer()->Quads().SetEnabled(false);
+  Renderer()->SetFragmentShortcuts(false);
   const std::vector<uint8_t> unbatched = DrawScenes();
   SetUp();
-  Runtime().renderer->quadBatch.SetEnabled(true);
-  Runtime().renderer->fragmentShortcuts = true;
+  Renderer()->Quads().SetEnabled(true);
+  Renderer()->SetFragmentShortcuts(true);
   const std::vector<uint8_t> batched = DrawScenes();
   ASSERT_EQ(batched.size(), unbatched.size());
   size_t differing = 0;
@@ -221,15 +221,11 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
       draw(ZoomedSpriteQuad(extent, 500 + i * 2.1, 100 + i * 9.7, -1.7, 1.2 - i * 0.07));
     }
   };
-  OpenGLRadazuri& r = *Runtime().renderer;
-  auto prepare = [&] {
-    r.BindSprite(1);
-    r.SetBoundTextureFilter(r.spriteTable[1].texture, r.smoothingFlag ? GL_LINEAR : GL_NEAREST);
-    r.glState.SetAlphaTest(true);
-  };
+  OpenGLRadazuri& r = *Renderer();
+  auto prepare = [&] { r.PrepareSprite(1); };
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
-    r.glState.FlushAndForget();
+    r.GLState().FlushAndForget();
     if (quad.clockwise) glFrontFace(GL_CW);
     glBegin(GL_QUADS);
     for (const QuadVertex& v : quad.vertices) {
@@ -243,7 +239,7 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
   SetUp();
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
-    r.quadBatch.AddSpriteQuad(quad);
+    r.Quads().AddSpriteQuad(quad);
   });
   ExpectSameDrawnFrame(ReadFrame(), reference, 10000);
 }
@@ -251,7 +247,7 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
 // A run of lines shares a draw; each line's end pixel is drawn as before, a point after
 // the line.
 TEST_F(Batching, LinesGiveThePixelsOfALineAndAnEndPoint) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   auto drawLines = [&](auto draw) {
     for (double alpha : {0.0, -0.5}) {
       SetAlphaMode(alpha);
@@ -264,22 +260,22 @@ TEST_F(Batching, LinesGiveThePixelsOfALineAndAnEndPoint) {
       draw(400.5, 310.25, 420.75, 330.5, 0x00FF00);
     }
   };
-  r.quadBatch.SetEnabled(false);
+  r.Quads().SetEnabled(false);
   drawLines([&](double x1, double y1, double x2, double y2, double colour) {
     // The same through the quad batch, as a line and a point.
     const auto c = uint32_t(colour);
     const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16),
-                             uint8_t(r.currentAlpha * 255)};
+                             uint8_t(r.Alpha() * 255)};
     const float line[4] = {float(x1), float(y1), float(x2), float(y2)};
-    r.glState.SetAlphaTest(false);
-    r.glState.UseBlendMode();
+    r.GLState().SetAlphaTest(false);
+    r.GLState().UseBlendMode();
     r.BindSprite(-1);
-    r.quadBatch.AddColoured(GL_LINES, line, 2, rgba);
-    r.quadBatch.AddColoured(GL_POINTS, line + 2, 1, rgba);
+    r.Quads().AddColoured(GL_LINES, line, 2, rgba);
+    r.Quads().AddColoured(GL_POINTS, line + 2, 1, rgba);
   });
   const std::vector<uint8_t> reference = ReadFrame();
   SetUp();
-  r.quadBatch.SetEnabled(true);
+  r.Quads().SetEnabled(true);
   drawLines(DrawLine);
   ExpectSameDrawnFrame(ReadFrame(), reference, 3000);
 }

@@ -9,8 +9,9 @@
 #include "base/RuntimeContext.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/ImageBuffer.h"
-#include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/PngReader.h"
+#include "gfx2d/Renderer.h"
+#include "support/RendererAccess.h"
 #include "zentoir.h"
 
 namespace zentoir {
@@ -30,7 +31,7 @@ double Colour(const Pixel& p) {
 
 class Capture : public testing::RenderTest {
  protected:
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
 
   void TearDown() override {
     UseScreen(-1);
@@ -49,7 +50,7 @@ class Capture : public testing::RenderTest {
 
   // Level 0 of a sprite's texture as RGBA bytes.
   std::vector<uint8_t> Texels(int32_t n) {
-    const SpriteRecord& s = r.spriteTable[n];
+    const SpriteRecord& s = r.Sprite(n);
     std::vector<uint8_t> texels(size_t(s.textureWidth) * size_t(s.textureHeight) * 4);
     glBindTexture(GL_TEXTURE_2D, s.texture);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -58,7 +59,7 @@ class Capture : public testing::RenderTest {
   }
   // Texel (x, y) of the image part, y from the top of the image.
   std::array<int, 4> ImageTexel(int32_t n, int x, int y) {
-    const SpriteRecord& s = r.spriteTable[n];
+    const SpriteRecord& s = r.Sprite(n);
     const std::vector<uint8_t> texels = Texels(n);
     const uint8_t* t = &texels[(size_t(s.height - 1 - y) * size_t(s.textureWidth) + size_t(x)) * 4];
     return {t[0], t[1], t[2], t[3]};
@@ -67,7 +68,7 @@ class Capture : public testing::RenderTest {
 
 TEST_F(Capture, TexturesAreAtLeast32AndReusedWhenTheSizeFits) {
   CaptureSprite(40, 0, 0, 20, 10);
-  const SpriteRecord& s = r.spriteTable[40];
+  const SpriteRecord& s = r.Sprite(40);
   EXPECT_EQ(s.textureWidth, 32);
   EXPECT_EQ(s.textureHeight, 32);
   EXPECT_EQ(s.width, 20);
@@ -82,16 +83,16 @@ TEST_F(Capture, TexturesAreAtLeast32AndReusedWhenTheSizeFits) {
 }
 
 TEST_F(Capture, CapturesKeepFrameSizesAndRefuseEmptyOrHugeRectangles) {
-  r.spriteTable[41].frameWidth = 4;
+  r.Sprite(41).frameWidth = 4;
   CaptureSprite(41, 0, 0, 8, 8);
-  EXPECT_EQ(r.spriteTable[41].frameWidth, 4);
+  EXPECT_EQ(r.Sprite(41).frameWidth, 4);
   CaptureSprite(41, 0, 0, 0, 8);
   CaptureSprite(41, 0, 0, -5, 8);
   CaptureSprite(41, 0, 0, 1e9, 8);
   CaptureSprite(70000, 0, 0, 8, 8);
   CaptureSprite(-1, 0, 0, 8, 8);
-  EXPECT_EQ(r.spriteTable[41].width, 8);
-  EXPECT_EQ(r.spriteTable[41].textureWidth, 32);
+  EXPECT_EQ(r.Sprite(41).width, 8);
+  EXPECT_EQ(r.Sprite(41).textureWidth, 32);
 }
 
 TEST_F(Capture, CapturedScenesDrawBackWithTheKeyTransparent) {
@@ -116,7 +117,7 @@ TEST_F(Capture, TheReadBackPathKeysTheSamePixelsAsTheCopy) {
   ASSERT_TRUE(r.TargetHasAlpha());
   DrawSmallScene();
   CaptureSprite(43, 0, 0, 5, 3);
-  SpriteRecord& s = r.spriteTable[44];
+  SpriteRecord& s = r.Sprite(44);
   CaptureSprite(44, 0, 0, 5, 3);
   r.ReadTargetIntoTexture(s.texture, 0, 0, 5, 3, 32, 32);
   EXPECT_EQ(GetPixel(4, 4), 0);  // the key probe pixel is put back
@@ -159,7 +160,7 @@ TEST_F(Capture, TheWholeScreenBecomesOneTile) {
   ASSERT_EQ(sh, 600);
   FillRect(790, 590, 10, 10, Colour(kGreen));
   CaptureBackground();
-  const BackgroundImage& b = r.backgrounds[0];
+  const BackgroundImage& b = r.Background(0);
   EXPECT_EQ(b.columns, 1);
   EXPECT_EQ(b.rows, 1);
   EXPECT_EQ(b.textureWidth[0], 1024);
@@ -186,12 +187,12 @@ TEST_F(Capture, ScreensWithAndWithoutFramebuffersGiveTheSamePixels) {
     FillRect(5, 20, 4, 4, kKey);  // stays transparent
   };
   CreateScreen(0, 51, 50, 30);
-  ASSERT_NE(r.screens[0].width, 0) << "framebuffer objects expected on this GL";
+  ASSERT_NE(RendererTestAccess::Screen(r, 0).width, 0) << "framebuffer objects expected on this GL";
   const GLExtensionFunctions saved = GLExtensions();
   GLExtensions().glFramebufferTexture2DEXT = nullptr;
   CreateScreen(1, 52, 50, 30);
   GLExtensions() = saved;
-  ASSERT_EQ(r.screens[1].width, 0);
+  ASSERT_EQ(RendererTestAccess::Screen(r, 1).width, 0);
 
   for (int screen : {0, 1}) {
     UseScreen(screen);
@@ -227,22 +228,22 @@ TEST_F(Capture, ScreenCommandsIgnoreBadNumbers) {
   CreateScreen(3, 55, 20, 20);
   UseScreen(3);
   UseScreen(32);
-  EXPECT_EQ(r.activeScreen, 3);
+  EXPECT_EQ(RendererTestAccess::ActiveScreen(r), 3);
   UseScreen(-1);
-  EXPECT_EQ(r.activeScreen, -1);
+  EXPECT_EQ(RendererTestAccess::ActiveScreen(r), -1);
   UseScreen(-1);
-  EXPECT_EQ(r.viewportWidth, 800);
+  EXPECT_EQ(RendererTestAccess::ViewportWidth(r), 800);
   FillRect(0, 0, 1, 1, 0xFFFFFF);
   UseScreen(6);  // never created: drawing stays on the back buffer, untouched
-  EXPECT_EQ(r.activeScreen, -1);
+  EXPECT_EQ(RendererTestAccess::ActiveScreen(r), -1);
   UseScreen(-1);
   EXPECT_EQ(At(0, 0), (Pixel{255, 255, 255}));
   CreateScreen(40, 56, 20, 20);
   CreateScreen(4, 70000, 20, 20);
   CreateScreen(4, 56, 1e9, 20);
   CreateScreen(4, 56, 0, 20);
-  EXPECT_EQ(r.spriteTable[56].texture, 0u);
-  EXPECT_EQ(r.screens[4].sprite, 0);
+  EXPECT_EQ(r.Sprite(56).texture, 0u);
+  EXPECT_EQ(RendererTestAccess::Screen(r, 4).sprite, 0);
 }
 
 }  // namespace

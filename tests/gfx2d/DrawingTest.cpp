@@ -3,7 +3,7 @@
 
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "zentoir.h"
 
 namespace zentoir {
@@ -49,11 +49,11 @@ TEST_F(Drawing, SpritePositionsRoundUp) {
 TEST_F(Drawing, TextureSizesArePowersOfTwoOfAtLeastTwo) {
   LoadSprite(SolidBmp("one.bmp", 1, 1, {1, 2, 3}).c_str(), 2);
   LoadSprite(SolidBmp("wide.bmp", 100, 30, {1, 2, 3}).c_str(), 3);
-  const SpriteRecord* table = Runtime().renderer->spriteTable.get();
-  EXPECT_EQ(table[2].textureWidth, 2);
-  EXPECT_EQ(table[2].textureHeight, 2);
-  EXPECT_EQ(table[3].textureWidth, 128);
-  EXPECT_EQ(table[3].textureHeight, 32);
+  const OpenGLRadazuri& r = *Renderer();
+  EXPECT_EQ(r.Sprite(2).textureWidth, 2);
+  EXPECT_EQ(r.Sprite(2).textureHeight, 2);
+  EXPECT_EQ(r.Sprite(3).textureWidth, 128);
+  EXPECT_EQ(r.Sprite(3).textureHeight, 32);
   double w = -1, h = -1;
   GetSpriteSize(3, w, h);
   EXPECT_EQ(w, 100);
@@ -119,7 +119,7 @@ TEST_F(Drawing, AnimationFramesPickTheirCell) {
   DrawAnimFrame(9, 0, 420, 10);
   EXPECT_EQ(At(421, 11), kBlack);
   LoadAnimSprite("missing.bmp", 8, 2, 2);  // a failed load keeps the frame size
-  EXPECT_EQ(Runtime().renderer->spriteTable[8].frameWidth, 4);
+  EXPECT_EQ(Renderer()->Sprite(8).frameWidth, 4);
 }
 
 TEST_F(Drawing, ZoomedRotoZoomedAndStretchedDrawingKeepItsPlaceAndFrame) {
@@ -279,7 +279,7 @@ TEST_F(Drawing, SolidPixelsCollideTouchingEdgesDoNot) {
 }
 
 TEST_F(Drawing, ImagesLargerThanTheLargestTextureAreRefused) {
-  const int32_t largest = Runtime().renderer->MaxTextureSize();
+  const int32_t largest = Renderer()->MaxTextureSize();
   LoadSprite(SolidBmp("huge.bmp", largest + 1, 1, {1, 1, 1}).c_str(), 22);
   double w, h;
   GetSpriteSize(22, w, h);
@@ -291,16 +291,16 @@ TEST_F(Drawing, ImagesLargerThanTheLargestTextureAreRefused) {
 }
 
 TEST_F(Drawing, BackgroundImagesTileFromTheViewportOrigin) {
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   ASSERT_EQ(r.LoadBackgroundImage(1, SolidBmp("bg.bmp", 700, 20, {0, 0, 255})), 1);
-  EXPECT_EQ(r.backgrounds[1].columns, 2);
-  EXPECT_EQ(r.backgrounds[1].rows, 1);
+  EXPECT_EQ(r.Background(1).columns, 2);
+  EXPECT_EQ(r.Background(1).rows, 1);
   r.DrawBackgroundImage(1);
   EXPECT_EQ(At(0, 0), kBlue);
   EXPECT_EQ(At(699, 19), kBlue);
   EXPECT_EQ(At(600, 30), kBlack);
   r.FreeBackgroundImage(1);
-  EXPECT_EQ(r.backgrounds[1].columns, 0);
+  EXPECT_EQ(r.Background(1).columns, 0);
   EXPECT_EQ(r.LoadBackgroundImage(1, dir_.Path() + "missing.png"), 0);
 }
 

@@ -9,7 +9,7 @@
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/DefaultFont.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "gfx2d/TextLayout.h"
 #include "zentoir.h"
 
@@ -65,7 +65,7 @@ class Fonts : public testing::RenderTest {
 
 TEST_F(Fonts, BuiltInFontDrawsItsMasksWithADarkOutline) {
   LoadFont("", 3);
-  EXPECT_EQ(Runtime().selectedFont, 3);
+  EXPECT_EQ(Renderer()->SelectedFont(), 3);
   double cw = 0, ch = 0;
   GetFontSize(cw, ch);
   EXPECT_EQ(cw, 8);
@@ -77,7 +77,7 @@ TEST_F(Fonts, BuiltInFontDrawsItsMasksWithADarkOutline) {
   ExpectBuiltInGlyph(0x7F, {"#####", "#...#", "#...#", "#...#", "#...#", "#####"}, 34, 20);
   EXPECT_EQ(At(12, 21), kWhite);  // the top bar of 'A'
   EXPECT_EQ(At(12, 20), kOutline);
-  const SpriteRecord& slot = Runtime().renderer->spriteTable[kFontSpriteBase + 3];
+  const SpriteRecord& slot = Renderer()->Sprite(kFontSpriteBase + 3);
   EXPECT_EQ(slot.width, 128);
   EXPECT_EQ(slot.height, 64);
   EXPECT_EQ(slot.mipTexture, 0u);
@@ -144,29 +144,29 @@ TEST_F(Fonts, FontColourKeyFollowsSetTransparentColour) {
 
 TEST_F(Fonts, EmptyTextDrawsAndBindsNothing) {
   LoadFont("", 0);
-  OpenGLRadazuri& r = *Runtime().renderer;
+  OpenGLRadazuri& r = *Renderer();
   r.BindSprite(12);
   PrintText("", 5, 5);
-  EXPECT_EQ(r.currentSprite, 12);
+  EXPECT_EQ(r.BoundSprite(), 12);
   PrintNumber(-2.5, 0, 0);
-  EXPECT_EQ(r.currentSprite, kFontSpriteBase);
+  EXPECT_EQ(r.BoundSprite(), kFontSpriteBase);
   EXPECT_EQ(At(3, 4), kWhite);   // "-2.5": the minus sign
   EXPECT_EQ(At(11, 1), kWhite);  // the top of the 2
 }
 
 TEST_F(Fonts, SlotNumbersAreClamped) {
   LoadFont("", 40);
-  EXPECT_EQ(Runtime().selectedFont, 31);
-  EXPECT_EQ(Runtime().renderer->spriteTable[65535].width, 128);
+  EXPECT_EQ(Renderer()->SelectedFont(), 31);
+  EXPECT_EQ(Renderer()->Sprite(65535).width, 128);
   SelectFont(-2);
-  EXPECT_EQ(Runtime().selectedFont, 0);
+  EXPECT_EQ(Renderer()->SelectedFont(), 0);
   SelectFont(1e300);
-  EXPECT_EQ(Runtime().selectedFont, 31);
+  EXPECT_EQ(Renderer()->SelectedFont(), 31);
   SelectFont(std::nan(""));
-  EXPECT_EQ(Runtime().selectedFont, 0);
+  EXPECT_EQ(Renderer()->SelectedFont(), 0);
   LoadFont("no such font.png", 9.9);  // a missing file gives the built-in font
-  EXPECT_EQ(Runtime().selectedFont, 9);
-  EXPECT_EQ(Runtime().renderer->spriteTable[kFontSpriteBase + 9].width, 128);
+  EXPECT_EQ(Renderer()->SelectedFont(), 9);
+  EXPECT_EQ(Renderer()->Sprite(kFontSpriteBase + 9).width, 128);
 }
 
 TEST_F(Fonts, NeverLoadedSlotsMeasureZeroAndDrawNothing) {
@@ -182,8 +182,8 @@ TEST_F(Fonts, NeverLoadedSlotsMeasureZeroAndDrawNothing) {
 
 TEST_F(Fonts, LoadingScreenLeavesTheBuiltInFontInSlotZero) {
   // The test program's folder holds no "smalfont.bmp": start-up kept the built-in font.
-  EXPECT_EQ(Runtime().renderer->spriteTable[kFontSpriteBase].width, 128);
-  EXPECT_EQ(Runtime().renderer->spriteTable[kFontSpriteBase].height, 64);
+  EXPECT_EQ(Renderer()->Sprite(kFontSpriteBase).width, 128);
+  EXPECT_EQ(Renderer()->Sprite(kFontSpriteBase).height, 64);
 }
 
 TEST(TextBuffer, GrowsToFiveHundredTwelveThenInStepsOf128) {

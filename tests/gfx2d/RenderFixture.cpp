@@ -5,19 +5,19 @@
 #include "zentoir.h"
 
 #include "base/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 
 namespace zentoir::testing {
 
 void RenderTest::SetUpTestSuite() {
-  if (Runtime().renderer) return;
+  if (Renderer()) return;
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
   InitRuntime("", 1, "Render Test");
 }
 
 void RenderTest::SetUp() {
-  ASSERT_NE(Runtime().renderer, nullptr);
+  ASSERT_NE(Renderer(), nullptr);
   SetAlphaMode(0);
   SetViewport(0, 0, 0, 0);
   glClearColor(0, 0, 0, 1);
@@ -35,10 +35,10 @@ std::string RenderTest::SolidBmp(const std::string& name, int w, int h, Rgb colo
 }
 
 Pixel RenderTest::At(int x, int y) const {
-  Runtime().renderer->quadBatch.Flush();  // the pixels are read directly
+  Renderer()->Quads().Flush();  // the pixels are read directly
   unsigned char rgba[4] = {};
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x, Runtime().renderer->height - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+  glReadPixels(x, Renderer()->ScreenHeight() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
   return {rgba[0], rgba[1], rgba[2]};
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/RuntimeContext.h"
+#include "gfx2d/Renderer.h"
 #include "input/InputState.h"
 #include "support/TempDir.h"
 #include "zentoir.h"
@@ -12,7 +13,7 @@
 namespace zentoir::testing {
 
 void InputTest::SetUpTestSuite() {
-  if (Runtime().renderer) return;
+  if (Renderer()) return;
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
   // The error log's folder for the whole program, made its TMPDIR; removed when the

@@ -11,6 +11,7 @@
 #include "net/NetCommands.h"
 #include "net/NetLimits.h"
 #include "net/NetMessage.h"
+#include "net/NetworkObject.h"
 #include "net/NetworkState.h"
 #include "support/TempDir.h"
 #include "zentoir.h"

@@ -10,11 +10,12 @@
 #include "Board.h"
 #include "GameState.h"
 #include "Widgets.h"
+#include "base/RuntimeContext.h"
 #include "base/WindowMapping.h"
 #include "gfx2d/GLExtensions.h"
+#include "gfx2d/Renderer.h"
 #include "support/TempDir.h"
 #include "zentoir.h"
-#include "base/RuntimeContext.h"
 
 namespace pindrake {
 namespace {
@@ -31,7 +32,7 @@ constexpr WindowSize kSizes[] = {{1280, 720}, {640, 960}, {1280, 960}, {640, 480
 class ScaledScreen : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (zentoir::Runtime().renderer) return;
+    if (zentoir::Renderer()) return;
     // The offscreen driver keeps the buffer of the window's first size, so the window
     // starts as large as the largest size tried and then takes the screen mode.
     zentoir::Settings().screenWidth = 1280;
@@ -62,7 +63,7 @@ class ScaledScreen : public ::testing::Test {
     uint8_t rgb[3] = {};
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, h - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, zentoir::BackBufferFramebuffer());
+    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, zentoir::Renderer()->BackBufferFramebuffer());
     return {rgb[0], rgb[1], rgb[2]};
   }
   // Where screen pixel (x, y) lies in the window.
@@ -109,7 +110,7 @@ TEST_F(ScaledScreen, ThePictureIsScaledWithItsAspectKeptAndReadsStayInScreenPixe
     zentoir::GetSpriteSize(5000, w, h);
     EXPECT_EQ(w, 60);
 
-    zentoir::PresentScaledScreen();  // what the next swap shows
+    zentoir::Renderer()->PresentScaledScreen();  // what the next swap shows
     int wx = 0, wy = 0;
     InWindow(120, 120, wx, wy);
     EXPECT_EQ(WindowPixel(wx, wy), (Pixel{255, 0, 0}));

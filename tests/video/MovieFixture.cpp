@@ -4,10 +4,11 @@
 
 #include <cstdlib>
 
-#include "video/MoviePlayer.h"
-#include "zentoir.h"
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
+#include "gfx2d/Renderer.h"
+#include "video/MoviePlayer.h"
+#include "zentoir.h"
 
 namespace zentoir::testing {
 namespace {
@@ -50,7 +51,7 @@ void PictureDrawn(double seconds) {
 }  // namespace
 
 void MovieTest::SetUpTestSuite() {
-  if (Runtime().renderer) return;
+  if (Renderer()) return;
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
   suiteDir_ = std::make_unique<ScopedTempDir>();  // the error log's folder
@@ -65,7 +66,7 @@ void MovieTest::TearDownTestSuite() {
 }
 
 void MovieTest::SetUp() {
-  ASSERT_NE(Runtime().renderer, nullptr);
+  ASSERT_NE(Renderer(), nullptr);
   SetEscapeEnds(0);
   SetAutoPause(0);
 }

@@ -167,9 +167,11 @@ TEST_F(UnderXvfb, TitleShowsPauseWhileAnotherWindowHasTheFocus) {
 }
 
 // The processes whose parent is this test program.
-std::set<pid_t> OwnChildren() {
+// The children of a process, over all its threads.
+std::set<pid_t> ChildrenOf(const std::string& process) {
   std::set<pid_t> children;
-  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+  std::error_code error;
+  for (const auto& task : std::filesystem::directory_iterator(process + "/task", error)) {
     std::ifstream file(task.path() / "children");
     for (pid_t pid; file >> pid;)
       children.insert(pid);
@@ -177,8 +179,13 @@ std::set<pid_t> OwnChildren() {
   return children;
 }
 
-// Xvfb renders OpenGL in software, so the demo shows the warning box, which SDL shows
-// through a "zenity" process. A stand-in found first on the path records that it was
+std::set<pid_t> OwnChildren() {
+  return ChildrenOf("/proc/self");
+}
+
+// Xvfb renders OpenGL in software, so the demo shows the warning box. SDL draws it in a
+// process of its own: a child drawing with X fonts where the server has them, else a
+// "zenity" process, for which a stand-in found first on the path records that it was
 // started and waits. Whatever the box needs must end with the program: the demo's
 // orphans come back to this test, which adopts them while it runs.
 TEST_F(UnderXvfb, SoftwareWarningBoxClosesWithTheProgram) {
@@ -195,9 +202,11 @@ TEST_F(UnderXvfb, SoftwareWarningBoxClosesWithTheProgram) {
   const std::string window = StartDemo("Warned", pid);
   setenv("PATH", path.c_str(), 1);
   ASSERT_FALSE(window.empty()) << Output();
-  for (int tries = 0; tries < 400 && !std::filesystem::exists(started); ++tries)
-    usleep(50000);
-  EXPECT_TRUE(std::filesystem::exists(started)) << "no warning box was started";
+  const std::string demo = "/proc/" + std::to_string(pid);
+  EXPECT_TRUE(testing::WaitUntil(
+      [&] { return std::filesystem::exists(started) || !ChildrenOf(demo).empty(); }, 60))
+      << "no warning box was started\n"
+      << Output();
   ASSERT_TRUE(testing::SendCloseRequest(server_.Display(), std::stoul(window)));
   EXPECT_EQ(testing::WaitForExit(pid, 20), 0) << Output();
 

@@ -5,7 +5,7 @@
 
 #include "base/RuntimeContext.h"
 #include "core/RuntimeChild.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -19,7 +19,11 @@ void Print(const char* label) {
 
 class DisplayMode : public ::testing::Test {
  protected:
-  void SetUp() override { testing::UseHeadlessVideo(); }
+  // The child starts a fresh program: this test program may already run the runtime.
+  void SetUp() override {
+    testing::UseHeadlessVideo();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+  }
   testing::ScopedTempDir tmp_;
 };
 
@@ -28,12 +32,12 @@ TEST_F(DisplayMode, MissingFullScreenModeKeepsTheWindowAndLogsIt) {
       {
         testing::StartRuntime();
         SetScreenMode(640, 480, 1);
-        const OpenGLRadazuri& renderer = *Runtime().renderer;
-        if (IsFullScreen() == 0 && renderer.window && Runtime().mainWindow == renderer.window)
+        const OpenGLRadazuri& renderer = *Renderer();
+        if (IsFullScreen() == 0 && renderer.Window() && Runtime().mainWindow == renderer.Window())
           Print("windowed");
         int w = 0;
         int h = 0;
-        SDL_GetWindowSize(renderer.window, &w, &h);
+        SDL_GetWindowSize(renderer.Window(), &w, &h);
         if (w == 640 && h == 480 && Settings().fullScreen == 1) Print("640x480");
         StopProgram();
       },
@@ -65,8 +69,8 @@ TEST_F(DisplayMode, BadSizesKeepTheStoredSize) {
       {
         testing::StartRuntime();
         SetScreenMode(-5, 0, 0);
-        const OpenGLRadazuri& renderer = *Runtime().renderer;
-        if (renderer.width == 800 && renderer.height == 600) Print("kept");
+        const OpenGLRadazuri& renderer = *Renderer();
+        if (renderer.ScreenWidth() == 800 && renderer.ScreenHeight() == 600) Print("kept");
         StopProgram();
       },
       ExitedWithCode(0), "\\[kept\\]");

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "InputFixture.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
 #include "zentoir.h"
 
 #include "base/Hooks.h"
@@ -61,7 +61,7 @@ TEST_F(LineEditor, BackspaceOnEmptyTextAndReturnAddsNothing) {
               {SDL_SCANCODE_B, "b"},
               {SDL_SCANCODE_RETURN, nullptr}});
   EXPECT_STREQ(text.CStr(), "b");
-  EXPECT_EQ(Runtime().renderer->backgrounds[3].columns, 0) << "the saved screen is freed";
+  EXPECT_EQ(Renderer()->Background(3).columns, 0) << "the saved screen is freed";
 }
 
 TEST_F(LineEditor, EditsTheTextInPlace) {

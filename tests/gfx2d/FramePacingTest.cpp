@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "zentoir.h"
 
 #include "base/RuntimeContext.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/Renderer.h"
+#include "support/RendererAccess.h"
 
 namespace zentoir {
 namespace {
@@ -17,19 +20,23 @@ TEST(FramePacing, IntervalFromLimit) {
   EXPECT_EQ(FrameIntervalFor(-1), 2.0);
 }
 
+// On the running renderer, or on one without a window made for the test.
 TEST(FramePacing, SetFrameRateLimitTruncatesToWholeFrames) {
-  OpenGLRadazuri renderer;  // pacing values only; no window
-  Runtime().renderer = &renderer;
+  const bool made = Renderer() == nullptr;
+  if (made) SetRenderer(std::make_unique<OpenGLRadazuri>());
+  double& interval = RendererTestAccess::FrameInterval(*Renderer());
+  const double kept = interval;
   SetFrameRateLimit(60);
-  EXPECT_DOUBLE_EQ(renderer.frameInterval, 16.666666666666668);
+  EXPECT_DOUBLE_EQ(interval, 16.666666666666668);
   for (double limit : {0.0, -1.0, 0.9, -0.5}) {
-    renderer.frameInterval = 99;
+    interval = 99;
     SetFrameRateLimit(limit);
-    EXPECT_EQ(renderer.frameInterval, 2.0) << limit;
+    EXPECT_EQ(interval, 2.0) << limit;
   }
   SetFrameRateLimit(60.9);
-  EXPECT_DOUBLE_EQ(renderer.frameInterval, 1000.0 / 60.0);
-  Runtime().renderer = nullptr;
+  EXPECT_DOUBLE_EQ(interval, 1000.0 / 60.0);
+  interval = kept;
+  if (made) ReleaseRenderer();
 }
 
 TEST(FramePacing, LimitGivenBackForNewWindow) {
