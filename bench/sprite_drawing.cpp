@@ -1,9 +1,13 @@
-// Frames per second drawing N alpha-blended 40 × 40 sprites at 640 × 480: ours (with the
-// quad batch, and without it for comparison), SDL's own 2D renderer drawing the same
-// sprites, and the limit: the same quads as one bare vertex-array draw per frame in our
-// context. The machine may be busy with other work, so the variants take turns in
-// several rounds, each keeps its best round, and the figures are given both per second
-// of wall time and per second of processor time (all threads of this process).
+// Frames per second drawing N sprites in alpha mode -1 (normal blending) at 640 × 480:
+// ours, ours without the fragment shortcuts (the full blending, alpha test and colour
+// multiply for every sprite), SDL's own 2D renderer drawing the same sprites blended,
+// and the limit: the same quads as one bare vertex-array draw per frame in our context,
+// with the GL state our sprites end up drawn with ("bare, our state") and with blending,
+// alpha test and colour multiply ("bare, blended"). Three sprites: a round one with a
+// soft alpha edge, the same with a hard (colour-keyed) edge, and an opaque square. The
+// machine may be busy with other work, so the variants take turns in several rounds,
+// each keeps its best round, and the figures are given both per second of wall time and
+// per second of processor time (all threads of this process).
 #include <GL/gl.h>
 #include <SDL2/SDL.h>
 #include <time.h>
@@ -26,35 +30,57 @@ using namespace zentoir;
 
 namespace {
 
-constexpr int kWidth = 640, kHeight = 480, kSide = 40;
+constexpr int kWidth = 640, kHeight = 480;
 constexpr double kRoundSeconds = 0.6;
 constexpr int kRounds = 3;
 
-// A soft round sprite with an alpha edge, as RGBA pixels.
-std::vector<uint32_t> BalloonPixels() {
-  std::vector<uint32_t> pixels(kSide * kSide);
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      const double dx = x - 19.5, dy = y - 19.5;
+enum class Kind { SoftEdge, HardEdge, Opaque };
+
+struct SpriteKind {
+  Kind kind;
+  const char* name;
+  int side;
+  int textureSide;
+};
+
+constexpr SpriteKind kKinds[] = {
+    {Kind::SoftEdge, "round 40 x 40, soft alpha edge", 40, 64},
+    {Kind::HardEdge, "round 40 x 40, colour-keyed edge", 40, 64},
+    {Kind::Opaque, "opaque square 32 x 32", 32, 32},
+};
+
+int kSide = 40;  // of the sprite being measured
+
+// The sprite's RGBA pixels.
+std::vector<uint32_t> SpritePixels(const SpriteKind& kind) {
+  const int side = kind.side;
+  std::vector<uint32_t> pixels(size_t(side * side));
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      const double dx = x - (side - 1) / 2.0, dy = y - (side - 1) / 2.0;
       const double d = std::sqrt(dx * dx + dy * dy);
-      const auto alpha = static_cast<uint32_t>(d < 18 ? 255 : d < 20 ? (20 - d) * 127 : 0);
-      pixels[size_t(y * kSide + x)] = 0x2040E0u | (alpha << 24);  // ABGR bytes R,G,B,A
+      const double edge = side / 2.0;
+      auto alpha = static_cast<uint32_t>(d < edge - 2 ? 255 : d < edge ? (edge - d) * 127 : 0);
+      if (kind.kind == Kind::HardEdge) alpha = d < edge - 1 ? 255 : 0;
+      if (kind.kind == Kind::Opaque) alpha = 255;
+      pixels[size_t(y * side + x)] = (0x2040A0u + uint32_t(x + y)) | (alpha << 24);  // R,G,B,A
     }
   }
   return pixels;
 }
 
-// The sprite goes straight into sprite 1 through the renderer, with its alpha edge.
-void LoadBenchSprite() {
+// The sprite goes straight into sprite 1 through the renderer.
+void LoadBenchSprite(const SpriteKind& kind) {
   ImageBuffer image;
-  image.width = image.height = kSide;
-  const std::vector<uint32_t> pixels = BalloonPixels();
+  image.width = image.height = kind.side;
+  const std::vector<uint32_t> pixels = SpritePixels(kind);
   image.pixels.assign(reinterpret_cast<const uint8_t*>(pixels.data()),
                       reinterpret_cast<const uint8_t*>(pixels.data()) + pixels.size() * 4);
   OpenGLRadazuri& r = *Renderer();
   r.UploadImage(image, 0, 0, 0, 0, &r.Sprite(1).texture, nullptr, false, false);
-  r.Sprite(1).width = r.Sprite(1).height = kSide;
-  r.Sprite(1).textureWidth = r.Sprite(1).textureHeight = 64;
+  r.Sprite(1).width = r.Sprite(1).height = int16_t(kind.side);
+  r.Sprite(1).textureWidth = r.Sprite(1).textureHeight = int16_t(kind.textureSide);
+  kSide = kind.side;
 }
 
 int SpriteX(int i, int frame) {
@@ -103,8 +129,8 @@ void EndOurFrame() {
   glFinish();  // count frames rendered, not frames queued
 }
 
-Rate OursRound(int count, bool batched, bool smooth) {
-  Renderer()->Quads().SetEnabled(batched);
+Rate OursRound(int count, bool shortcuts, bool smooth) {
+  Renderer()->SetFragmentShortcuts(shortcuts);
   const Rate rate = MeasureRound([&](int frame) {
     SetAlphaMode(-1);
     SetSmoothing(smooth);
@@ -112,49 +138,114 @@ Rate OursRound(int count, bool batched, bool smooth) {
       DrawSprite(1, SpriteX(i, frame), SpriteY(i));
     EndOurFrame();
   });
-  Renderer()->Quads().SetEnabled(true);
+  Renderer()->SetFragmentShortcuts(true);
   return rate;
 }
 
-// The same quads as DrawSprite makes them, written into one array and drawn with one
-// call in the state our sprites are drawn with.
-Rate LimitRound(int count, bool smooth) {
+struct FragmentGL {
+  bool blending, alphaTest;
+  GLint environment;
+};
+
+FragmentGL CurrentFragmentGL() {
+  FragmentGL state{glIsEnabled(GL_BLEND) != 0, glIsEnabled(GL_ALPHA_TEST) != 0, 0};
+  glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &state.environment);
+  return state;
+}
+
+void ApplyFragmentGL(const FragmentGL& state) {
+  state.blending ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+  state.alphaTest ? glEnable(GL_ALPHA_TEST) : glDisable(GL_ALPHA_TEST);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, state.environment);
+}
+
+const char* Describe(const FragmentGL& state) {
+  static std::string text;
+  text = std::string(state.blending ? "blending" : "no blending") +
+         (state.alphaTest ? ", alpha test" : "") +
+         (state.environment == GL_REPLACE ? ", texels replace the colour" : ", colour multiplied");
+  return text.c_str();
+}
+
+// The GL state our sprites end up drawn with: set by drawing one.
+FragmentGL OurSpriteState(bool smooth) {
   OpenGLRadazuri& r = *Renderer();
   SetAlphaMode(-1);
   SetSmoothing(smooth);
-  DrawSprite(1, 0, 0);  // binds the sprite with its filter and state
-  r.GLState().FlushAndForget();
+  DrawSprite(1, 0, 0);
+  r.Quads().Flush();
+  const FragmentGL state = CurrentFragmentGL();
   glClear(GL_COLOR_BUFFER_BIT);
-  struct Vertex {
-    float x, y, s, t;
-  };
-  std::vector<Vertex> vertices(size_t(count) * 4);
-  const float side = kSide, s = float(kSide) / 64, t0 = float(64 - kSide) / 64;
+  return state;
+}
+
+struct BareVertex {
+  float x, y, s, t;
+};
+
+// The same quads as DrawSprite makes them, written into one array and drawn with one
+// call.
+void DrawBareFrame(std::vector<BareVertex>& vertices, int count, int frame) {
+  const OpenGLRadazuri& r = *Renderer();
+  const float side = float(kSide), tex = float(r.Sprite(1).textureWidth);
+  const float s = side / tex;  // the image fills the texture from texel row 0 (its bottom) up
+  vertices.resize(size_t(count) * 4);
+  for (int i = 0; i < count; ++i) {
+    const float x = float(SpriteX(i, frame)), y = float(SpriteY(i));
+    BareVertex* v = &vertices[size_t(i) * 4];
+    v[0] = {x, y + side, 0, 0};
+    v[1] = {x + side, y + side, s, 0};
+    v[2] = {x + side, y, s, s};
+    v[3] = {x, y, 0, s};
+  }
+  if (count == 0) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glVertexPointer(2, GL_FLOAT, sizeof(BareVertex), &vertices[0].x);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(BareVertex), &vertices[0].s);
+  glDrawArrays(GL_QUADS, 0, GLsizei(vertices.size()));
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+}
+
+std::vector<uint8_t> ReadPicture() {
+  std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 4);
+  glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  glClear(GL_COLOR_BUFFER_BIT);
+  return pixels;
+}
+
+// Whether the bare draw in our state makes our picture (of N sprites, over black).
+bool BareDrawsOurPicture(int count, bool smooth) {
+  OpenGLRadazuri& r = *Renderer();
+  const FragmentGL ours = OurSpriteState(smooth);
+  for (int i = 0; i < count; ++i)
+    DrawSprite(1, SpriteX(i, 0), SpriteY(i));
+  r.GLState().FlushAndForget();
+  const std::vector<uint8_t> picture = ReadPicture();
+  ApplyFragmentGL(ours);
+  std::vector<BareVertex> vertices;
+  DrawBareFrame(vertices, count, 0);
+  r.GLState().FlushAndForget();
+  return ReadPicture() == picture;
+}
+
+// The bare draw, in the state our sprites are drawn with or in the full blended state.
+Rate LimitRound(int count, bool smooth, bool blended) {
+  OpenGLRadazuri& r = *Renderer();
+  const FragmentGL ours = OurSpriteState(smooth);  // binds the sprite with its filter
+  r.GLState().FlushAndForget();
+  ApplyFragmentGL(blended ? FragmentGL{true, true, GL_MODULATE} : ours);
+  std::vector<BareVertex> vertices;
   const Rate rate = MeasureRound([&](int frame) {
-    for (int i = 0; i < count; ++i) {
-      const float x = float(SpriteX(i, frame)), y = float(SpriteY(i));
-      Vertex* v = &vertices[size_t(i) * 4];
-      v[0] = {x, y + side, 0, t0};
-      v[1] = {x + side, y + side, s, t0};
-      v[2] = {x + side, y, s, 1};
-      v[3] = {x, y, 0, 1};
-    }
-    if (count > 0) {
-      glEnableClientState(GL_VERTEX_ARRAY);
-      glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-      glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].x);
-      glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].s);
-      glDrawArrays(GL_QUADS, 0, GLsizei(vertices.size()));
-      glDisableClientState(GL_VERTEX_ARRAY);
-      glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    }
+    DrawBareFrame(vertices, count, frame);
     EndOurFrame();
   });
-  r.GLState().Forget();
+  r.GLState().FlushAndForget();
   return rate;
 }
 
-Rate SdlRendererRound(int count, bool smooth) {
+Rate SdlRendererRound(const SpriteKind& kind, int count, bool smooth) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, smooth ? "linear" : "nearest");
   SDL_Window* window = SDL_CreateWindow("SDL_Renderer", 0, 0, kWidth, kHeight, SDL_WINDOW_HIDDEN);
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
@@ -164,7 +255,7 @@ Rate SdlRendererRound(int count, bool smooth) {
     std::printf("SDL_Renderer uses its \"%s\" back end\n", info.name);
     named = true;
   }
-  std::vector<uint32_t> pixels = BalloonPixels();
+  std::vector<uint32_t> pixels = SpritePixels(kind);
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), kSide, kSide, 32,
                                                             kSide * 4, SDL_PIXELFORMAT_ABGR8888);
   SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
@@ -187,12 +278,12 @@ Rate SdlRendererRound(int count, bool smooth) {
   return rate;
 }
 
-void PrintRow(const char* unit, int count, double ours, double unbatched, double sdl,
-              double limit) {
+void PrintRow(const char* unit, int count, double ours, double full, double sdl, double bare,
+              double blended) {
   std::printf(
-      "N = %5d %-9s ours %8.1f  unbatched %8.1f  SDL_Renderer %8.1f  limit %8.1f"
-      "   ours/SDL %.2f  ours/limit %.2f\n",
-      count, unit, ours, unbatched, sdl, limit, ours / sdl, ours / limit);
+      "N = %5d %-9s ours %7.1f  no shortcuts %7.1f  SDL_Renderer %7.1f  bare, our state %7.1f"
+      "  bare, blended %7.1f   ours/SDL %.2f  ours/bare %.2f  ours/bare blended %.2f\n",
+      count, unit, ours, full, sdl, bare, blended, ours / sdl, ours / bare, ours / blended);
 }
 
 }  // namespace
@@ -200,26 +291,33 @@ void PrintRow(const char* unit, int count, double ours, double unbatched, double
 int main() {
   bench::StartRuntime(kWidth, kHeight, "Sprite benchmark");
   SDL_GL_SetSwapInterval(0);
-  LoadBenchSprite();
   std::printf(
-      "Alpha-blended 40 x 40 sprites at %d x %d, frames per second (%s), best of %d "
-      "alternating rounds\n",
+      "Sprites at %d x %d in alpha mode -1, frames per second (%s), best of %d alternating "
+      "rounds\n",
       kWidth, kHeight, reinterpret_cast<const char*>(glGetString(GL_RENDERER)), kRounds);
-  for (bool smooth : {true, false}) {
-    std::printf("%s filtering (smoothing %s, SDL scale quality %s):\n",
-                smooth ? "Linear" : "Nearest", smooth ? "on" : "off",
-                smooth ? "linear" : "nearest");
-    for (int count : {100, 1000, 10000}) {
-      Rate ours, unbatched, sdl, limit;
-      for (int round = 0; round < kRounds; ++round) {
-        ours.KeepBest(OursRound(count, true, smooth));
-        sdl.KeepBest(SdlRendererRound(count, smooth));
-        limit.KeepBest(LimitRound(count, smooth));
-        unbatched.KeepBest(OursRound(count, false, smooth));
+  for (const SpriteKind& kind : kKinds) {
+    LoadBenchSprite(kind);
+    for (bool smooth : {true, false}) {
+      std::printf(
+          "%s, %s filtering (smoothing %s, SDL scale quality %s); ours draws with %s; the "
+          "bare draw's picture is %s:\n",
+          kind.name, smooth ? "linear" : "nearest", smooth ? "on" : "off",
+          smooth ? "linear" : "nearest", Describe(OurSpriteState(smooth)),
+          BareDrawsOurPicture(1000, smooth) ? "ours" : "NOT ours");
+      for (int count : {1000, 10000}) {
+        Rate ours, full, sdl, bare, blended;
+        for (int round = 0; round < kRounds; ++round) {
+          ours.KeepBest(OursRound(count, true, smooth));
+          sdl.KeepBest(SdlRendererRound(kind, count, smooth));
+          bare.KeepBest(LimitRound(count, smooth, false));
+          blended.KeepBest(LimitRound(count, smooth, true));
+          full.KeepBest(OursRound(count, false, smooth));
+        }
+        PrintRow("wall", count, ours.wall, full.wall, sdl.wall, bare.wall, blended.wall);
+        PrintRow("processor", count, ours.processor, full.processor, sdl.processor, bare.processor,
+                 blended.processor);
+        std::fflush(stdout);
       }
-      PrintRow("wall", count, ours.wall, unbatched.wall, sdl.wall, limit.wall);
-      PrintRow("processor", count, ours.processor, unbatched.processor, sdl.processor,
-               limit.processor);
     }
   }
   std::fflush(stdout);

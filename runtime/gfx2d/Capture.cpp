@@ -37,6 +37,7 @@ uint32_t NewCaptureTexture(OpenGLRadazuri& r, int32_t T, int32_t U) {
 void PrepareCaptureTexture(OpenGLRadazuri& r, SpriteRecord& sprite, int32_t T, int32_t U) {
   if (sprite.texture != 0 && sprite.textureWidth == T && sprite.textureHeight == U) {
     glBindTexture(GL_TEXTURE_2D, sprite.texture);
+    r.SetTextureAlpha(sprite.texture, TextureAlpha::Translucent);  // captured pixels follow
     return;
   }
   DeleteTextureName(sprite.texture);
@@ -168,12 +169,12 @@ uint32_t OpenGLRadazuri::ReadKeyColourFromScreen() {
   if (transparentColour == 0) return 0;
   const int32_t px = viewportX + kKeyProbe, py = viewportY + kKeyProbe;
   const uint32_t kept = ReadPixel(px, py);
-  const bool blending = glIsEnabled(GL_BLEND);
-  glState.SetBlending(false);
+  const BlendMode mode = glState.RequestedBlendMode();
+  glState.SetBlendMode(BlendMode::Off);
   zentoir::SetPixel(kKeyProbe, kKeyProbe, double(transparentColour));
   const uint32_t stored = ReadPixel(px, py);
   zentoir::SetPixel(kKeyProbe, kKeyProbe, double(kept));
-  glState.SetBlending(blending);
+  glState.SetBlendMode(mode);
   const uint32_t red = stored & 255, green = (stored >> 8) & 255, blue = (stored >> 16) & 255;
   return red << 24 | green << 16 | blue << 8;
 }

@@ -16,7 +16,16 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
     h = height;
   }
   viewportX = x, viewportY = y, viewportWidth = w, viewportHeight = h;
+  SetViewportDirectly(x, y, w, h);
+  // Told to the state cache, so that the sprites drawn next know their colour.
+  glState.SetColour(1, 1, 1, 1);
+  smoothingFlag = 1;
+  BindSprite(-1);
+}
+
+void OpenGLRadazuri::SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h) {
   DirectGL direct(glState);
+  quadBatch.SetDrawingArea(float(w), float(h));
   glViewport(x, height - h - y, w, h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
@@ -41,14 +50,12 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
   glShadeModel(GL_FLAT);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
   glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
-  smoothingFlag = 1;
-  BindSprite(-1);
 }
 
 void OpenGLRadazuri::PrepareSprite(int32_t n) {
   BindSprite(n);
   SetBoundTextureFilter(spriteTable[n].texture, SmoothingFilter());
-  glState.SetAlphaTest(true);
+  PrepareTexturedFragments(spriteTable[n].texture);
 }
 
 int32_t OpenGLRadazuri::SmoothingFilter() const {
@@ -58,11 +65,11 @@ int32_t OpenGLRadazuri::SmoothingFilter() const {
 void OpenGLRadazuri::ForgetTextureFilter(uint32_t texture) {
   if (textureFilters.size() <= texture) textureFilters.resize(texture + 1, 0);
   textureFilters[texture] = 0;
+  SetTextureAlpha(texture, TextureAlpha::Translucent);
 }
 
 void OpenGLRadazuri::SetAlphaMode(float a) {
-  glState.SetBlending(a != 0);
-  if (a != 0) glState.SetBlendFunction(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+  glState.SetBlendMode(a == 0 ? BlendMode::Off : a > 0 ? BlendMode::Additive : BlendMode::Normal);
   currentAlpha = a == 0 ? 1.0f : std::min(std::fabs(a), 1.0f);
   glState.SetColour(1, 1, 1, currentAlpha);
 }

@@ -36,8 +36,8 @@ void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, floa
   text = text.substr(0, kMaxTextGlyphs);
   const int32_t sprite = kFontSpriteBase + font;
   BindSprite(sprite);
-  glState.SetAlphaTest(true);
   const SpriteRecord& record = spriteTable[sprite];
+  PrepareTexturedFragments(record.texture);
   const FontGrid grid =
       FontGridFor(record.width, record.height, record.textureWidth, record.textureHeight);
   const size_t count = text.size() * 4;

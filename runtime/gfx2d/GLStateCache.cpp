@@ -56,17 +56,40 @@ void GLStateCache::SetColour(float red, float green, float blue, float alpha) {
   colour_ = wanted;
 }
 
+void GLStateCache::SetTextureReplace(bool on) {
+  const Known wanted = on ? Known::On : Known::Off;
+  if (replace_ == wanted) return;
+  pending_.Flush();
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, on ? GL_REPLACE : GL_MODULATE);
+  replace_ = wanted;
+}
+
+void GLStateCache::SetBlendMode(BlendMode mode) {
+  blendMode_ = mode;
+  if (mode != BlendMode::Off)
+    SetBlendFunction(GL_SRC_ALPHA, mode == BlendMode::Additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+  UseBlendMode();
+}
+
+bool GLStateCache::WhiteColourAlpha(float& alpha) const {
+  if (!colourKnown_ || colour_[0] != 1 || colour_[1] != 1 || colour_[2] != 1) return false;
+  alpha = colour_[3];
+  return true;
+}
+
 void GLStateCache::ReapplyColour() {
   if (colourKnown_) glColor4f(colour_[0], colour_[1], colour_[2], colour_[3]);
 }
 
 void GLStateCache::Forget() {
   textureKnown_ = blendKnown_ = colourKnown_ = false;
-  texturing_ = alphaTest_ = blending_ = Known::Unknown;
+  texturing_ = alphaTest_ = blending_ = replace_ = Known::Unknown;
 }
 
 void GLStateCache::FlushAndForget() {
   pending_.Flush();
+  if (blending_ != Known::Unknown) UseBlendMode();
+  if (replace_ == Known::On) SetTextureReplace(false);
   Forget();
 }
 

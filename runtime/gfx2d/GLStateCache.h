@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 
+#include "gfx2d/TextureAlpha.h"
+
 namespace zentoir {
 
 class QuadBatch;
@@ -26,13 +28,25 @@ class GLStateCache {
   void SetBlending(bool on);
   void SetBlendFunction(uint32_t source, uint32_t destination);
   void SetColour(float red, float green, float blue, float alpha);
+  // The texture environment: texels replace the colour, or are multiplied by it.
+  void SetTextureReplace(bool on);
+
+  // The blending the alpha mode asks for. Sprites may draw with less where that changes
+  // nothing (see FragmentStateFor); everything else draws with this, and so does code
+  // that uses GL directly.
+  void SetBlendMode(BlendMode mode);
+  BlendMode RequestedBlendMode() const { return blendMode_; }
+  void UseBlendMode() { SetBlending(blendMode_ != BlendMode::Off); }
+  // The current colour's alpha when the colour is known to be white; false otherwise.
+  bool WhiteColourAlpha(float& alpha) const;
   // Sets the remembered colour again after a draw that left the current colour undefined
   // (a colour array); nothing when none is remembered.
   void ReapplyColour();
 
   // Forgets every value.
   void Forget();
-  // Draws the pending quads and forgets every value: call before changing GL state or
+  // Draws the pending quads, puts back the blending of the blend mode and the texture
+  // environment's default, and forgets every value: call before changing GL state or
   // reading the picture directly.
   void FlushAndForget();
 
@@ -50,6 +64,8 @@ class GLStateCache {
   uint32_t blendSource_ = 0, blendDestination_ = 0;
   bool colourKnown_ = false;
   std::array<float, 4> colour_{};
+  Known replace_ = Known::Unknown;
+  BlendMode blendMode_ = BlendMode::Off;
 };
 
 // While it lives, code uses GL directly: pending quads are drawn on entry and the cache

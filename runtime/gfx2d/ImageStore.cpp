@@ -7,6 +7,7 @@
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/ImageFile.h"
 #include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/TextureAlpha.h"
 #include "gfx2d/TextureNames.h"
 #include "gfx2d/TexturePixels.h"
 
@@ -45,6 +46,30 @@ void OpenGLRadazuri::SetBoundTextureFilter(uint32_t texture, int32_t filter) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   if (texture < textureFilters.size()) textureFilters[texture] = filter;
+}
+
+TextureAlpha OpenGLRadazuri::AlphaOfTexture(uint32_t texture) const {
+  return texture < textureAlphas.size() ? textureAlphas[texture] : TextureAlpha::Translucent;
+}
+
+void OpenGLRadazuri::SetTextureAlpha(uint32_t texture, TextureAlpha alpha) {
+  if (textureAlphas.size() <= texture) textureAlphas.resize(texture + 1, TextureAlpha::Translucent);
+  textureAlphas[texture] = alpha;
+}
+
+void OpenGLRadazuri::PrepareTexturedFragments(uint32_t texture) {
+  float colourAlpha = 0;
+  FragmentState state;
+  if (fragmentShortcuts && glState.WhiteColourAlpha(colourAlpha)) {
+    const bool nearest = texture < textureFilters.size() && textureFilters[texture] == GL_NEAREST;
+    state = FragmentStateFor(AlphaOfTexture(texture), nearest, glState.RequestedBlendMode(),
+                             colourAlpha);
+  } else {
+    state.blending = glState.RequestedBlendMode() != BlendMode::Off;
+  }
+  glState.SetBlending(state.blending);
+  glState.SetAlphaTest(state.alphaTest);
+  glState.SetTextureReplace(state.replaceColour);
 }
 
 void OpenGLRadazuri::DisableSecondTextureUnit() {
@@ -93,6 +118,7 @@ int OpenGLRadazuri::UploadImage(const ImageBuffer& image, int32_t x, int32_t y, 
   NewTextureName(*this, texture, fontMode);
   if (normalMap) block = MakeNormalMap(block);
   UploadLevel(0, block);
+  SetTextureAlpha(*texture, ClassifyAlpha(block));
   if (mipTexture) UploadMipmappedCopy(*this, block, mipTexture);
   return 1;
 }

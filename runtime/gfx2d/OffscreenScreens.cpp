@@ -79,11 +79,11 @@ void MakeFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T, int32
 // Copies drawn pixels as they are: no blending, opaque white.
 template <typename Copy>
 void CopyWithoutBlending(OpenGLRadazuri& r, Copy&& copy) {
-  const bool blending = glIsEnabled(GL_BLEND);
-  r.GLState().SetBlending(false);
+  const BlendMode mode = r.GLState().RequestedBlendMode();
+  r.GLState().SetBlendMode(BlendMode::Off);
   r.GLState().SetColour(1, 1, 1, 1);
   copy();
-  r.GLState().SetBlending(blending);
+  r.GLState().SetBlendMode(mode);
 }
 
 }  // namespace

@@ -104,6 +104,11 @@ class OpenGLRadazuri {
   // Gives the bound texture this magnification and minification filter, skipping the
   // GL calls when it has it already (they would break the batching of quads).
   void SetBoundTextureFilter(uint32_t texture, int32_t filter);
+  // Blending, alpha test and texture environment for drawing the bound texture in the
+  // current colour: no more than the alpha mode's blending with the alpha test needs.
+  void PrepareTexturedFragments(uint32_t texture);
+  TextureAlpha AlphaOfTexture(uint32_t texture) const;
+  void SetTextureAlpha(uint32_t texture, TextureAlpha alpha);
   // Texturing off on the second texture unit (2D drawing uses one). Switching units
   // costs, so it is skipped while the unit is known to be off; code that enables the
   // second unit clears that knowledge.
@@ -178,7 +183,10 @@ class OpenGLRadazuri {
   // GLStateCache.h for the rule on using GL directly).
   QuadBatch& Quads() { return quadBatch; }
   GLStateCache& GLState() { return glState; }
-  // A reused texture name has the default filter again.
+  // Off: sprites and text always draw with the alpha mode's blending, the alpha test and
+  // the colour multiplied in (for tests and benchmarks that compare).
+  void SetFragmentShortcuts(bool on) { fragmentShortcuts = on; }
+  // A reused texture name has the default filter again and counts as translucent.
   void ForgetTextureFilter(uint32_t texture);
   // Background slot 0..7 and its tiles.
   const BackgroundImage& Background(int32_t slot) const { return backgrounds[size_t(slot)]; }
@@ -219,6 +227,8 @@ class OpenGLRadazuri {
   void ReleaseScaledScreen();
   // The mapping of pointer positions follows the window's size.
   void UpdateWindowMapping() const;
+  // The viewport, projection and fixed 2D state, set directly.
+  void SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h);
 
   // Image store.
   int32_t currentSprite = -1;
@@ -233,6 +243,8 @@ class OpenGLRadazuri {
   uint32_t transparentColour = 0x8000FF;
   uint32_t fontTransparentColour = 0;
   uint8_t secondUnitDisabled = 0;
+  std::vector<TextureAlpha> textureAlphas;  // by texture name, as uploaded
+  bool fragmentShortcuts = true;
   QuadBatch quadBatch{glState};
   GLStateCache glState{quadBatch};
 

@@ -40,8 +40,8 @@ void OpenGLRadazuri::SetFrameRateLimit(int32_t framesPerSecond) {
 }
 
 void OpenGLRadazuri::BeginFrame() {
-  glDisable(GL_BLEND);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glState.SetBlendMode(BlendMode::Off);
+  glState.SetColour(1, 1, 1, 1);
   if (!GLReady()) return;
   currentAlpha = 1;
   DrawBackgroundImage(0);

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -11,6 +12,9 @@
 
 namespace zentoir {
 namespace {
+
+// Whole coordinates below this stay whole after adding one, as floats.
+constexpr float kWholeLimit = 1 << 22;
 
 struct PolyVertex {
   float x, y, s, t, red, green, blue, alpha;
@@ -41,6 +45,7 @@ void DrawPrimitive(uint32_t mode, std::initializer_list<float> xy, double colour
   const auto alpha = static_cast<uint8_t>(static_cast<int>(AlphaFor(*r, c) * 255.0f) & 0xFF);
   const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), alpha};
   r->GLState().SetAlphaTest(false);
+  r->GLState().UseBlendMode();
   r->BindSprite(-1);
   r->Quads().AddColoured(mode, xy.begin(), xy.size() / 2, rgba);
   r->GLState().SetColour(1, 1, 1, r->Alpha());
@@ -53,8 +58,16 @@ void SetPixel(double x, double y, double colour) {
 }
 
 void DrawLine(double x1, double y1, double x2, double y2, double colour) {
-  DrawPrimitive(GL_LINES, {float(x1), float(y1), float(x2), float(y2)}, colour);
-  DrawPrimitive(GL_POINTS, {float(x2), float(y2)}, colour);
+  const float endX = float(x2), endY = float(y2);
+  // The line leaves out its end pixel, which is drawn as well. At a whole-pixel end that
+  // pixel is a one-pixel line, so that runs of lines share one draw.
+  if (std::trunc(endX) == endX && std::trunc(endY) == endY && std::fabs(endX) < kWholeLimit &&
+      std::fabs(endY) < kWholeLimit) {
+    DrawPrimitive(GL_LINES, {float(x1), float(y1), endX, endY, endX, endY, endX + 1, endY}, colour);
+    return;
+  }
+  DrawPrimitive(GL_LINES, {float(x1), float(y1), endX, endY}, colour);
+  DrawPrimitive(GL_POINTS, {endX, endY}, colour);
 }
 
 void FillRect(double x, double y, double width, double height, double colour) {

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
+
 #include "gfx2d/GLStateCache.h"
 #include "os/DriverAllocations.h"
 
@@ -10,6 +12,9 @@ namespace {
 
 // Bounds the array between draws; a larger batch gains nothing measurable.
 constexpr size_t kMaxPendingVertices = 65536;
+// How far inside the drawing area's edges a vertex must lie to be surely unclipped
+// (coloured vertices are moved by 3/8 pixel; the projection rounds).
+constexpr float kEdgeMargin = 1;
 
 }  // namespace
 
@@ -30,8 +35,31 @@ BatchVertex* QuadBatch::Reserve(Kind kind, uint32_t mode, size_t count) {
   return vertices_.data() + first;
 }
 
-void QuadBatch::Added() {
-  if (!enabled_) Flush();
+void QuadBatch::SetDrawingArea(float width, float height) {
+  Flush();
+  areaWidth_ = width;
+  areaHeight_ = height;
+}
+
+bool QuadBatch::InsideArea(size_t first) const {
+  for (size_t i = first; i < vertices_.size(); ++i) {
+    const BatchVertex& v = vertices_[i];
+    if (!(v.x >= kEdgeMargin && v.x <= areaWidth_ - kEdgeMargin && v.y >= kEdgeMargin &&
+          v.y <= areaHeight_ - kEdgeMargin && v.z > -0.5f && v.z < 0.5f)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The vertices from `first` on were just added.
+void QuadBatch::Added(size_t first) {
+  if (enabled_ && InsideArea(first)) return;
+  if (first > 0) {  // the earlier ones go in a draw of their own
+    DrawPending(first);
+    vertices_.erase(vertices_.begin(), vertices_.begin() + std::ptrdiff_t(first));
+  }
+  Flush();
 }
 
 void QuadBatch::AddSpriteQuad(const SpriteQuad& quad) {
@@ -40,7 +68,7 @@ void QuadBatch::AddSpriteQuad(const SpriteQuad& quad) {
     const QuadVertex& v = quad.vertices[i];
     out[i] = BatchVertex{v.x, v.y, 0, v.s, v.t, {}};
   }
-  Added();
+  Added(vertices_.size() - 4);
 }
 
 void QuadBatch::AddTextQuads(const TextVertex* vertices, size_t count) {
@@ -49,7 +77,7 @@ void QuadBatch::AddTextQuads(const TextVertex* vertices, size_t count) {
     const TextVertex& v = vertices[i];
     out[i] = BatchVertex{v.x, v.y, v.z, v.s, v.t, {}};
   }
-  Added();
+  Added(vertices_.size() - count);
 }
 
 void QuadBatch::AddColoured(uint32_t mode, const float* xy, size_t count,
@@ -57,16 +85,17 @@ void QuadBatch::AddColoured(uint32_t mode, const float* xy, size_t count,
   BatchVertex* out = Reserve(Kind::Coloured, mode, count);
   for (size_t i = 0; i < count; ++i)
     out[i] = BatchVertex{xy[2 * i], xy[2 * i + 1], 0, 0, 0, {rgba[0], rgba[1], rgba[2], rgba[3]}};
-  Added();
+  Added(vertices_.size() - count);
 }
 
 void QuadBatch::Flush() {
   if (vertices_.empty()) return;
-  DrawPending();
+  DrawPending(vertices_.size());
   vertices_.clear();
 }
 
-void QuadBatch::DrawPending() {
+// Draws the first `count` pending vertices.
+void QuadBatch::DrawPending(size_t count) {
   const BatchVertex* first = vertices_.data();
   const bool coloured = kind_ == Kind::Coloured;
   glEnableClientState(GL_VERTEX_ARRAY);
@@ -92,7 +121,7 @@ void QuadBatch::DrawPending() {
     // The driver keeps state for client-array quads past the context (see
     // DriverAllocationScope); that is not ours to free.
     os::DriverAllocationScope driver;
-    glDrawArrays(mode_, 0, GLsizei(vertices_.size()));
+    glDrawArrays(mode_, 0, GLsizei(count));
   }
   if (culling) glEnable(GL_CULL_FACE);
   glDisableClientState(GL_VERTEX_ARRAY);

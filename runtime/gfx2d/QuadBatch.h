@@ -32,6 +32,12 @@ class QuadBatch {
   void SetEnabled(bool on);
   bool Enabled() const { return enabled_; }
 
+  // The size of the drawing area the 2D projection maps the coordinates onto. Quads that
+  // reach its edge are drawn on their own: the driver may take another (clipping) path for
+  // a whole draw that has one of them, and that path rounds the other quads' window
+  // positions differently.
+  void SetDrawingArea(float width, float height);
+
   // A quad of the bound texture in the current colour, mirrored (clockwise) or not.
   void AddSpriteQuad(const SpriteQuad& quad);
   // Text glyphs: four vertices per glyph, bound texture, current colour.
@@ -46,14 +52,16 @@ class QuadBatch {
  private:
   enum class Kind : uint8_t { Textured, Coloured };
   BatchVertex* Reserve(Kind kind, uint32_t mode, size_t count);
-  void Added();
-  void DrawPending();
+  void Added(size_t first);
+  bool InsideArea(size_t first) const;
+  void DrawPending(size_t count);
 
   GLStateCache& state_;
   std::vector<BatchVertex> vertices_;
   Kind kind_ = Kind::Textured;
   uint32_t mode_ = 0;
   bool enabled_ = true;
+  float areaWidth_ = 0, areaHeight_ = 0;
 };
 
 }  // namespace zentoir

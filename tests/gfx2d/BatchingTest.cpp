@@ -18,6 +18,7 @@ class Batching : public testing::RenderTest {
  protected:
   void TearDown() override {
     Renderer()->Quads().SetEnabled(true);
+    Renderer()->SetFragmentShortcuts(true);
     SetSmoothing(1);
   }
 
@@ -34,25 +35,66 @@ class Batching : public testing::RenderTest {
     return WriteImage(name, testing::MakePng(w, h, PNG_COLOR_TYPE_RGBA, 8, samples));
   }
 
+  // A picture whose alpha is only 255, or (with holes) only 0 and 255.
+  std::string SolidPng(const std::string& name, int w, int h, bool holes) {
+    std::vector<uint8_t> samples;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const uint8_t a = holes && (x * x + y * 3) % 7 < 2 ? 0 : 255;
+        samples.insert(samples.end(), {uint8_t(x * 255 / w), 200, uint8_t(y * 255 / h), a});
+      }
+    }
+    return WriteImage(name, testing::MakePng(w, h, PNG_COLOR_TYPE_RGBA, 8, samples));
+  }
+
   void LoadAssets() {
     LoadSprite(GradientPng("plain.png", 24, 16).c_str(), 1);
     LoadAnimSprite(GradientPng("anim.png", 32, 32).c_str(), 2, 16, 16);
+    LoadSprite(SolidPng("opaque.png", 32, 32, false).c_str(), 3);  // opaque to the edge
+    LoadSprite(SolidPng("opaque-inside.png", 24, 16, false).c_str(), 4);
+    LoadSprite(SolidPng("keyed.png", 32, 16, true).c_str(), 5);
+    LoadAnimSprite(SolidPng("keyed-anim.png", 32, 32, true).c_str(), 6, 16, 16);
+    LoadSprite(SolidPng("opaque.png", 32, 32, false).c_str(), 7);
     LoadFont("", 0);
     LoadFont(GradientPng("font.png", 128, 64).c_str(), 1);
     CreateScreen(0, 30, 64, 48);
   }
 
-  void DrawSprites(double shift) {
-    DrawSprite(1, 10 + shift, 10);
-    DrawSpriteStretched(1, 40, 10 + shift, -30, 20);
-    DrawSpriteStretched(1, 80, 30, 30, -20);
-    DrawSpriteZoomed(1, 120 + shift, 20, -1.5, 2);
-    DrawSpriteRotated(1, 160, 20 + shift, 33);
-    DrawSpriteRotoZoom(1, 200, 20, -120 + shift, 1.7);
-    DrawAnimFrame(2, 1, 240, 10 + shift);
-    DrawAnimFrameRotoZoom(2, 3, 270, 20, 45 + shift, 1.25);
-    DrawAnimFrameStretched(2, 2, 300 + shift, 10, -24, 40);
-    DrawAnimFrameStretched(2, 0, 330, 50, 20, -12);
+  void DrawSprites(double shift, int n = 1, int anim = 2) {
+    DrawSprite(n, 10 + shift, 10);
+    DrawSpriteStretched(n, 40, 10 + shift, -30, 20);
+    DrawSpriteStretched(n, 80, 30, 30, -20);
+    DrawSpriteZoomed(n, 120 + shift, 20, -1.5, 2);
+    DrawSpriteRotated(n, 160, 20 + shift, 33);
+    DrawSpriteRotoZoom(n, 200, 20, -120 + shift, 1.7);
+    DrawAnimFrame(anim, 1, 240, 10 + shift);
+    DrawAnimFrameRotoZoom(anim, 3, 270, 20, 45 + shift, 1.25);
+    DrawAnimFrameStretched(anim, 2, 300 + shift, 10, -24, 40);
+    DrawAnimFrameStretched(anim, 0, 330, 50, 20, -12);
+  }
+
+  // Translucent, opaque, opaque-inside and colour-keyed sprites over each other with
+  // both filters, in every kind of alpha mode.
+  void DrawSpriteKinds() {
+    for (double alpha : {0.0, -1.0, 1.0, -0.999, -0.6, 0.5}) {
+      SetAlphaMode(alpha);
+      for (int smooth : {1, 0}) {
+        SetSmoothing(smooth);
+        for (int n : {1, 3, 4, 5})
+          DrawSprites(n * 3 + alpha * 5 + smooth, n, n == 1 ? 2 : 6);
+        DrawSprite(3, 200 + smooth * 7, 100);
+        DrawSprite(5, 210, 105 + smooth * 3);
+        PrintText("Text over sprites", 190 + alpha, 110);
+      }
+    }
+    // A capture into the opaque sprite's texture brings transparent texels with it.
+    SetAlphaMode(0);
+    FillRect(0, 0, 32, 32, 0x8000FF);
+    FillRect(8, 8, 12, 12, 0x20C040);
+    CaptureSprite(7, 0, 0, 32, 32);
+    SetAlphaMode(-1);
+    SetSmoothing(1);
+    DrawSpriteZoomed(7, 40, 200, 2.5, 2.5);
   }
 
   void DrawPrimitives(double shift) {
@@ -71,6 +113,19 @@ class Batching : public testing::RenderTest {
     PrintText("ABCabc", 10, 220 + shift);
     SelectFont(0);
     PrintNumber(-42.5, 200 + shift, 200);
+  }
+
+  // The frame equals the reference byte for byte, and more than `least` bytes were drawn.
+  static void ExpectSameDrawnFrame(const std::vector<uint8_t>& frame,
+                                   const std::vector<uint8_t>& reference, size_t least) {
+    ASSERT_EQ(frame.size(), reference.size());
+    size_t differing = 0, drawn = 0;
+    for (size_t i = 0; i < frame.size(); ++i) {
+      differing += frame[i] != reference[i];
+      drawn += reference[i] != 0;
+    }
+    EXPECT_EQ(differing, 0u);
+    EXPECT_GT(drawn, least);
   }
 
   static std::vector<uint8_t> ReadFrame() {
@@ -102,6 +157,7 @@ class Batching : public testing::RenderTest {
       CaptureSprite(20, 0, 0, 100, 60);  // also in the middle of one
       DrawSprite(20, 380, 10 + alpha * 30);
     }
+    DrawSpriteKinds();
     SetViewport(400, 200, 200, 150);
     DrawSprites(1);
     DrawTexts(2);
@@ -109,6 +165,12 @@ class Batching : public testing::RenderTest {
     UseScreen(0);
     DrawSprites(0);
     DrawPrimitives(2);
+    for (double alpha : {-0.999, -1.0}) {  // the screen keeps the alpha blending makes
+      SetAlphaMode(alpha);
+      DrawSprites(2 + alpha, 3, 6);
+      DrawSprites(4, 5, 6);
+      DrawTexts(alpha);
+    }
     reads.push_back(GetPixel(12, 12));
     UseScreen(-1);
     SetAlphaMode(-1);
@@ -123,11 +185,15 @@ class Batching : public testing::RenderTest {
   }
 };
 
-TEST_F(Batching, FramesAreIdenticalWithBatchingOnAndOff) {
+// Batched and with the cheaper blending, alpha test and texture environment the
+// textures' alpha allows, against each quad drawn on its own with the full state.
+TEST_F(Batching, FramesAreIdenticalWithBatchingAndShortcutsOnAndOff) {
   Renderer()->Quads().SetEnabled(false);
+  Renderer()->SetFragmentShortcuts(false);
   const std::vector<uint8_t> unbatched = DrawScenes();
   SetUp();
   Renderer()->Quads().SetEnabled(true);
+  Renderer()->SetFragmentShortcuts(true);
   const std::vector<uint8_t> batched = DrawScenes();
   ASSERT_EQ(batched.size(), unbatched.size());
   size_t differing = 0;
@@ -175,14 +241,43 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
     prepare();
     r.Quads().AddSpriteQuad(quad);
   });
-  const std::vector<uint8_t> batched = ReadFrame();
-  size_t differing = 0, drawn = 0;
-  for (size_t i = 0; i < batched.size(); ++i) {
-    differing += batched[i] != reference[i];
-    drawn += reference[i] != 0;
-  }
-  EXPECT_EQ(differing, 0u);
-  EXPECT_GT(drawn, 10000u);
+  ExpectSameDrawnFrame(ReadFrame(), reference, 10000);
+}
+
+// A run of lines shares a draw; each line's end pixel is drawn as before, a point after
+// the line.
+TEST_F(Batching, LinesGiveThePixelsOfALineAndAnEndPoint) {
+  OpenGLRadazuri& r = *Renderer();
+  auto drawLines = [&](auto draw) {
+    for (double alpha : {0.0, -0.5}) {
+      SetAlphaMode(alpha);
+      for (int i = 0; i < 60; ++i) {
+        const double x1 = 20 + (i * 37) % 300, y1 = 20 + (i * 53) % 200;
+        const double x2 = x1 + (i % 7 - 3) * (i % 5) * 9, y2 = y1 + (i % 11 - 5) * (i % 3) * 7;
+        draw(x1, y1, x2, y2, double(0x10305 * (i + 1) & 0xFFFFFF));
+      }
+      draw(400, 300, 400, 300, 0xFFFFFF);  // no length: the end pixel only
+      draw(400.5, 310.25, 420.75, 330.5, 0x00FF00);
+    }
+  };
+  r.Quads().SetEnabled(false);
+  drawLines([&](double x1, double y1, double x2, double y2, double colour) {
+    // The same through the quad batch, as a line and a point.
+    const auto c = uint32_t(colour);
+    const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16),
+                             uint8_t(r.Alpha() * 255)};
+    const float line[4] = {float(x1), float(y1), float(x2), float(y2)};
+    r.GLState().SetAlphaTest(false);
+    r.GLState().UseBlendMode();
+    r.BindSprite(-1);
+    r.Quads().AddColoured(GL_LINES, line, 2, rgba);
+    r.Quads().AddColoured(GL_POINTS, line + 2, 1, rgba);
+  });
+  const std::vector<uint8_t> reference = ReadFrame();
+  SetUp();
+  r.Quads().SetEnabled(true);
+  drawLines(DrawLine);
+  ExpectSameDrawnFrame(ReadFrame(), reference, 3000);
 }
 
 }  // namespace
