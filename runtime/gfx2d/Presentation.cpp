@@ -22,7 +22,9 @@ double OpenGLRadazuri::PresentBackBuffer() {
   PresentScaledScreen();
   glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
   os::SwapWindow(window);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // Depth and stencil share one buffer: clearing both is a plain fill, clearing depth
+  // alone must keep every stencil byte.
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
   const double start = os::MonotonicMs();
   double now;
   for (;;) {  // sleeps, then spins the last part; the event queue is kept empty
