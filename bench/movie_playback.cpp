@@ -14,13 +14,13 @@ extern "C" {
 
 #include "BenchRuntime.h"
 #include "BenchTimer.h"
+#include "base/RuntimeContext.h"
+#include "gfx2d/MovieScreen.h"
 #include "gfx2d/Renderer.h"
 #include "os/Clock.h"
 #include "support/MovieMaker.h"
 #include "video/MovieReader.h"
-#include "video/MovieScreen.h"
 #include "zentoir.h"
-#include "base/RuntimeContext.h"
 
 using namespace zentoir;
 
@@ -76,7 +76,7 @@ int ReadAndShow(const std::string& path, MovieScreen* screen) {
     if (event != MovieEvent::Picture) continue;
     ++frames;
     if (screen == nullptr) continue;
-    screen->Upload(reader.Picture());
+    screen->Upload(reader.Picture().rgba.data(), reader.Picture().width, reader.Picture().height);
     screen->Draw();
     ActiveRenderer()->PresentBackBuffer();
   }

@@ -104,7 +104,7 @@ void MoviePlayer::DecodeAhead() {
 }
 
 void MoviePlayer::Show(MoviePicture& picture, double now) {
-  screen_.Upload(picture);
+  screen_.Upload(picture.rgba.data(), picture.width, picture.height);
   screen_.Draw();
   shownUntil_ = picture.seconds + reader_.FrameSeconds();
   shown_ = shownThisPass_ = true;

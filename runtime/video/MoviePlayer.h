@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "gfx2d/MovieScreen.h"
 #include "os/Window.h"
 #include "video/MovieReader.h"
-#include "video/MovieScreen.h"
 #include "video/MovieSound.h"
 
 namespace zentoir {

@@ -8,9 +8,10 @@
 #include <GL/gl.h>
 
 #include "MovieFixture.h"
-#include "video/MovieScreen.h"
-#include "zentoir.h"
 #include "base/RuntimeContext.h"
+#include "gfx2d/MovieScreen.h"
+#include "video/MovieReader.h"
+#include "zentoir.h"
 
 namespace zentoir::testing {
 namespace {
@@ -101,7 +102,7 @@ TEST_F(MovieTest, APowerOfTwoTextureShowsNoSeamAtTheEdges) {
   picture.width = 320;
   picture.height = 240;
   picture.rgba.assign(320 * 240 * 4, 200);
-  screen.Upload(picture);
+  screen.Upload(picture.rgba.data(), picture.width, picture.height);
   screen.Draw();
   unsigned char rgba[4 * 4] = {};
   glPixelStorei(GL_PACK_ALIGNMENT, 1);

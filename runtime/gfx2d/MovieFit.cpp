@@ -1,4 +1,4 @@
-#include "video/MovieFit.h"
+#include "gfx2d/MovieFit.h"
 
 #include <algorithm>
 #include <cmath>

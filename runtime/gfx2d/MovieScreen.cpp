@@ -1,4 +1,4 @@
-#include "video/MovieScreen.h"
+#include "gfx2d/MovieScreen.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -49,10 +49,9 @@ void RestoreState() {
 
 // The last column and row once more just outside the picture, so that filtering at its
 // right and bottom edges does not blend in the unused part of the texture.
-void MovieScreen::CopyEdgesOutward(const MoviePicture& picture) {
+void MovieScreen::CopyEdgesOutward(const uint8_t* pixels) {
   const bool column = width_ < textureWidth_, row = height_ < textureHeight_;
   glPixelStorei(GL_UNPACK_ROW_LENGTH, width_);
-  const uint8_t* pixels = picture.rgba.data();
   const size_t lastColumn = size_t(width_ - 1) * 4,
                lastRow = size_t(height_ - 1) * size_t(width_) * 4;
   if (column) {
@@ -102,8 +101,8 @@ bool MovieScreen::Create(int width, int height, int maxTextureSide, bool anySize
   return true;
 }
 
-void MovieScreen::Upload(const MoviePicture& picture) {
-  if (texture_ == 0 || picture.width != width_ || picture.height != height_) return;
+void MovieScreen::Upload(const uint8_t* rgba, int width, int height) {
+  if (texture_ == 0 || width != width_ || height != height_) return;
   glPushAttrib(GL_TEXTURE_BIT);
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -111,9 +110,8 @@ void MovieScreen::Upload(const MoviePicture& picture) {
   glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
   glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
   glBindTexture(GL_TEXTURE_2D, texture_);
-  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE,
-                  picture.rgba.data());
-  CopyEdgesOutward(picture);
+  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+  CopyEdgesOutward(rgba);
   glPopClientAttrib();
   glPopAttrib();
   hasPicture_ = true;

@@ -6,9 +6,8 @@
 
 #include <cstdint>
 
+#include "gfx2d/MovieFit.h"
 #include "os/Window.h"
-#include "video/MovieFit.h"
-#include "video/MovieReader.h"
 
 namespace zentoir {
 
@@ -23,15 +22,16 @@ class MovieScreen {
   // size (anySize), else with power-of-two sides. False when it would exceed
   // maxTextureSide or GL cannot make it.
   bool Create(int width, int height, int maxTextureSide, bool anySize);
-  // Replaces the texture's picture (one of the size given to Create).
-  void Upload(const MoviePicture& picture);
+  // Replaces the texture's picture: width × height × 4 bytes, top row first, of the
+  // size given to Create.
+  void Upload(const uint8_t* rgba, int width, int height);
   // Clears the back buffer and draws the last picture into the fitted rectangle.
   void Draw();
   // The rectangle the picture is drawn into in the current client area.
   MovieRect Placement() const;
 
  private:
-  void CopyEdgesOutward(const MoviePicture& picture);
+  void CopyEdgesOutward(const uint8_t* pixels);
 
   os::WindowHandle window_;
   uint32_t texture_ = 0;
