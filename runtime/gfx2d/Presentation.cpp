@@ -21,6 +21,7 @@ double OpenGLRadazuri::PresentBackBuffer() {
   if (GLReady() && activeScreen >= 0) UseScreen(-1);  // drawing back on the back buffer
   PresentScaledScreen();
   glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
+  if (os::SwapNeedsFlush()) glFlush();
   os::SwapWindow(window);
   // Depth and stencil share one buffer: clearing both is a plain fill, clearing depth
   // alone must keep every stencil byte.

@@ -1,6 +1,5 @@
 #include "os/GLContext.h"
 
-#include <GL/gl.h>
 #include <SDL2/SDL.h>
 
 #include <cstring>
@@ -8,17 +7,11 @@
 #include "os/DriverAllocations.h"
 
 namespace zentoir::os {
-namespace {
 
-// The offscreen driver renders into a surface that is never presented: its swap does
-// not flush, so without a flush the queued GL work (and the memory behind it) grows
-// without end.
 bool SwapNeedsFlush() {
   const char* driver = SDL_GetCurrentVideoDriver();
   return driver && std::strcmp(driver, "offscreen") == 0;
 }
-
-}  // namespace
 
 void SetGLAttributes(int colourBits, int samples) {
   const int channelBits = colourBits >= 24 ? 8 : 5;
@@ -61,9 +54,7 @@ int CurrentSampleCount() {
 }
 
 void SwapWindow(WindowHandle window) {
-  if (!window) return;
-  if (SwapNeedsFlush()) glFlush();
-  SDL_GL_SwapWindow(window);
+  if (window) SDL_GL_SwapWindow(window);
 }
 
 bool SetSwapInterval(int interval) {

@@ -21,8 +21,12 @@ void ClearCurrent();
 // Samples per pixel of the current context's format (0 = no multisample buffer).
 int CurrentSampleCount();
 
-// Presents the back buffer (flushing the GL work first where the driver does not).
+// Presents the back buffer.
 void SwapWindow(WindowHandle window);
+// True where the driver's swap does not flush the GL work (the offscreen driver renders
+// into a surface that is never presented): the caller flushes first, or the queued work
+// and the memory behind it grow without end.
+bool SwapNeedsFlush();
 // 1: presenting waits for the display's vertical refresh; 0: it does not.
 // False when the driver cannot do what was asked.
 bool SetSwapInterval(int interval);
