@@ -62,7 +62,7 @@ int32_t OpenGLRadazuri::SmoothingFilter() const {
   return smoothingFlag ? GL_LINEAR : GL_NEAREST;
 }
 
-void OpenGLRadazuri::ForgetTextureFilter(uint32_t texture) {
+void OpenGLRadazuri::ForgetTextureState(uint32_t texture) {
   if (textureFilters.size() <= texture) textureFilters.resize(texture + 1, 0);
   textureFilters[texture] = 0;
   SetTextureAlpha(texture, TextureAlpha::Translucent);

@@ -26,7 +26,7 @@ void UploadLevel(int level, const TexelBlock& block) {
 void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* mipTexture) {
   const GLuint texture = NewTextureName(r, mipTexture, false);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-  r.ForgetTextureFilter(texture);
+  r.ForgetTextureState(texture);
   const std::vector<TexelBlock> levels = BuildMipLevels(block);
   for (size_t level = 0; level < levels.size(); ++level)
     UploadLevel(int(level), levels[level]);

@@ -186,8 +186,8 @@ class OpenGLRadazuri {
   // Off: sprites and text always draw with the alpha mode's blending, the alpha test and
   // the colour multiplied in (for tests and benchmarks that compare).
   void SetFragmentShortcuts(bool on) { fragmentShortcuts = on; }
-  // A reused texture name has the default filter again and counts as translucent.
-  void ForgetTextureFilter(uint32_t texture);
+  // A new or reused texture name: its filter is unknown again and it counts as translucent.
+  void ForgetTextureState(uint32_t texture);
   // Background slot 0..7 and its tiles.
   const BackgroundImage& Background(int32_t slot) const { return backgrounds[size_t(slot)]; }
   // The drawing size of the screen mode (the window's drawn area).

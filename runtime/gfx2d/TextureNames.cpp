@@ -29,7 +29,7 @@ uint32_t NewTextureName(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  r.ForgetTextureFilter(texture);
+  r.ForgetTextureState(texture);
   r.SetBoundTextureFilter(texture, nearest ? GL_NEAREST : GL_LINEAR);
   if (name) *name = texture;
   return texture;
