@@ -10,6 +10,7 @@
 #include "NetTestSupport.h"
 #include "net/NetLimits.h"
 #include "net/NetMessage.h"
+#include "net/NetPlayerRecord.h"
 #include "net/NetworkState.h"
 
 namespace zentoir {
@@ -29,11 +30,12 @@ std::string HeaderClaiming(int32_t length) {
 }
 
 // 100 connections that misbehave in five ways; the flooders keep sending until told
-// to stop. Half the flooders ask questions and never read the answers, the other half
-// send valid messages to nobody.
+// to stop. Half the flooders ask for a long player name and never read the answers,
+// the other half send valid messages to nobody.
 class HostileCrowd {
  public:
-  explicit HostileCrowd(uint16_t port) {
+  HostileCrowd(uint16_t port, int32_t namedId)
+      : query_(EncodeNetMessage(NetMessage{kNetQueryName, 0, 5, Int32Payload(namedId)})) {
     std::mt19937 random(17);
     const int32_t lies[] = {kNetMaxPayload + 1, -5, 5000, INT32_MAX};
     for (int i = 0; i < kEachKind; ++i) {
@@ -46,8 +48,16 @@ class HostileCrowd {
       Open(port, HeaderClaiming(100) + "only ten..");
       Open(port, "");  // silent
     }
+    // The askers send enough questions at once for the answers to overflow the host's
+    // send buffer. Asking only while the answers pile up is not enough: once an asker's
+    // small receive buffer is full, the system can hold back its further questions,
+    // and the host then sees a quiet peer with nothing left to send it.
+    std::string questions;
+    for (int i = 0; i < kQuestionsAtOnce; ++i)
+      questions += query_;
     for (int i = 0; i < kEachKind; ++i) {
       const int s = ConnectLoopback(port, 2048);
+      if (i % 2 == 0) SendBytes(s, questions);
       fcntl(s, F_SETFL, O_NONBLOCK);
       flooders_.push_back(s);
     }
@@ -72,12 +82,11 @@ class HostileCrowd {
     sockets_.push_back(s);
   }
   void Flood() {
-    const std::string query = EncodeNetMessage(NetMessage{kNetQueryCount, 0, 5, ""});
     const std::string nobody = EncodeNetMessage(NetMessage{kNetGameMessage, 7777777, 5, "spam"});
     std::vector<size_t> offsets(flooders_.size(), 0);
     while (!stop_) {
       for (size_t i = 0; i < flooders_.size(); ++i) {
-        const std::string& message = i % 2 == 0 ? query : nobody;
+        const std::string& message = i % 2 == 0 ? query_ : nobody;
         const ssize_t n = send(flooders_[i], message.data() + offsets[i],
                                message.size() - offsets[i], MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n > 0) offsets[i] = (offsets[i] + static_cast<size_t>(n)) % message.size();
@@ -85,6 +94,9 @@ class HostileCrowd {
     }
   }
 
+  // Answers of 144 bytes each: 2000 of them are more than the host's send buffer holds.
+  static constexpr int kQuestionsAtOnce = 2000;
+  const std::string query_;
   std::vector<int> sockets_;
   std::vector<int> flooders_;
   std::atomic<bool> stop_{false};
@@ -116,12 +128,12 @@ TEST_F(NetHostile, TheHostSurvivesACrowdOfBadPeersAndHonestMessagesAllArrive) {
   ASSERT_TRUE(host.Host(port));
   ASSERT_TRUE(ann.Join("127.0.0.1", port));
   ASSERT_TRUE(bob.Join("127.0.0.1", port));
-  const int32_t a = ann.CreatePlayer("Ann");
+  const int32_t a = ann.CreatePlayer(std::string(kNetMaxNameLength, 'A'));
   const int32_t b = bob.CreatePlayer("Bob");
   ASSERT_GT(a, 0);
   ASSERT_GT(b, 0);
 
-  HostileCrowd crowd(port);
+  HostileCrowd crowd(port, a);
   constexpr int kMessages = 200;
   std::vector<std::string> expectedByBob, expectedByAnn;
   for (int i = 0; i < kMessages; ++i) {
