@@ -5,14 +5,12 @@
 #include <X11/Xutil.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-
-extern char** environ;
 
 namespace zentoir::testing {
 namespace {
@@ -25,35 +23,43 @@ std::vector<char*> ArgvOf(const std::vector<std::string>& args) {
   return argv;
 }
 
+// Starts a program (searched on PATH) with its standard output and error on the
+// descriptors given. The system sends it `deathSignal` should this process die first,
+// killed by a time limit say, so that no server or game outlives the test.
+pid_t SpawnTied(const std::vector<std::string>& args, int output, int errors, int deathSignal) {
+  auto argv = ArgvOf(args);
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  // Only calls that are safe in the child of a threaded process, up to the exec.
+  if (prctl(PR_SET_PDEATHSIG, deathSignal) != 0 || getppid() != parent) _exit(127);
+  if (dup2(output, STDOUT_FILENO) < 0 || dup2(errors, STDERR_FILENO) < 0) _exit(127);
+  execvp(argv[0], argv.data());
+  _exit(127);
+}
+
 }  // namespace
 
 // Starts Xvfb on one display number; the server writes the number to its standard
 // output once it accepts connections, or exits when the number is taken.
 bool XServer::StartOn(int number, const std::string& screen) {
   int fds[2];
-  if (pipe(fds) != 0) return false;
-  std::vector<std::string> args = {
-      "Xvfb", ":" + std::to_string(number), "-displayfd", "1", "-screen", "0", screen, "-nolisten",
-      "tcp"};
-  auto argv = ArgvOf(args);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, fds[0]);
-  posix_spawn_file_actions_addclose(&actions, fds[1]);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  const bool started = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv.data(), environ) == 0;
-  posix_spawn_file_actions_destroy(&actions);
+  if (pipe2(fds, O_CLOEXEC) != 0) return false;
+  const int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  pid_ = SpawnTied({"Xvfb", ":" + std::to_string(number), "-displayfd", "1", "-screen", "0", screen,
+                    "-nolisten", "tcp"},
+                   fds[1], quiet, SIGTERM);
+  close(quiet);
   close(fds[1]);
   char buffer[32] = {};
-  const ssize_t n = started ? read(fds[0], buffer, sizeof buffer - 1) : 0;
+  const ssize_t n = pid_ > 0 ? read(fds[0], buffer, sizeof buffer - 1) : 0;
   if (n > 0 && std::atoi(buffer) == number) {
     display_ = ":" + std::to_string(number);
     outputFd_ = fds[0];  // kept open: a server writing to a closed pipe would die
     return true;
   }
   close(fds[0]);
-  if (started) waitpid(pid_, nullptr, 0);
+  if (pid_ > 0) waitpid(pid_, nullptr, 0);
   pid_ = -1;
   return false;
 }
@@ -84,16 +90,11 @@ void UseDisplay(const std::string& display) {
 
 pid_t StartProgram(const std::vector<std::string>& args, const std::string& display,
                    const std::string& outputFile) {
-  auto argv = ArgvOf(args);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  const int output = open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (output < 0) return -1;
   setenv("DISPLAY", display.c_str(), 1);
-  pid_t pid = -1;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t pid = SpawnTied(args, output, output, SIGKILL);
+  close(output);
   return pid;
 }
 
