@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -143,8 +144,11 @@ class TlsServer {
   TlsServer(const std::string& folder, uint16_t port) {
     int out[2];
     if (pipe(out) != 0) return;
+    const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ == 0) {
+      // Ends with the test, even one killed by a time limit.
+      if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != parent) _exit(127);
       dup2(out[1], STDOUT_FILENO);
       dup2(out[1], STDERR_FILENO);
       if (chdir(folder.c_str()) != 0) _exit(127);
