@@ -70,7 +70,8 @@ void OpenGLRadazuri::ForgetTextureState(uint32_t texture) {
 
 void OpenGLRadazuri::SetAlphaMode(float a) {
   glState.SetBlendMode(a == 0 ? BlendMode::Off : a > 0 ? BlendMode::Additive : BlendMode::Normal);
-  currentAlpha = a == 0 ? 1.0f : std::min(std::fabs(a), 1.0f);
+  // A weight that is not a number (a failed calculation) draws opaque, as -1 does.
+  currentAlpha = a == 0 || std::isnan(a) ? 1.0f : std::min(std::fabs(a), 1.0f);
   glState.SetColour(1, 1, 1, currentAlpha);
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <cmath>
+
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/Renderer.h"
@@ -208,6 +210,7 @@ TEST_F(Drawing, AlphaModesBlendReplaceOrAdd) {
   EXPECT_NEAR(added[0], 100, 2);
   EXPECT_NEAR(added[1], 100, 2);
   EXPECT_EQ(drawOverGreen(-3, 530), (Pixel{200, 0, 0}));  // clamped to full opacity
+  EXPECT_EQ(drawOverGreen(std::nan(""), 540), (Pixel{200, 0, 0}));
   SetAlphaMode(0);
 }
 
