@@ -24,7 +24,9 @@ using testing::WaitUntil;
 
 class NetGame : public ::testing::Test {
  protected:
-  void SetUp() override { NetworkTimeouts().replyWaitMs = 1000; }
+  // Shorter than the default, so that a query nobody answers ends sooner; long enough for
+  // a host thread that a busy machine keeps waiting.
+  void SetUp() override { NetworkTimeouts().replyWaitMs = 3000; }
   void TearDown() override {
     Network().Stop();
     NetworkTimeouts() = NetTimeouts();
