@@ -1,5 +1,6 @@
 // RGBA from the runtime's image writer, RGB from the asset generator's writer, and grey,
-// grey with alpha, 16-bit grey and palette images through libpng's simplified writer.
+// grey with alpha, 16-bit grey and palette images through libpng's simplified writer, and
+// one with a chunk whose length lies.
 #include <png.h>
 
 #include "PngFile.h"
@@ -44,6 +45,17 @@ std::vector<uint8_t> SimplifiedPng(uint32_t format) {
   return file;
 }
 
+// The file cut after its header, followed by a suggested-palette chunk that claims 1.8 GB
+// and brings four bytes.
+std::vector<uint8_t> WithLyingChunk(std::vector<uint8_t> file) {
+  const size_t afterHeader = 8 + 25;  // signature, then the header chunk with its CRC
+  if (file.size() < afterHeader) return {};
+  file.resize(afterHeader);
+  const uint8_t chunk[] = {0x6d, 0, 0, 1, 's', 'P', 'L', 'T', 0, 0xff, 9, 0x63};
+  file.insert(file.end(), std::begin(chunk), std::end(chunk));
+  return file;
+}
+
 }  // namespace
 
 FUZZ_SEEDS(png) {
@@ -51,6 +63,7 @@ FUZZ_SEEDS(png) {
   std::vector<uint8_t> file;
   if (zentoir::EncodePng({pixels, 3, 2, 3}, zentoir::KeyColour::From(0xFF00FF00), file)) {
     seeds.Add(file);
+    seeds.Add(WithLyingChunk(file));
   }
   pindrake_assets::WritePng(seeds.NextPath(), pindrake_assets::PixelBuffer{4, 3, 3, Pattern(36)});
   for (uint32_t format : {uint32_t{PNG_FORMAT_GRAY}, uint32_t{PNG_FORMAT_GA},

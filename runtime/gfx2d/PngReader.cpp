@@ -2,13 +2,29 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "os/File.h"
 
 namespace zentoir {
 namespace {
+
+// libpng allocates a chunk's stated length before reading it, so a few bytes claiming a
+// chunk of gigabytes would cost gigabytes. Its allocations are refused beyond the file's
+// size (no true chunk is longer) or this, whichever is larger; libpng skips a chunk it
+// gets no memory for, as it skips a damaged one.
+constexpr png_alloc_size_t kMinAllocationLimit = png_alloc_size_t{16} << 20;
+
+png_voidp AllocateWithinLimit(png_structp png, png_alloc_size_t size) {
+  const auto* limit = static_cast<const png_alloc_size_t*>(png_get_mem_ptr(png));
+  return size <= *limit ? std::malloc(size) : nullptr;
+}
+void FreeAllocation(png_structp, png_voidp memory) {
+  std::free(memory);
+}
 
 struct MemoryInput {
   const std::vector<uint8_t>* bytes;
@@ -107,8 +123,10 @@ bool DecodeWithLibpng(png_structp png, png_infop info, MemoryInput& input, const
 
 bool DecodePng(const std::vector<uint8_t>& file, const std::string& name, int64_t colourKey,
                ImageBuffer& image, int32_t maxSide) {
+  png_alloc_size_t allocationLimit = std::max<png_alloc_size_t>(file.size(), kMinAllocationLimit);
   png_structp png =
-      png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, ThrowError, IgnoreWarning);
+      png_create_read_struct_2(PNG_LIBPNG_VER_STRING, nullptr, ThrowError, IgnoreWarning,
+                               &allocationLimit, AllocateWithinLimit, FreeAllocation);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   MemoryInput input{&file, 0};
   std::vector<uint8_t> rows;

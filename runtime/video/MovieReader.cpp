@@ -30,6 +30,7 @@ constexpr size_t kConverterSlackBytes = 64;
 // Sample rates a resampler is made for (beyond them its filter grows huge).
 constexpr int kMinSoundRate = 1000;
 constexpr int kMaxSoundRate = 384000;
+constexpr size_t kMaxLibraryAllocation = size_t{kMaxMoviePictureSide} * kMaxMoviePictureSide * 8;
 
 // Where the demuxer's bytes come from.
 class ByteSource {
@@ -99,9 +100,15 @@ int RefuseOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**
   return AVERROR(EPERM);
 }
 
-void QuietLibraryLog() {
+// Quiets the libraries' log and caps any one allocation they make: a hundred bytes of a
+// lying sample table can make a demuxer ask for gigabytes at once. The cap leaves room
+// for a picture of the largest size taken, at 8 bytes a pixel.
+void PrepareLibraries() {
   static std::once_flag once;
-  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+  std::call_once(once, [] {
+    av_log_set_level(AV_LOG_QUIET);
+    av_max_alloc(kMaxLibraryAllocation);
+  });
 }
 
 AVSampleFormat SampleFormatOf(MovieSampleType type) {
@@ -316,7 +323,7 @@ int ConvertSound(MovieReader::State& s, const AVFrame* frame, std::vector<uint8_
 }  // namespace
 
 MovieReader::MovieReader() {
-  QuietLibraryLog();
+  PrepareLibraries();
 }
 
 MovieReader::~MovieReader() = default;
