@@ -8,7 +8,7 @@
 # Debian package that provides each pkg-config module the runtime requires; the
 # development package depends on these so that `pkg-config zentoir` resolves.
 set(ZENTOIR_DEB_DEV_PACKAGES
-  lzo2=liblzo2-dev sdl2=libsdl2-dev SDL2_mixer=libsdl2-mixer-dev gl=libgl-dev
+  lzo2=liblzo2-dev sdl2=libsdl2-dev SDL2_mixer=libsdl2-mixer-dev gl=libgl-dev x11=libx11-dev
   libpng=libpng-dev libcurl=libcurl4-openssl-dev libavformat=libavformat-dev
   libavcodec=libavcodec-dev libswscale=libswscale-dev libswresample=libswresample-dev
   libavutil=libavutil-dev)

@@ -29,19 +29,12 @@ AttractState& State() {
   return state;
 }
 
-bool AnyKeyDown() {
-  for (double key = 1; key < 256; ++key) {
-    if (KeyState(key) != 0) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 bool AttractModeDue() {
   AttractState& s = State();
   const bool input =
-      mouseButton != 0 || mouseX != s.lastMouseX || mouseY != s.lastMouseY || AnyKeyDown();
+      mouseButton != 0 || mouseX != s.lastMouseX || mouseY != s.lastMouseY || AnyKeyDown() != 0;
   s.lastMouseX = mouseX;
   s.lastMouseY = mouseY;
   if (input || s.idleSince < 0) s.idleSince = GetTimeMs();
@@ -89,7 +82,7 @@ void RunAttractMode(bool untilEscape) {
   riseSpeed = 200;
   for (;;) {
     RunFrame();
-    if (!untilEscape && (mouseButton != 0 || AnyKeyDown())) break;
+    if (!untilEscape && (mouseButton != 0 || AnyKeyDown() != 0)) break;
   }
   SetPlayMode(PlayMode::Player);
   buttonArmed = 0;

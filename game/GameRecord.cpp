@@ -73,6 +73,16 @@ bool ParseMoves(std::string_view text, std::vector<RecordedMove>& moves) {
   return true;
 }
 
+bool MovesInPlayableOrder(const std::vector<RecordedMove>& moves) {
+  for (size_t i = 0; i < moves.size(); ++i) {
+    const RecordedMove& m = moves[i];
+    if (i == 0 && (m.poppedBefore != 0 || m.nested != 0)) return false;
+    const double gap = m.nested != 0 ? 1 : 2;
+    if (i > 0 && m.poppedBefore < moves[i - 1].poppedBefore + gap) return false;
+  }
+  return moves.empty() || moves.back().poppedBefore + 2 <= 99;
+}
+
 std::vector<std::pair<double, double>> GroupCells(double c, double r) {
   std::vector<std::pair<double, double>> group;
   const double colour = Cell(c, r).balloon;

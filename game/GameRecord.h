@@ -36,6 +36,11 @@ void BeginRecordedGame(double seed);
 // gives false (and no moves) for anything that is not such a list of cells on the board.
 std::string FormatMoves(const std::vector<RecordedMove>& moves);
 bool ParseMoves(std::string_view text, std::vector<RecordedMove>& moves);
+// Whether a game could have made these moves in this order: the first burst starts a
+// game, each burst pops its first balloon at once and a whole group at least two, so a
+// burst inside a chain comes at least one balloon after the one before it and any other
+// at least two.
+bool MovesInPlayableOrder(const std::vector<RecordedMove>& moves);
 
 // The cells of the group at (c, r), (c, r) first; empty for an empty cell.
 std::vector<std::pair<double, double>> GroupCells(double c, double r);

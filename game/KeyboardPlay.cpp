@@ -100,6 +100,10 @@ bool TakeUndoRequest() {
   return asked;
 }
 
+bool KeyboardLeads() {
+  return Cursor().active;
+}
+
 void ResetKeyboardPlay() {
   Cursor() = KeyboardCursor{};
 }

@@ -28,6 +28,8 @@ void PressPlayKey(int keyCode);
 bool TakeKeyboardBurst(double& column, double& row);
 // An undo asked for by U or Backspace; taken once.
 bool TakeUndoRequest();
+// Whether the keyboard has the outline; the pointer is not drawn then.
+bool KeyboardLeads();
 // Forgets keys pressed and hands the outline back to the mouse.
 void ResetKeyboardPlay();
 

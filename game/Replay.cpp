@@ -16,6 +16,7 @@ namespace {
 struct ReplayState {
   std::vector<RecordedMove> moves;
   size_t next = 0;
+  bool stuck = false;  // the next move can never be played
 };
 
 ReplayState& State() {
@@ -25,11 +26,22 @@ ReplayState& State() {
 
 constexpr double kEndPauseMs = 2500;
 
+// A record that does not fit the board its seed makes (another version's boards, an
+// edited file) ends the replay with a failure.
+[[noreturn]] void StopStuckReplay(double place) {
+  std::fprintf(
+      stderr, "Pindrake: the replay of place %d stopped at move %d of %d, which cannot be played\n",
+      int(place), int(State().next + 1), int(State().moves.size()));
+  SetErrorCode(1);
+  StopProgram();
+}
+
 }  // namespace
 
 void StartReplay(const PlaceRecord& record) {
   State().moves = record.moves;
   State().next = 0;
+  State().stuck = false;
   SetPlayMode(PlayMode::Replay);
   SeedBoards(record.seed);
   NewGame();
@@ -40,11 +52,23 @@ bool NextReplayMove(double& column, double& row) {
   if (state.next >= state.moves.size()) return false;
   const RecordedMove& move = state.moves[state.next];
   const GameRecord& game = CurrentGame();
-  if (move.poppedBefore != game.popped || (move.nested != 0) != (game.burstDepth > 0)) return false;
+  if (move.poppedBefore != game.popped || (move.nested != 0) != (game.burstDepth > 0)) {
+    // Only bursts change the count, and on a settled board none is under way.
+    if (game.burstDepth == 0) state.stuck = true;
+    return false;
+  }
+  if (Cell(move.column, move.row).balloon <= 0 || HasSameNeighbour(move.column, move.row) == 0) {
+    state.stuck = true;
+    return false;
+  }
   column = move.column;
   row = move.row;
   ++state.next;
   return true;
+}
+
+bool ReplayStuck() {
+  return State().stuck;
 }
 
 bool ReplayFinished() {
@@ -65,6 +89,7 @@ void RunReplay(double place) {
   double finishedAt = -1;
   for (;;) {
     RunFrame();
+    if (ReplayStuck()) StopStuckReplay(place);
     if (!ReplayFinished()) continue;
     if (finishedAt < 0) finishedAt = GetTimeMs();
     if (GetTimeMs() - finishedAt >= kEndPauseMs) break;

@@ -37,7 +37,7 @@ void RunFrame() {
     CaptureSprite(SCREEN_COPY_SPRITE, 0, 0, 640, 480);
     lastCopyTime = GetTimeMs();
   }
-  DrawSprite(POINTER_SPRITE, mouseX, mouseY);
+  if (!KeyboardLeads()) DrawSprite(POINTER_SPRITE, mouseX, mouseY);  // one cursor at a time
   PrintShadowed("by Holmvard", 50, 472, 6, 21, 1);
   if (presentFrame != 0) PresentFrame();
   presentFrame = 1;

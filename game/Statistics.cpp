@@ -107,7 +107,9 @@ bool ReadPlaceRecord(double place, PlaceRecord& record) {
   record.undoUsed = GetNumber(section, "Undo") != 0;
   if (record.points != ElementAt(highScores, place).score) return false;
   const DynString moves = IniGet(section, "Moves");  // a game without bursts has none
-  return moves == "NO_DATA" ? (record.moves.clear(), true) : ParseMoves(moves.View(), record.moves);
+  record.moves.clear();
+  if (moves != "NO_DATA" && !ParseMoves(moves.View(), record.moves)) return false;
+  return MovesInPlayableOrder(record.moves);
 }
 
 bool PlaceUsedUndo(double place) {

@@ -29,7 +29,8 @@ void RecordFinishedGame(double finalPoints, bool cleared);
 // move down with their entries, and this game's record is kept at `place`.
 void RecordPlacedGame(double place);
 // The record kept for the place; false when there is none or it does not belong to the
-// entry the table now holds there (name and points differ) or its moves are damaged.
+// entry the table now holds there (name and points differ) or its moves are damaged or
+// could not have been made by a game.
 bool ReadPlaceRecord(double place, PlaceRecord& record);
 // Whether the game at this place of the table used undo.
 bool PlaceUsedUndo(double place);

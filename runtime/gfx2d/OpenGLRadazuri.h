@@ -223,6 +223,9 @@ class OpenGLRadazuri {
   bool FitScaledTarget();
   bool CreateScaledTarget();
   void TurnOffScaledScreen();
+  // The user may resize the window, though not below the screen's size (text must stay
+  // readable) unless the desktop is smaller.
+  void LetUserResize(bool on);
   // Turns the scaled screen off and deletes its framebuffer (the release).
   void ReleaseScaledScreen();
   // The mapping of pointer positions follows the window's size.

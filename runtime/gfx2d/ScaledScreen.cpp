@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
+
 #include "base/WindowMapping.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Renderer.h"
@@ -135,9 +137,17 @@ void OpenGLRadazuri::TurnOffScaledScreen() {
   if (GLReady()) DeleteTarget(scaled);
   ResetWindowMapping();
   if (!GLReady() || !wasOn) return;
-  os::SetWindowResizable(window, false);
+  LetUserResize(false);
   if (!fullScreenActive) os::SetWindowClientSize(window, width, height);
   ResetDrawingState(0, 0, 0, 0);
+}
+
+void OpenGLRadazuri::LetUserResize(bool on) {
+  int desktopWidth = 0, desktopHeight = 0;
+  os::DesktopSize(desktopWidth, desktopHeight);
+  const int minWidth = desktopWidth > 0 ? std::min(width, desktopWidth) : width;
+  const int minHeight = desktopHeight > 0 ? std::min(height, desktopHeight) : height;
+  os::SetWindowResizable(window, on, minWidth, minHeight);
 }
 
 // In the window's pointer units.
@@ -155,7 +165,7 @@ void OpenGLRadazuri::UpdateWindowMapping() const {
 void OpenGLRadazuri::FitScaledScreen() {
   if (!GLReady() || !scaled.on) return;
   if (!FitScaledTarget()) return TurnOffScaledScreen();
-  os::SetWindowResizable(window, true);
+  LetUserResize(true);
   UpdateWindowMapping();
   ResetDrawingState(0, 0, 0, 0);
 }
@@ -172,7 +182,7 @@ bool OpenGLRadazuri::SetScaledScreen(bool on) {
     return false;
   }
   scaled.on = true;
-  os::SetWindowResizable(window, true);
+  LetUserResize(true);
   UpdateWindowMapping();
   ResetDrawingState(0, 0, 0, 0);
   return true;

@@ -205,6 +205,11 @@ bool InputState::AnyKeyHeld() const {
   return std::any_of(held_.begin(), held_.end(), [](uint8_t h) { return h != 0; });
 }
 
+bool InputState::AnyKeyDown() const {
+  return AnyKeyHeld() ||
+         std::any_of(pressed_.begin(), pressed_.end(), [](uint8_t p) { return p != 0; });
+}
+
 int InputState::TakeTypedChar() {
   typedCharsRead_ = true;
   if (typedChars_.empty()) return 0;

@@ -51,6 +51,8 @@ class InputState {
   bool KeyDown(int keyCode);
   // Whether any key is held.
   bool AnyKeyHeld() const;
+  // Whether any key is held or has been pressed since the frame began; takes no press.
+  bool AnyKeyDown() const;
   // Counts key presses (not repeats), so a wait can tell that something was typed.
   uint32_t KeyPressCount() const { return keyPresses_; }
 

@@ -21,4 +21,11 @@ double KeyState(double keyCode) {
   return input->KeyDown(TruncateToInt32(keyCode)) ? 1 : 0;
 }
 
+double AnyKeyDown() {
+  InputState* input = ActiveInput();
+  if (!input) return 0;
+  PumpMessages();
+  return input->AnyKeyDown() ? 1 : 0;
+}
+
 }  // namespace zentoir

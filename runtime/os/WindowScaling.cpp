@@ -1,21 +1,53 @@
 #include "os/WindowScaling.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
+
+#include <algorithm>
 
 namespace zentoir::os {
+namespace {
 
-void SetWindowResizable(WindowHandle window, bool resizable) {
-  if (window) SDL_SetWindowResizable(window, resizable ? SDL_TRUE : SDL_FALSE);
+// The size the X server gives the window. Without a window manager a full-screen
+// request is never carried out, yet SDL then reports the desktop's size; only the
+// server knows the truth. False where the window is not an X window.
+bool X11WindowSize(WindowHandle window, int& width, int& height) {
+  if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN)) return false;  // SDL is right
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  ::Window root = 0;
+  int x = 0, y = 0;
+  unsigned w = 0, h = 0, border = 0, depth = 0;
+  if (!XGetGeometry(info.info.x11.display, info.info.x11.window, &root, &x, &y, &w, &h, &border,
+                    &depth) ||
+      w == 0 || h == 0) {
+    return false;
+  }
+  width = int(w);
+  height = int(h);
+  return true;
+}
+
+}  // namespace
+
+void SetWindowResizable(WindowHandle window, bool resizable, int minWidth, int minHeight) {
+  if (!window) return;
+  SDL_SetWindowResizable(window, resizable ? SDL_TRUE : SDL_FALSE);
+  if (!resizable) minWidth = minHeight = 1;  // SDL's smallest minimum: none
+  SDL_SetWindowMinimumSize(window, std::max(minWidth, 1), std::max(minHeight, 1));
 }
 
 void WindowClientSize(WindowHandle window, int& width, int& height) {
   width = height = 0;
-  if (window) SDL_GetWindowSize(window, &width, &height);
+  if (window && !X11WindowSize(window, width, height)) SDL_GetWindowSize(window, &width, &height);
 }
 
+// An X window's drawable has the window's own size in pixels.
 void DrawableSize(WindowHandle window, int& width, int& height) {
   width = height = 0;
-  if (window) SDL_GL_GetDrawableSize(window, &width, &height);
+  if (window && !X11WindowSize(window, width, height))
+    SDL_GL_GetDrawableSize(window, &width, &height);
 }
 
 bool EnterDesktopFullScreen(WindowHandle window) {

@@ -6,7 +6,8 @@
 
 namespace zentoir::os {
 
-void SetWindowResizable(WindowHandle window, bool resizable);
+// While resizable, the client area is kept at least minWidth × minHeight.
+void SetWindowResizable(WindowHandle window, bool resizable, int minWidth, int minHeight);
 // The client size in the units of pointer positions.
 void WindowClientSize(WindowHandle window, int& width, int& height);
 // The client size in pixels of the GL drawable (larger on high-density displays).

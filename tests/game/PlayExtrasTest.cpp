@@ -109,10 +109,12 @@ TEST_F(PlayExtras, MovingTheMouseHandsTheOutlineBackToThePointer) {
   ASSERT_GT(hoverColumn, 0);
   UpdateHoveredCell();  // the pointer is off the board...
   UpdateKeyboardPlay();
-  EXPECT_GT(hoverColumn, 0);  // ...but the keyboard has the outline
+  EXPECT_GT(hoverColumn, 0);     // ...but the keyboard has the outline
+  EXPECT_TRUE(KeyboardLeads());  // and the pointer is hidden
   mouseX = boardLeft + 20, mouseY = boardTop + 60;
   UpdateHoveredCell();
   UpdateKeyboardPlay();
+  EXPECT_FALSE(KeyboardLeads());
   EXPECT_EQ(hoverColumn, 1);
   EXPECT_EQ(hoverRow, 2);
   PressPlayKey(KEY_RIGHT);
@@ -262,6 +264,60 @@ TEST_F(PlayExtras, AGameWithUndoIsListedWithItsMarkOutsideScoreDat) {
   // A table changed behind the record's back (another Score.dat) has no replay for it.
   zentoir::ElementAt(highScores, 2).score = 50;
   EXPECT_FALSE(ReadPlaceRecord(2, record));
+}
+
+// Moves that pass the syntax check but that no game makes: a first burst inside a chain
+// or after balloons had burst, a burst before the one before it had popped a pair.
+TEST_F(PlayExtras, ARecordNoGameCouldHaveWrittenIsRefused) {
+  zentoir::ElementAt(highScores, 1).name = "Anna";
+  zentoir::ElementAt(highScores, 1).score = 4;
+  zentoir::IniOpen(StatisticsPath());
+  zentoir::IniPut("Place1", "Name", "\"Anna\"");
+  zentoir::IniPut("Place1", "Points", "4");
+  zentoir::IniPut("Place1", "Seed", "3");
+  PlaceRecord record;
+  for (const char* moves : {"1,1,0,0;2,2,2,0;3,3,3,1", ""}) {
+    zentoir::IniPut("Place1", "Moves", moves);
+    EXPECT_TRUE(ReadPlaceRecord(1, record)) << moves;
+  }
+  for (const char* moves :
+       {"1,1,0,1", "1,1,5,0", "1,1,0,0;2,2,1,0", "1,1,0,0;2,2,0,1", "1,1,0,0;2,2,98,0"}) {
+    zentoir::IniPut("Place1", "Moves", moves);
+    EXPECT_FALSE(ReadPlaceRecord(1, record)) << moves;
+  }
+}
+
+// A record whose moves do not fit its board (another seed) ends instead of waiting.
+TEST_F(PlayExtras, AReplayStopsAtAMoveThatCannotBePlayed) {
+  SeedBoards(11);
+  NewGame();
+  Settle();
+  double c = 0, r = 0, lonelyC = 0, lonelyR = 0;
+  ASSERT_TRUE(PairAt(c, r));
+  for (double x = 1; x <= 9; ++x) {
+    for (double y = 1; y <= 11; ++y) {
+      if (Cell(x, y).balloon != 0 && HasSameNeighbour(x, y) == 0) lonelyC = x, lonelyR = y;
+    }
+  }
+  ASSERT_GT(lonelyC, 0);
+  PlaceRecord record;
+  record.seed = CurrentGame().seed;
+  const std::vector<std::vector<RecordedMove>> cases = {
+      {{c, r, 0, 0}, {c, r, 40, 0}},  // never due: 40 balloons never burst before it
+      {{lonelyC, lonelyR, 0, 0}},     // a balloon without a neighbour of its colour
+  };
+  for (const auto& moves : cases) {
+    record.moves = moves;
+    ResetGame();
+    StartReplay(record);
+    for (int frame = 0; frame < 20 && !ReplayStuck() && !ReplayFinished(); ++frame) {
+      Settle();
+      HandleBoardClick();
+    }
+    EXPECT_TRUE(ReplayStuck()) << moves.size();
+    EXPECT_FALSE(ReplayFinished());
+    EXPECT_EQ(CurrentGame().moves.size(), moves.size() - 1);
+  }
 }
 
 TEST_F(PlayExtras, TheAttractPlayerTakesTheLargestGroupAfterAPause) {

@@ -91,6 +91,22 @@ TEST_F(InputTest, KeyTappedWithinAFrameReadsDownOnce) {
   EXPECT_EQ(KeyState(28), 0);
 }
 
+// The attract mode's idle check asks for any key; the frame loop's Esc test still sees a
+// tap of Esc between two frames.
+TEST_F(InputTest, AnyKeyDownTakesNoKeysPress) {
+  EXPECT_EQ(AnyKeyDown(), 0);
+  Press(SDL_SCANCODE_ESCAPE);
+  Release(SDL_SCANCODE_ESCAPE);
+  EXPECT_EQ(AnyKeyDown(), 1);
+  for (double key = 2; key < 256; ++key)
+    KeyState(key);  // every other key read, as a game may
+  EXPECT_EQ(AnyKeyDown(), 1);
+  Frame();
+  EXPECT_TRUE(IsFrameKeyDown(1)) << "the tap was taken by the idle check";
+  Frame();
+  EXPECT_EQ(AnyKeyDown(), 0);
+}
+
 // The frame loop tests Esc, Alt and F4 on the state taken at the start of the frame.
 TEST_F(InputTest, FrameLoopSeesEscAltAndF4) {
   Press(SDL_SCANCODE_LALT);

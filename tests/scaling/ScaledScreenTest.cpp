@@ -127,6 +127,16 @@ TEST_F(ScaledScreen, ThePictureIsScaledWithItsAspectKeptAndReadsStayInScreenPixe
   }
 }
 
+// Below the screen's size the picture's text could no longer be read.
+TEST_F(ScaledScreen, TheWindowIsNotMadeSmallerThanTheScreen) {
+  Resize({320, 240});
+  int w = 0, h = 0;
+  SDL_GetWindowSize(zentoir::Runtime().mainWindow, &w, &h);
+  EXPECT_EQ(w, 640);
+  EXPECT_EQ(h, 480);
+  Resize({1280, 720});
+}
+
 TEST_F(ScaledScreen, PointerPositionsAndMotionMapBackToScreenPixels) {
   Resize({1280, 720});  // 1.5 window pixels per screen pixel, bars of 160 on both sides
   double x = 0, y = 0, left = 0, right = 0;
