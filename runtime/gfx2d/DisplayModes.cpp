@@ -42,6 +42,7 @@ int OpenGLRadazuri::ApplyScreenMode(int w, int h, int depth, int fullScreen) {
   if (w > 0) width = w;
   if (h > 0) height = h;
   if (depth > 0) colourDepth = depth;
+  if (scaled.on) LetUserResize(true);  // the least size follows the screen's, before the switch
   return fullScreen != 0 ? EnterFullScreen() : EnterWindowed();
 }
 

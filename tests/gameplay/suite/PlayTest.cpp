@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,7 @@ constexpr double kLongWait = 120;
 
 class Gameplay : public ::testing::Test {
  protected:
+  Gameplay(int displayWidth = 800, int displayHeight = 600) : x_(displayWidth, displayHeight) {}
   void SetUp() override {
     ASSERT_FALSE(x_.Display().empty()) << "Xvfb did not start";
     fs::copy_file(PINDRAKE_PROGRAM, dir_.Path() + "Pindrake");
@@ -145,17 +147,29 @@ class Gameplay : public ::testing::Test {
 
   std::string Log() const { return zentoir::testing::ReadFileBytes(dir_.Path() + "out.txt"); }
 
-  void StartGame() {
-    zentoir::testing::UseDisplay(x_.Display());  // the game itself runs on the X server
-    pid_ = zentoir::testing::StartProgram({dir_.Path() + "Pindrake", "--windowed", "--seed", "7"},
-                                          x_.Display(), dir_.Path() + "out.txt");
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);  // references drawn here stay headless
-    ASSERT_GT(pid_, 0);
+  void StartGame(const std::vector<std::string>& options = {"--windowed", "--seed", "7"}) {
+    StartProgram(options);
     window_ = zentoir::testing::FindWindow(x_.Display(), "^Pindrake", kLongWait);
     ASSERT_FALSE(window_.empty()) << Log();
     // The title screen is up once the sky covers most of the window.
     ASSERT_TRUE(Until([&](const auto& s) { return Count(s, 0, 0, 640, 480, Bluish) > 60000; }))
         << Log();
+  }
+
+  void StartProgram(const std::vector<std::string>& options) {
+    zentoir::testing::UseDisplay(x_.Display());  // the game itself runs on the X server
+    std::vector<std::string> argv{dir_.Path() + "Pindrake"};
+    argv.insert(argv.end(), options.begin(), options.end());
+    pid_ = zentoir::testing::StartProgram(argv, x_.Display(), dir_.Path() + "out.txt");
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);  // references drawn here stay headless
+    ASSERT_GT(pid_, 0);
+    ended_ = false;
+  }
+
+  // Ends with the program's exit code (-1 when it had to be killed).
+  int WaitForEnd() {
+    ended_ = true;
+    return zentoir::testing::WaitForExit(pid_, int(kLongWait));
   }
 
   zentoir::testing::WindowPixels Screen() const {
@@ -481,15 +495,126 @@ TEST_F(Gameplay, AFailedSaveIsToldAndTheNextSaveKeepsBothResults) {
       << Log();
 }
 
+// Runs the program to its end without a display; its exit code, and its output.
+int RunWithoutDisplay(const std::string& program, const std::string& arguments,
+                      std::string& output) {
+  ScopedTempDir dir;
+  const std::string file = dir.Path() + "out.txt";
+  const int status =
+      std::system(("'" + program + "' " + arguments + " >'" + file + "' 2>&1").c_str());
+  output = zentoir::testing::ReadFileBytes(file);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A press and release in one go, between two frames.
+TEST_F(Gameplay, AQuickEscOnTheTitleScreenEndsTheGame) {
+  StartGame();
+  X("key --window " + window_ + " Escape");
+  EXPECT_EQ(WaitForEnd(), 0) << Log();
+}
+
+// A game with an undo is entered in the table; --stats lists it and --replay plays it to
+// the same points. A record no game could have written is refused.
+TEST_F(Gameplay, AGameWithUndoIsListedAndReplayed) {
+  StartGame();
+  LeaveTitleScreen();
+  ASSERT_TRUE(ReadBoard());
+  double c = 0, r = 0, size = 0;
+  ASSERT_TRUE(LargestGroup(c, r, size));
+  ClickCell(c, r);
+  WaitForStillScreen();
+  X("key --window " + window_ + " u");  // the burst is taken back
+  PlayToTheEnd();
+  ClickDialogButton(kOkButton);
+  const double points = Statistic("TotalPoints");
+  WaitForNameEntry();
+  X("type --delay 150 Tester");
+  X("key Return");
+  ASSERT_TRUE(zentoir::testing::WaitUntil([&] { return Statistic("Undo") == 1; }, kLongWait))
+      << Log();
+  X("key --window " + window_ + " Escape");
+  ASSERT_EQ(WaitForEnd(), 0) << Log();
+
+  const std::string program = dir_.Path() + "Pindrake";
+  std::string output;
+  ASSERT_EQ(RunWithoutDisplay(program, "--stats", output), 0);
+  const std::string place = "Place 1: Tester, " + std::to_string(int(points)) + " points";
+  EXPECT_NE(output.find("Games played:   1\n"), std::string::npos) << output;
+  EXPECT_NE(output.find(place), std::string::npos) << output;
+  EXPECT_NE(output.find(", undo used\n"), std::string::npos) << output;
+
+  StartProgram({"--windowed", "--replay", "1"});
+  EXPECT_EQ(WaitForEnd(), 0) << Log();
+  EXPECT_NE(Log().find("Replay of place 1: " + std::to_string(int(points)) + " points, "),
+            std::string::npos)
+      << Log();
+
+  const std::string path = dir_.Path() + "Pindrake.ini";
+  std::string ini = zentoir::testing::ReadFileBytes(path);
+  const size_t moves = ini.find("\nMoves=", ini.find("[Place1]"));
+  ASSERT_NE(moves, std::string::npos) << ini;
+  const size_t end = ini.find_first_of("\r\n", moves + 1);
+  ini.replace(moves + 7, end - moves - 7, "1,1,0,1");  // a first burst inside a chain
+  std::ofstream(path, std::ios::binary) << ini;
+  EXPECT_EQ(RunWithoutDisplay(program, "--replay 1", output), 1);
+  EXPECT_NE(output.find("no replay is recorded for place 1"), std::string::npos) << output;
+}
+
+// Full screen on a desktop without a 640 × 480 mode and without a window manager, which
+// leaves the window at its size: the picture fits the window the game really has.
+class FullScreenGameplay : public Gameplay {
+ protected:
+  FullScreenGameplay() : Gameplay(1024, 768) {}
+};
+
+// The share of sample points at which the window shows the screenshot's picture.
+double ShareLikeTheScreen(const zentoir::testing::WindowPixels& window,
+                          const zentoir::ImageBuffer& shot) {
+  const double scale = std::min(window.width / 640.0, window.height / 480.0);
+  const double left = (window.width - 640 * scale) / 2, top = (window.height - 480 * scale) / 2;
+  int alike = 0, all = 0;
+  for (int y = 4; y < 480; y += 8) {
+    for (int x = 4; x < 640; x += 8, ++all) {
+      const uint8_t* a = shot.PixelAt(x, y);
+      const uint8_t* b = window.At(int(left + (x + 0.5) * scale), int(top + (y + 0.5) * scale));
+      int difference = 0;
+      for (int k = 0; k < 3; ++k)
+        difference = std::max(difference, std::abs(int(a[k]) - int(b[k])));
+      alike += difference < 48;
+    }
+  }
+  return double(alike) / all;
+}
+
+TEST_F(FullScreenGameplay, TheWholePictureFitsTheWindowTheGameHas) {
+  StartGame({"--seed", "7"});
+  LeaveTitleScreen();
+  zentoir::ImageBuffer shot;
+  TakeScreenshot(shot);
+  ASSERT_EQ(shot.width, 640);
+  const auto window = Screen();
+  EXPECT_GT(ShareLikeTheScreen(window, shot), 0.9)
+      << "window " << window.width << " x " << window.height;
+}
+
+// Unscaled, the game keeps its 640 × 480 window there; the demo plays whole games by
+// itself until Esc.
+TEST_F(FullScreenGameplay, TheUnscaledDemoPlaysWholeGamesInItsWindow) {
+  StartGame({"--unscaled", "--demo", "--seed", "3"});
+  const auto screen = Screen();
+  EXPECT_EQ(screen.width, 640);
+  EXPECT_EQ(screen.height, 480);
+  EXPECT_TRUE(zentoir::testing::WaitUntil(
+      [&] { return Log().find("Attract game 1: ") != std::string::npos; }, 2 * kLongWait))
+      << Log();
+  X("key --window " + window_ + " Escape");
+  EXPECT_EQ(WaitForEnd(), 0) << Log();
+}
+
 // The command line, without a display: the help, and refusals of what it does not know.
 TEST(GameOptions, HelpAndBadOptions) {
   auto run = [](const std::string& arguments, std::string& output) {
-    ScopedTempDir dir;
-    const std::string file = dir.Path() + "out.txt";
-    const int status =
-        std::system(("'" PINDRAKE_PROGRAM "' " + arguments + " >'" + file + "' 2>&1").c_str());
-    output = zentoir::testing::ReadFileBytes(file);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return RunWithoutDisplay(PINDRAKE_PROGRAM, arguments, output);
   };
   std::string output;
   EXPECT_EQ(run("--help", output), 0);
