@@ -189,8 +189,13 @@ TEST_F(SettingsFilesTest, LineFiveOfANewFileWritesSixLines) {
 TEST_F(SettingsFilesTest, OutOfRangeLinesRecordErrorSevenAndChangeNothing) {
   WriteFileBytes(Path("f.txt"), "a\r\n");
   EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), 300), DynString("NO_DATA"));
-  EXPECT_EQ(Runtime().errorCode, kErrorArgument);
+  EXPECT_EQ(GetErrorCode(), kErrorArgument);
+  EXPECT_EQ(GetErrorCode(), kErrorArgument);  // reading it keeps it
+  SetErrorCode(0);
+  EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), 0), DynString("a"));
+  EXPECT_EQ(GetErrorCode(), 0);  // a good line records nothing
   EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), -1), DynString("NO_DATA"));
+  EXPECT_EQ(GetErrorCode(), kErrorArgument);
   PutFileLine(Path("f.txt").c_str(), 256, "x");
   PutFileLine(Path("f.txt").c_str(), -0.5, "first");  // truncates to line 0
   GetFileLine(Path("other.txt").c_str(), 0);
@@ -199,7 +204,7 @@ TEST_F(SettingsFilesTest, OutOfRangeLinesRecordErrorSevenAndChangeNothing) {
 
 TEST_F(SettingsFilesTest, AMissingFileAnswersNoFileToTheGetThatSelectsIt) {
   EXPECT_EQ(GetFileLine(Path("none.txt").c_str(), 0), DynString("NO_FILE"));
-  EXPECT_EQ(Runtime().errorCode, kErrorFile);
+  EXPECT_EQ(GetErrorCode(), kErrorFile);
   EXPECT_EQ(GetFileLine(Path("none.txt").c_str(), 0), DynString(""));
 }
 
