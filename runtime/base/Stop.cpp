@@ -68,6 +68,10 @@ void SetErrorCode(double code) {
   rt.errorLine = rt.currentLine;
 }
 
+double GetErrorCode() {
+  return Runtime().errorCode;
+}
+
 void SetLineInfo(double module, double line) {
   RuntimeContext& rt = Runtime();
   rt.currentModule = module;

@@ -30,6 +30,11 @@ enum ErrorNumber : int {
 // Records the reason of a stop together with the current line.
 void SetErrorCode(double code);
 
+// The error number recorded last: by SetErrorCode, or by a command that records one and
+// goes on (a line number out of range gives 7, a line file that cannot be read 3). 0
+// while none was recorded; reading it changes nothing, SetErrorCode(0) clears it.
+double GetErrorCode();
+
 // Records the source module and line being executed.
 void SetLineInfo(double module, double line);
 

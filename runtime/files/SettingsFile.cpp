@@ -5,6 +5,7 @@
 #include "base/ErrorLog.h"
 #include "files/ArchiveSlot.h"
 #include "os/File.h"
+#include "os/LinkTarget.h"
 #include "os/Paths.h"
 #include "os/ReplaceFile.h"
 
@@ -43,7 +44,8 @@ std::string WriteBackPath(const DynString& name) {
 }
 
 bool WriteSettingsFile(const std::string& path, std::string_view bytes, std::string_view kind) {
-  if (os::ReplaceFileContents(path, bytes)) return true;
+  const std::string target = os::OwnLinkTarget(path);
+  if (!target.empty() && os::ReplaceFileContents(target, bytes)) return true;
   AppendErrorLog(DynString(std::string(kind) + " file not written: " + path));
   return false;
 }

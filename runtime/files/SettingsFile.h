@@ -25,8 +25,10 @@ SettingsFileRead ReadSettingsFile(const DynString& name, size_t limit, std::stri
 // shutdown returns to the program's directory) cannot send the file elsewhere.
 std::string WriteBackPath(const DynString& name);
 
-// Replaces the file with the bytes, crash-safe. A failure leaves the old file as it
-// was and one error-log line "<kind> file not written: <path>".
+// Replaces the file with the bytes, crash-safe. A file kept behind a symbolic link is
+// replaced at the link's final target when that is a regular file of this user (the
+// link stays a link); any other link is refused. A failure or refusal leaves the old
+// file as it was and one error-log line "<kind> file not written: <path>".
 bool WriteSettingsFile(const std::string& path, std::string_view bytes, std::string_view kind);
 
 }  // namespace zentoir

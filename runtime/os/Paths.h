@@ -1,4 +1,5 @@
-// Platform paths: the temporary directory, the executable, the current directory.
+// Platform paths: the temporary directory, the executable, the current directory, the
+// folder of a path.
 #pragma once
 
 #include <string>
@@ -16,5 +17,8 @@ std::string CurrentDirectory();
 
 // Changes the current directory; true on success.
 bool ChangeDirectory(const std::string& path);
+
+// The folder part of a path with its trailing '/', or "" for the current folder.
+std::string FolderOf(const std::string& path);
 
 }  // namespace zentoir::os

@@ -4,27 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
+
+#include "os/Paths.h"
+#include "os/TemporaryFiles.h"
 
 namespace zentoir::os {
 namespace {
 
 constexpr int kNameAttempts = 100;
-
-// The folder part of a path with its trailing '/', or "" for the current folder.
-std::string FolderOf(const std::string& path) {
-  const size_t cut = path.find_last_of('/');
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-// A short hidden name in the target's folder that no other writer uses at once (short,
-// so that a target with a long name still gets one).
-std::string TemporaryNameBeside(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return FolderOf(path) + ".~zentoir-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-}
 
 // True when the path is missing or names a regular file (not through a link).
 bool FreeOrRegular(const std::string& path, struct stat& old, bool& exists) {
@@ -57,6 +46,7 @@ bool FileReplacement::Begin(const std::string& path) {
   struct stat old;
   bool exists = false;
   if (!FreeOrRegular(path, old, exists)) return false;
+  RemoveLeftoverTemporariesBeside(path);
   for (int attempt = 0; attempt < kNameAttempts && !output_.IsOpen(); ++attempt) {
     temporary_ = TemporaryNameBeside(path);
     if (!output_.CreateExclusive(temporary_) && errno != EEXIST) break;

@@ -7,6 +7,8 @@
 //    rename stays on one file system), reach the disk, and only then take the old
 //    file's name. Until that rename the old file is untouched, so a write that fails
 //    part way (a full disk, a killed program) leaves the old file as it was;
+//  - the temporary files that writers killed before their rename left in the folder are
+//    removed by the next replacement there (see TemporaryFiles.h);
 //  - a replaced file keeps its permission bits (and its owner, where the process may
 //    set it); a new one gets 0666 less the umask like any created file.
 #pragma once

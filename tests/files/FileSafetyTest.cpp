@@ -5,8 +5,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -40,6 +42,27 @@ int HiddenFilesIn(const std::string& folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder))
     count += entry.path().filename().string().starts_with(".") ? 1 : 0;
   return count;
+}
+
+std::vector<std::string> HiddenNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().starts_with(".")) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A save killed between writing and renaming: a process that begins a replacement and
+// ends without its commit. Answers that process's id, now gone.
+pid_t KilledSaveOf(const std::string& target) {
+  const pid_t child = fork();
+  if (child == 0) {
+    os::FileReplacement replacement;
+    if (replacement.Begin(target)) replacement.Output().WriteAll("half", 4);
+    _exit(0);
+  }
+  waitpid(child, nullptr, 0);
+  return child;
 }
 
 // Lets writes beyond `bytes` fail with EFBIG (instead of a signal) while it lives.
@@ -158,6 +181,29 @@ TEST_F(FileSafetyTest, AFailedWriteLeavesTheOldFile) {
   });
   EXPECT_EQ(ReadFileBytes(file), old);
   EXPECT_EQ(HiddenFilesIn(dir_.Path()), 0);
+}
+
+TEST_F(FileSafetyTest, ASaveRemovesOnlyTheTemporaryFilesOfGoneWriters) {
+  const std::string file = PathOf("Score.dat");
+  const std::string gone = ".~zentoir-" + std::to_string(KilledSaveOf(file));
+  ASSERT_EQ(HiddenFilesIn(dir_.Path()), 1);
+  // Names of the same form that are no leftover of ours, and a running writer's file.
+  ASSERT_TRUE(testing::MakeFifo(PathOf(gone + "-90")));
+  std::filesystem::create_directory(PathOf(gone + "-91"));
+  std::filesystem::create_symlink(file, PathOf(gone + "-92"));
+  WriteFileBytes(PathOf(gone + "-9x"), "");
+  WriteFileBytes(PathOf(".~zentoir-1-0"), "");
+  os::FileReplacement running;
+  ASSERT_TRUE(running.Begin(PathOf("other.dat")));
+
+  EXPECT_TRUE(os::ReplaceFileContents(file, "new"));
+  EXPECT_EQ(ReadFileBytes(file), "new");
+  std::vector<std::string> left = HiddenNamesIn(dir_.Path());
+  const std::string mine = ".~zentoir-" + std::to_string(getpid()) + "-";
+  ASSERT_EQ(std::erase_if(left, [&](const std::string& name) { return name.starts_with(mine); }),
+            1u);
+  EXPECT_EQ(left, (std::vector<std::string>{".~zentoir-1-0", gone + "-90", gone + "-91",
+                                            gone + "-92", gone + "-9x"}));
 }
 
 TEST_F(FileSafetyTest, WhatAProgramWroteWithoutClosingIsKeptAtItsEnd) {

@@ -138,6 +138,46 @@ TEST_F(SettingsFilesTest, OnlyRegularFilesAreReplaced) {
   EXPECT_EQ(FolderContents(), (std::vector<std::string>{"fifo", "folder", "link", "plain"}));
 }
 
+TEST_F(SettingsFilesTest, ALinkedFileIsReplacedAtItsFinalTarget) {
+  fs::create_directories(Path("real"));
+  WriteFileBytes(Path("real/game.ini"), "[Old]\r\nk=v\r\n");
+  fs::create_symlink("real/game.ini", Path("middle"));
+  fs::create_symlink("middle", Path("game.ini"));
+  IniOpen(Path("game.ini").c_str());
+  IniPut("Old", "k", "w");
+  IniOpen(Path("other.ini").c_str());
+  EXPECT_EQ(ReadFileBytes(Path("real/game.ini")), "[Old]\r\nk=w\r\n");
+  EXPECT_TRUE(fs::is_symlink(Path("game.ini")));
+  EXPECT_TRUE(fs::is_symlink(Path("middle")));
+  EXPECT_EQ(fs::read_symlink(Path("game.ini")), "middle");
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("real")), fs::directory_iterator()), 1);
+}
+
+TEST_F(SettingsFilesTest, LinksToAnythingButOwnRegularFilesAreRefusedWithALogLine) {
+  ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+  fs::create_directories(Path("folder"));
+  WriteFileBytes(Path("foreign"), "theirs");
+  const bool foreign = chown(Path("foreign").c_str(), 65534, 65534) == 0 && geteuid() != 65534;
+  std::vector<std::string> links{"to-nothing", "to-fifo", "to-folder"};
+  if (foreign) links.push_back("to-foreign");
+  fs::create_symlink(Path("nothing"), Path("to-nothing"));
+  fs::create_symlink(Path("fifo"), Path("to-fifo"));
+  fs::create_symlink(Path("folder"), Path("to-folder"));
+  fs::create_symlink(Path("foreign"), Path("to-foreign"));
+  std::vector<std::string> expected;
+  for (const std::string& link : links) {
+    PutFileLine(Path(link).c_str(), 0, "x");
+    GetFileLine(Path("other.txt").c_str(), 0);
+    EXPECT_TRUE(fs::is_symlink(Path(link))) << link;
+    expected.push_back("Line file not written: " + Path(link));
+  }
+  EXPECT_EQ(ErrorLogLines(), expected);
+  EXPECT_TRUE(fs::is_fifo(Path("fifo")));
+  EXPECT_FALSE(fs::exists(Path("nothing")));
+  EXPECT_TRUE(fs::is_empty(Path("folder")));
+  EXPECT_EQ(ReadFileBytes(Path("foreign")), "theirs");
+}
+
 TEST_F(SettingsFilesTest, LineFiveOfANewFileWritesSixLines) {
   PutFileLine(Path("new.txt").c_str(), 5, "five");
   PutFileNumber(Path("new.txt").c_str(), 2, 2.5);
@@ -149,8 +189,13 @@ TEST_F(SettingsFilesTest, LineFiveOfANewFileWritesSixLines) {
 TEST_F(SettingsFilesTest, OutOfRangeLinesRecordErrorSevenAndChangeNothing) {
   WriteFileBytes(Path("f.txt"), "a\r\n");
   EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), 300), DynString("NO_DATA"));
-  EXPECT_EQ(Runtime().errorCode, kErrorArgument);
+  EXPECT_EQ(GetErrorCode(), kErrorArgument);
+  EXPECT_EQ(GetErrorCode(), kErrorArgument);  // reading it keeps it
+  SetErrorCode(0);
+  EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), 0), DynString("a"));
+  EXPECT_EQ(GetErrorCode(), 0);  // a good line records nothing
   EXPECT_EQ(GetFileLine(Path("f.txt").c_str(), -1), DynString("NO_DATA"));
+  EXPECT_EQ(GetErrorCode(), kErrorArgument);
   PutFileLine(Path("f.txt").c_str(), 256, "x");
   PutFileLine(Path("f.txt").c_str(), -0.5, "first");  // truncates to line 0
   GetFileLine(Path("other.txt").c_str(), 0);
@@ -159,7 +204,7 @@ TEST_F(SettingsFilesTest, OutOfRangeLinesRecordErrorSevenAndChangeNothing) {
 
 TEST_F(SettingsFilesTest, AMissingFileAnswersNoFileToTheGetThatSelectsIt) {
   EXPECT_EQ(GetFileLine(Path("none.txt").c_str(), 0), DynString("NO_FILE"));
-  EXPECT_EQ(Runtime().errorCode, kErrorFile);
+  EXPECT_EQ(GetErrorCode(), kErrorFile);
   EXPECT_EQ(GetFileLine(Path("none.txt").c_str(), 0), DynString(""));
 }
 

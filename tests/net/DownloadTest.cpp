@@ -206,5 +206,21 @@ TEST_F(Download, HttpsWithTheServersCertificateTrusted) {
   EXPECT_EQ(ReadFileBytes(file), "secret page");
 }
 
+TEST_F(Download, HttpsWithAnUntrustedCertificateIsRefused) {
+  if (std::system("command -v openssl >/dev/null 2>&1") != 0) GTEST_SKIP() << "no openssl";
+  ASSERT_TRUE(MakeCertificate(tmp_.Path()));
+  ASSERT_EQ(mkdir(File("trusted").c_str(), 0700), 0);
+  ASSERT_TRUE(MakeCertificate(File("trusted")));  // the only certificate trusted here
+  ASSERT_TRUE(testing::WriteFileBytes(File("page.txt"), "secret page"));
+  const uint16_t port = testing::FreePort();
+  TlsServer server(tmp_.Path(), port);
+  ASSERT_TRUE(server.Ready());
+  DownloadSettingsInUse().tlsPort = port;
+  DownloadSettingsInUse().caFile = File("trusted/cert.pem");
+  const std::string file = File("got.txt");
+  EXPECT_EQ(DownloadFile("127.0.0.1", "/page.txt", port, file.c_str()), 0);
+  EXPECT_FALSE(Exists(file));
+}
+
 }  // namespace
 }  // namespace zentoir

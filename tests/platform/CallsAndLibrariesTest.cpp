@@ -1,4 +1,5 @@
 // Debug lines, calls by name and functions of outside libraries.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -10,6 +11,8 @@
 #include "platform/DebugOut.h"
 #include "platform/LibraryCache.h"
 #include "platform/ResolveLibraryFunction.h"
+#include "support/FifoWatchdog.h"
+#include "support/TempDir.h"
 
 using namespace zentoir;
 
@@ -102,6 +105,27 @@ TEST(ResolveLibraryFunction, UnloadableLibrariesGiveNull) {
     EXPECT_EQ(address, nullptr);
   }
   EXPECT_EQ(Libraries().Count(), before);
+}
+
+TEST(ResolveLibraryFunction, OnlyRegularFilesAreLoadedByPath) {
+  zentoir::testing::ScopedTempDir dir;
+  const std::string fifo = dir.Path() + "libpipe.so";
+  ASSERT_TRUE(zentoir::testing::MakeFifo(fifo));
+  int marker = 0;
+  void* address = &marker;
+  EXPECT_TRUE(zentoir::testing::FinishesWithoutBlocking(
+      fifo, [&] { ResolveLibraryFunction(fifo.c_str(), "f", address); }));
+  EXPECT_EQ(address, nullptr);
+  address = &marker;
+  ResolveLibraryFunction(dir.Path().c_str(), "f", address);
+  EXPECT_EQ(address, nullptr);
+
+  // The real library by its full path still loads.
+  Dl_info info{};
+  ASSERT_NE(dladdr(reinterpret_cast<void*>(static_cast<double (*)(double)>(&::cos)), &info), 0);
+  ASSERT_NE(std::string(info.dli_fname).find('/'), std::string::npos);
+  ResolveLibraryFunction(info.dli_fname, "cos", address);
+  EXPECT_NE(address, nullptr);
 }
 
 }  // namespace
