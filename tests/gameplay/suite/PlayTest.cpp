@@ -207,9 +207,13 @@ class Gameplay : public ::testing::Test {
            Count(s, 410, 305, 490, 345, Reddish) > 3100;
   }
 
-  // The board screen has the wall left of the board, the other screens have sky there.
+  // The board screen has the wall left of the board, the other screens have sky there;
+  // in a window larger than the screen, where the scaled picture puts it.
   static bool BoardShown(const zentoir::testing::WindowPixels& s) {
-    return Count(s, 105, 200, 135, 300, Bricky) > 2000;
+    const double k = std::max(1.0, std::min(s.width / 640.0, s.height / 480.0));
+    const double left = (s.width - 640 * k) / 2, top = (s.height - 480 * k) / 2;
+    return Count(s, int(left + 105 * k), int(top + 200 * k), int(left + 135 * k),
+                 int(top + 300 * k), Bricky) > 2000 * k * k;
   }
 
   void X(const std::string& arguments) { zentoir::testing::XDoTool(x_.Display(), arguments); }
