@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using zentoir::NetMessageReader;
   constexpr size_t kLargest = zentoir::kNetHeaderSize + zentoir::kNetMaxPayload;
   NetMessageReader reader;
+  bool spoilt = false;
   size_t at = 0;
   while (at < size) {
     const size_t chunk = 1 + data[at] % 64;  // the first byte of each step sets its size
@@ -20,9 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t used = 0;
     const auto state = reader.Feed(data + at, count, used);
     if (used > count || used > kLargest) std::abort();
+    // Once spoilt, the rest of the stream is refused whole, whatever it holds.
+    if (spoilt && (state != NetMessageReader::State::Invalid || used != 0)) std::abort();
     if (state == NetMessageReader::State::Invalid) {
-      if (reader.Wanted() != 0 || !reader.IsInvalid()) std::abort();
-      break;
+      if (reader.Wanted() != 0 || !reader.IsInvalid() || reader.InProgress()) std::abort();
+      const zentoir::NetMessage none = reader.Take();
+      if (none.type != 0 || !none.payload.empty()) std::abort();
+      spoilt = true;
     }
     if (state == NetMessageReader::State::Complete) {
       const zentoir::NetMessage message = reader.Take();

@@ -14,7 +14,9 @@ DynString NetCreatePlayer(const DynString& name);
 // Removes a local player; 1.
 double NetRemovePlayer(const DynString& id);
 // Sends the text from one player to another ("0": every named player but the sender);
-// 1 sent, else 0. Texts over 1024 bytes are refused.
+// 1 sent, else 0. Texts over 1024 bytes are refused. "Sent" means handed to the host:
+// the host relays without confirming, so a text for a player that is gone, or whose
+// program was dropped, is lost without a word.
 double NetSendMessage(const DynString& from, const DynString& to, const DynString& text);
 // The oldest message in the local player's inbox; empty when there is none.
 DynString NetGetMessage(const DynString& id);

@@ -13,7 +13,11 @@ constexpr size_t kNetMaxConnections = 256;
 constexpr size_t kNetMaxPlayersPerConnection = 64;
 constexpr size_t kNetMaxPlayers = 1024;
 // Bytes waiting to be sent to one connection; a peer that lets more pile up is dropped.
-constexpr size_t kNetOutboxLimit = 256 * 1024;
+// A peer may stop reading for as long as the stall limit (10 s) while a busy game goes
+// on, so the outbox holds 10 s of such a game: 400 messages a second of the largest
+// size (1041 bytes), or the 2,700 a second of a game that sends 4,000 in 1.5 s at up
+// to 155 bytes each. All connections stalled at once could hold 1 GiB; one peer cannot.
+constexpr size_t kNetOutboxLimit = 4 * 1024 * 1024;
 // The system's send buffer of each connection (fixed, so that the bytes a peer can
 // leave unread are bounded in the kernel too).
 constexpr int kNetSendBuffer = 64 * 1024;

@@ -160,7 +160,7 @@ void NetworkState::Relay(const Incoming& incoming) {
   const NetMessage& message = incoming.message;
   switch (message.type) {
     case kNetGameMessage:
-      RelayGameMessage(message);
+      RelayGameMessage(incoming);
       break;
     case kNetRegisterPlayer:
       RegisterRemotePlayer(incoming);
@@ -180,7 +180,14 @@ void NetworkState::Relay(const Incoming& incoming) {
 }
 
 // To everybody: one copy to each named player but the sender, addressed to that player.
-void NetworkState::RelayGameMessage(const NetMessage& message) {
+// A message may only come from a player of its own connection: a peer that speaks for
+// someone else is dropped with it.
+void NetworkState::RelayGameMessage(const Incoming& incoming) {
+  const NetMessage& message = incoming.message;
+  if (!IsPlayerOf(incoming.from, message.sender)) {
+    DropConnection(incoming.from, true);
+    return;
+  }
   for (const NetRemotePlayer& player : remotePlayers_) {
     if (message.target == kNetToEverybody) {
       if (player.anonymous || player.id == message.sender) continue;
@@ -210,6 +217,12 @@ void NetworkState::RegisterRemotePlayer(const Incoming& incoming) {
   assigned.type = kNetIdAssigned;
   assigned.target = player.id;
   SendTo(incoming.from, assigned);
+}
+
+bool NetworkState::IsPlayerOf(const NetConnection* connection, int32_t id) const {
+  return std::any_of(remotePlayers_.begin(), remotePlayers_.end(), [&](const NetRemotePlayer& p) {
+    return p.connection == connection && p.id == id;
+  });
 }
 
 // Only the connection a player registered on may take it out of the game.

@@ -96,7 +96,8 @@ class NetworkState {
   void ReadConnections(std::vector<Incoming>& received);
   void DeliverToLocalPlayers(std::vector<NetMessage>& received);
   void Relay(const Incoming& incoming);
-  void RelayGameMessage(const NetMessage& message);
+  void RelayGameMessage(const Incoming& incoming);
+  bool IsPlayerOf(const NetConnection* connection, int32_t id) const;
   void RegisterRemotePlayer(const Incoming& incoming);
   void RemoveRemotePlayer(const Incoming& incoming);
   void AnswerQuery(const Incoming& incoming);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <random>
 #include <string>
 #include <thread>
@@ -31,7 +32,7 @@ std::string HeaderClaiming(int32_t length) {
 
 // 100 connections that misbehave in five ways; the flooders keep sending until told
 // to stop. Half the flooders ask for a long player name and never read the answers,
-// the other half send valid messages to nobody.
+// the other half send valid messages from a player of their own to nobody.
 class HostileCrowd {
  public:
   HostileCrowd(uint16_t port, int32_t namedId)
@@ -57,7 +58,13 @@ class HostileCrowd {
       questions += query_;
     for (int i = 0; i < kEachKind; ++i) {
       const int s = ConnectLoopback(port, 2048);
-      if (i % 2 == 0) SendBytes(s, questions);
+      if (i % 2 == 0) {
+        SendBytes(s, questions);
+        floods_.push_back(query_);
+      } else {
+        const int32_t own = testing::RegisterPlayer(s, "");
+        floods_.push_back(EncodeNetMessage(NetMessage{kNetGameMessage, 7777777, own, "spam"}));
+      }
       fcntl(s, F_SETFL, O_NONBLOCK);
       flooders_.push_back(s);
     }
@@ -81,16 +88,18 @@ class HostileCrowd {
     if (!bytes.empty()) SendBytes(s, bytes);
     sockets_.push_back(s);
   }
+  // As fast as the sockets take it, with a short rest each round so that the thread
+  // leaves the processor to the host it floods.
   void Flood() {
-    const std::string nobody = EncodeNetMessage(NetMessage{kNetGameMessage, 7777777, 5, "spam"});
     std::vector<size_t> offsets(flooders_.size(), 0);
     while (!stop_) {
       for (size_t i = 0; i < flooders_.size(); ++i) {
-        const std::string& message = i % 2 == 0 ? query_ : nobody;
+        const std::string& message = floods_[i];
         const ssize_t n = send(flooders_[i], message.data() + offsets[i],
                                message.size() - offsets[i], MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n > 0) offsets[i] = (offsets[i] + static_cast<size_t>(n)) % message.size();
       }
+      std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
   }
 
@@ -99,6 +108,7 @@ class HostileCrowd {
   const std::string query_;
   std::vector<int> sockets_;
   std::vector<int> flooders_;
+  std::vector<std::string> floods_;  // what each flooder sends over and over
   std::atomic<bool> stop_{false};
   std::thread thread_;
 };
@@ -161,6 +171,37 @@ TEST_F(NetHostile, TheHostSurvivesACrowdOfBadPeersAndHonestMessagesAllArrive) {
   int32_t count = 0;
   EXPECT_TRUE(newcomer.PlayerCount(count));
   EXPECT_EQ(count, 2);
+}
+
+// A peer speaks only for its own players: a message in another player's name, or from
+// a connection with no player, is not passed on, and the peer is dropped.
+TEST_F(NetHostile, AMessageInAnotherPlayersNameDropsItsPeer) {
+  const uint16_t port = testing::FreePort();
+  NetworkState host, ann;
+  ASSERT_TRUE(host.Host(port));
+  ASSERT_TRUE(ann.Join("127.0.0.1", port));
+  const int32_t a = ann.CreatePlayer("Ann");
+  const int32_t b = ann.CreatePlayer("Bob");
+  ASSERT_GT(a, 0);
+  ASSERT_GT(b, 0);
+  struct Forgery {
+    bool registers;  // the forger has a player of its own
+    int32_t sender, target, recipient;
+  };
+  for (const Forgery& forgery : {Forgery{true, a, kNetToEverybody, b}, Forgery{false, b, a, a}}) {
+    const int forger = ConnectLoopback(port);
+    if (forgery.registers) {
+      ASSERT_GT(testing::RegisterPlayer(forger, "Eve"), 0);
+    }
+    const NetMessage forged{kNetGameMessage, forgery.target, forgery.sender, "forged"};
+    ASSERT_TRUE(SendBytes(forger, EncodeNetMessage(forged)));
+    EXPECT_TRUE(testing::WaitForClose(forger));
+    close(forger);
+    // Anything relayed before the close would arrive before this.
+    ASSERT_TRUE(ann.SendMessage(forgery.sender, forgery.recipient, "honest"));
+    EXPECT_EQ(Collect(ann, forgery.recipient, 1), std::vector<std::string>{"honest"});
+  }
+  EXPECT_EQ(host.Statistics().droppedConnections, 2u);
 }
 
 TEST_F(NetHostile, ConnectionsBeyondTheCapAreClosedAtOnce) {

@@ -3,14 +3,19 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
+
+#include "net/NetMessage.h"
+#include "net/NetPlayerRecord.h"
 
 namespace zentoir::testing {
 
@@ -66,6 +71,48 @@ inline bool WaitUntil(const std::function<bool()>& condition, int limitMs = 1000
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return condition();
+}
+
+// Reads the next whole message off a raw connection; false when the connection ends or
+// nothing comes for `limitMs`.
+inline bool ReadMessage(int s, NetMessage& message, int limitMs = 10000) {
+  NetMessageReader reader;
+  uint8_t chunk[kNetHeaderSize + kNetMaxPayload];
+  for (;;) {
+    pollfd entry{s, POLLIN, 0};
+    if (poll(&entry, 1, limitMs) != 1) return false;
+    const ssize_t n = recv(s, chunk, reader.Wanted(), 0);
+    if (n <= 0) return false;
+    size_t used = 0;
+    const auto state = reader.Feed(chunk, static_cast<size_t>(n), used);
+    if (state == NetMessageReader::State::Invalid) return false;
+    if (state == NetMessageReader::State::Complete) {
+      message = reader.Take();
+      return true;
+    }
+  }
+}
+
+// Registers a player over a raw connection: its id, -1 when the host gives none.
+inline int32_t RegisterPlayer(int s, const std::string& name) {
+  NetMessage record{kNetRegisterPlayer, 0, 0, EncodePlayerRecord(name.empty(), name)};
+  if (!SendBytes(s, EncodeNetMessage(record))) return -1;
+  NetMessage assigned;
+  if (!ReadMessage(s, assigned) || assigned.type != kNetIdAssigned) return -1;
+  return assigned.target;
+}
+
+// True once the peer has closed the connection (what it still sent is passed over).
+inline bool WaitForClose(int s, int limitMs = 10000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+  char chunk[4096];
+  while (std::chrono::steady_clock::now() < end) {
+    pollfd entry{s, POLLIN, 0};
+    if (poll(&entry, 1, 10) != 1) continue;
+    const ssize_t n = recv(s, chunk, sizeof chunk, MSG_DONTWAIT);
+    if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) return true;
+  }
+  return false;
 }
 
 }  // namespace zentoir::testing
