@@ -319,6 +319,16 @@ class Gameplay : public ::testing::Test {
     return true;
   }
 
+  // Bursts the largest group of the settled board and waits until the board has settled
+  // again; the group's size.
+  void BurstLargestGroup(double& size) {
+    ASSERT_TRUE(ReadBoard());
+    double c = 0, r = 0;
+    ASSERT_TRUE(LargestGroup(c, r, size));
+    ClickCell(c, r);
+    WaitForStillScreen();
+  }
+
   // Bursts the largest group shown until none is left; the points the game counts.
   void PlayToTheEnd() {
     lastCellX_ = lastCellY_ = -1;  // a game begins after pages and dialogs
@@ -414,11 +424,8 @@ TEST_F(Gameplay, ABurstGroupScoresOnTheScreenAndNewGameStartsAgain) {
   EXPECT_EQ(icon[0], 64u);
   EXPECT_EQ(icon[1], 64u);
   LeaveTitleScreen();
-  ASSERT_TRUE(ReadBoard());
-  double c = 0, r = 0, size = 0;
-  ASSERT_TRUE(LargestGroup(c, r, size));
-  ClickCell(c, r);
-  WaitForStillScreen();
+  double size = 0;
+  ASSERT_NO_FATAL_FAILURE(BurstLargestGroup(size));
   zentoir::ImageBuffer shot;
   TakeScreenshot(shot);
   ASSERT_EQ(shot.width, 640);
@@ -522,11 +529,8 @@ TEST_F(Gameplay, AQuickEscOnTheTitleScreenEndsTheGame) {
 TEST_F(Gameplay, AGameWithUndoIsListedAndReplayed) {
   StartGame();
   LeaveTitleScreen();
-  ASSERT_TRUE(ReadBoard());
-  double c = 0, r = 0, size = 0;
-  ASSERT_TRUE(LargestGroup(c, r, size));
-  ClickCell(c, r);
-  WaitForStillScreen();
+  double size = 0;
+  ASSERT_NO_FATAL_FAILURE(BurstLargestGroup(size));
   X("key --window " + window_ + " u");  // the burst is taken back
   PlayToTheEnd();
   ClickDialogButton(kOkButton);
