@@ -20,6 +20,7 @@
 #include "gfx2d/Renderer.h"
 #include "os/Clock.h"
 #include "os/Paths.h"
+#include "os/Window.h"
 #include "scene3d/Radazuri3D.h"
 #include "text/Latin1Text.h"
 #include "text/NumberText.h"
@@ -49,9 +50,11 @@ bool WindowedRequestedByEnvironment() {
 }
 
 [[noreturn]] void StopWithoutWindow() {
-  const char* line = "No OpenGL window could be created";
+  std::string line = "No OpenGL window could be created";
+  const std::string reason = os::LastVideoError();
+  if (!reason.empty()) line += " (" + reason + ")";
   AppendErrorLog(line);
-  std::fprintf(stderr, "%s\n", line);
+  std::fprintf(stderr, "%s\n", line.c_str());
   StopWithError(kErrorNoWindow);
 }
 

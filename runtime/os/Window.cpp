@@ -47,6 +47,11 @@ std::string VideoDriverName() {
   return name ? name : "";
 }
 
+std::string LastVideoError() {
+  const char* reason = SDL_GetError();
+  return reason ? reason : "";
+}
+
 int DesktopBitsPerPixel() {
   SDL_DisplayMode mode;
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return kFallbackBitsPerPixel;

@@ -16,6 +16,8 @@ bool InitVideo();
 void QuitVideo();
 // Name of the active video driver ("" before InitVideo).
 std::string VideoDriverName();
+// Why the last video call failed, in the driver's words ("" when it gave none).
+std::string LastVideoError();
 
 // Bits per pixel and size of the primary display's desktop mode (24 and 0 × 0 when the
 // driver reports none).

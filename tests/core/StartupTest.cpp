@@ -209,7 +209,7 @@ TEST_F(Startup, NoWindowEndsCleanlyWithALogLine) {
         StartRuntime();
         Print("carried on");
       },
-      ExitedWithCode(1), "No OpenGL window could be created\n$");
+      ExitedWithCode(1), "No OpenGL window could be created \\(.+\\)\n$");
   EXPECT_NE(testing::ReadFileBytes(LogPath()).find("No OpenGL window could be created"),
             std::string::npos);
 }

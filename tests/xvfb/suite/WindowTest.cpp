@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,9 +35,25 @@ class UnderXvfb : public ::testing::Test {
   std::string Output() const { return testing::ReadFileBytes(outputFile_); }
 
   // Starts the demo program and waits for its window; returns the window id ("" if none).
+  // A demo that the loaded X server refused a GL window is started once more, its reason
+  // kept in the test's log, so that one refusal does not hide what the test checks.
   std::string StartDemo(const std::string& title, pid_t& pid) {
-    pid = testing::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
-    return pid > 0 ? testing::FindWindow(server_.Display(), "^" + title + "$") : "";
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      pid = testing::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
+      if (pid <= 0) return "";
+      std::string window;
+      int code = 0;
+      const bool settled = testing::WaitUntil(
+          [&] {
+            window = testing::XDoTool(server_.Display(), "search --name '^" + title + "$'");
+            return !window.empty() || testing::HasExited(pid, code);
+          },
+          60);
+      if (!window.empty()) return window.substr(0, window.find('\n'));
+      if (!settled) return "";  // still running, no window
+      std::fprintf(stderr, "The demo ended before its window showed: %s", Output().c_str());
+    }
+    return "";
   }
 
   // Starts the demo, gives it the focus and holds the keys down until it ends (a slow
