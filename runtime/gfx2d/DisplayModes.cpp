@@ -15,6 +15,7 @@ int OpenGLRadazuri::EnterWindowed() {
   os::RaiseWindow(window);
   ResetFullDrawingState();
   fullScreenActive = 0;
+  StartSwapCheck();
   return 1;
 }
 
@@ -35,6 +36,7 @@ int OpenGLRadazuri::EnterFullScreen() {
   os::ShowWindow(window);
   os::RaiseWindow(window);
   fullScreenActive = 1;
+  StartSwapCheck();
   return 1;
 }
 

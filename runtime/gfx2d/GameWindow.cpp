@@ -52,6 +52,7 @@ int OpenGLRadazuri::CreateGameWindow(int w, int h, int depth, int framesPerSecon
   nextFrameTime = os::MonotonicMs();
   LoadGLExtensionFunctions();
   os::SetSwapInterval(verticalSync);
+  StartSwapCheck();
   os::ShowWindow(window);
   ResetFullDrawingState();
   initialised = 1;
@@ -95,6 +96,7 @@ bool OpenGLRadazuri::HasGLExtension(const char* name) const {
 void OpenGLRadazuri::SetVerticalSync(bool on) {
   verticalSync = on ? 1 : 0;
   if (context) os::SetSwapInterval(verticalSync);
+  StartSwapCheck();
 }
 
 }  // namespace zentoir

@@ -23,6 +23,7 @@
 #include "gfx2d/QuadBatch.h"
 #include "gfx2d/ScaledTarget.h"
 #include "gfx2d/SpriteRecord.h"
+#include "gfx2d/SwapWait.h"
 #include "gfx2d/TextLayout.h"
 
 #include "os/GLContext.h"
@@ -216,6 +217,10 @@ class OpenGLRadazuri {
 
   int OpenWindowWithContext(int samples);
   bool TryOpenWindow(int samples);
+  // The time between frames: the frame-rate limit, or the display's refresh interval
+  // where swaps should wait for it but do not.
+  double PacedFrameInterval() const;
+  void StartSwapCheck();
   void EnterScreen(int32_t s);
   void LeaveScreen(int32_t s);
   // The scaled screen's framebuffer follows the screen size; false when it cannot be
@@ -280,6 +285,7 @@ class OpenGLRadazuri {
   // Frame pacing.
   double nextFrameTime = 0;
   double frameInterval = 2.0;
+  SwapWait swapWait;
 };
 
 }  // namespace zentoir

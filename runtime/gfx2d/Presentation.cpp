@@ -2,6 +2,7 @@
 // starting the next frame, and releasing everything the renderer holds in GL.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/MessagePump.h"
@@ -23,6 +24,7 @@ double OpenGLRadazuri::PresentBackBuffer() {
   glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
   if (os::SwapNeedsFlush()) glFlush();
   os::SwapWindow(window);
+  swapWait.NoteSwap(os::MonotonicMs());
   // Depth and stencil share one buffer: clearing both is a plain fill, clearing depth
   // alone must keep every stencil byte.
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
@@ -34,8 +36,19 @@ double OpenGLRadazuri::PresentBackBuffer() {
     if (now > nextFrameTime) break;
     os::SleepMicroseconds(std::llround(SleepBeforeFrameMs(nextFrameTime - now) * 1000));
   }
-  nextFrameTime = NextFrameTimeAfter(nextFrameTime, frameInterval, now);
+  nextFrameTime = NextFrameTimeAfter(nextFrameTime, PacedFrameInterval(), now);
   return now - start + 1;
+}
+
+// Where swaps should wait for the display but do not, frames are paced at its refresh
+// rate, as the swap would have; a longer frame-rate limit still holds.
+double OpenGLRadazuri::PacedFrameInterval() const {
+  if (!verticalSync || !swapWait.SwapsReturnAtOnce()) return frameInterval;
+  return std::max(frameInterval, swapWait.RefreshInterval());
+}
+
+void OpenGLRadazuri::StartSwapCheck() {
+  swapWait.Reset(SwapWait::RefreshIntervalFor(os::RefreshRate(window)));
 }
 
 void OpenGLRadazuri::SetFrameRateLimit(int32_t framesPerSecond) {

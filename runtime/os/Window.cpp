@@ -67,6 +67,13 @@ void DesktopSize(int& width, int& height) {
   height = mode.h;
 }
 
+int RefreshRate(WindowHandle window) {
+  const int display = window ? SDL_GetWindowDisplayIndex(window) : -1;
+  SDL_DisplayMode mode;
+  if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
+  return mode.refresh_rate;
+}
+
 WindowHandle CreateGLWindow(const char* title, int width, int height) {
   DriverAllocationScope driver;
   return SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED_DISPLAY(0),

@@ -23,6 +23,8 @@ std::string LastVideoError();
 // driver reports none).
 int DesktopBitsPerPixel();
 void DesktopSize(int& width, int& height);
+// Refreshes per second of the display the window is on; 0 when the display does not say.
+int RefreshRate(WindowHandle window);
 
 // A hidden OpenGL-capable window with the given client size, centred on the primary
 // display. The GL attributes (GLContext.h) must be set before. Null on failure.

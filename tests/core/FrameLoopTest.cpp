@@ -2,6 +2,8 @@
 // and a stand-in key reader.
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 #include <set>
 #include <string>
 
@@ -174,6 +176,35 @@ TEST_F(FrameLoop, FrameTimesArePositive) {
         StopProgram();
       },
       ExitedWithCode(0), "\\[positive\\]");
+}
+
+double ThreadProcessorMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// The offscreen driver's swaps return at once although vertical sync is asked for: the
+// frames are then paced at 60 per second, and the wait sleeps rather than spins.
+TEST_F(FrameLoop, FramesWhoseSwapDoesNotWaitArePacedBySleeping) {
+  EXPECT_EXIT(
+      {
+        StartRuntime();
+        for (const double settle = GetTimeMs(); GetTimeMs() - settle < 500;)
+          PresentFrame();
+        const double start = GetTimeMs();
+        const double processorStart = ThreadProcessorMs();
+        int frames = 0;
+        for (; GetTimeMs() - start < 1000; ++frames)
+          PresentFrame();
+        const double wall = GetTimeMs() - start;
+        const double processor = ThreadProcessorMs() - processorStart;
+        std::fprintf(stderr, "[%d frames, %.0f of %.0f ms on the processor]", frames, processor,
+                     wall);
+        if (frames >= 40 && frames <= 63 && processor < 0.5 * wall) Print("paced");
+        StopProgram();
+      },
+      ExitedWithCode(0), "\\[paced\\]");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "gfx2d/FramePacing.h"
+#include "gfx2d/SwapWait.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,29 @@ TEST(FramePacing, SleepsInSlicesThenSpinsTheLastPart) {
   EXPECT_DOUBLE_EQ(SleepBeforeFrameMs(2.5), 1.75);  // lands shortly before the frame is due
   EXPECT_EQ(SleepBeforeFrameMs(0.75), 0);           // the last part is spun
   EXPECT_EQ(SleepBeforeFrameMs(-3), 0);
+}
+
+// Swaps a refresh apart (vertical sync at work), or a frame that took longer, never
+// count; only 30 quick swaps in a row mean that the swap does not wait.
+TEST(SwapWait, OnlyManyQuickSwapsInARowMeanTheSwapDoesNotWait) {
+  SwapWait wait;
+  wait.Reset(SwapWait::RefreshIntervalFor(60));
+  double now = 0;
+  for (int i = 0; i < 200; ++i)
+    wait.NoteSwap(now += 16.4);
+  EXPECT_FALSE(wait.SwapsReturnAtOnce());
+  for (int i = 0; i < 29; ++i)
+    wait.NoteSwap(now += 2);
+  wait.NoteSwap(now += 30);  // one slow frame starts the count again
+  for (int i = 0; i < 29; ++i)
+    wait.NoteSwap(now += 2);
+  EXPECT_FALSE(wait.SwapsReturnAtOnce());
+  wait.NoteSwap(now += 2);
+  EXPECT_TRUE(wait.SwapsReturnAtOnce());
+  wait.Reset(SwapWait::RefreshIntervalFor(144));
+  EXPECT_FALSE(wait.SwapsReturnAtOnce());
+  EXPECT_DOUBLE_EQ(wait.RefreshInterval(), 1000.0 / 144);
+  EXPECT_DOUBLE_EQ(SwapWait::RefreshIntervalFor(0), 1000.0 / 60);  // unknown rate
 }
 
 }  // namespace
