@@ -15,6 +15,7 @@ extern "C" {
 #include "BenchRuntime.h"
 #include "BenchTimer.h"
 #include "base/RuntimeContext.h"
+#include "core/ServiceStep.h"
 #include "gfx2d/MovieScreen.h"
 #include "gfx2d/Renderer.h"
 #include "os/Clock.h"
@@ -78,7 +79,7 @@ int ReadAndShow(const std::string& path, MovieScreen* screen) {
     if (screen == nullptr) continue;
     screen->Upload(reader.Picture().rgba.data(), reader.Picture().width, reader.Picture().height);
     screen->Draw();
-    ActiveRenderer()->PresentBackBuffer();
+    ShowBackBuffer(*ActiveRenderer());
   }
   return frames;
 }

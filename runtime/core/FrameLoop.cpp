@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "base/EventDispatch.h"
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
-#include "base/Stop.h"
+#include "core/ServiceStep.h"
 #include "gfx2d/Renderer.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
@@ -14,22 +13,13 @@
 namespace zentoir {
 namespace {
 
-constexpr int kKeyEscape = 1;
-constexpr int kKeyAlt = 56;
-constexpr int kKeyF4 = 62;
 constexpr int kPauseSleepMs = 100;
 
 void WaitWhilePaused() {
   while (Runtime().paused) {
-    RunRuntimeHooks(RuntimeHook::MusicLoop);
-    PumpMessages();
+    ServiceStep();
     os::SleepMilliseconds(kPauseSleepMs);
   }
-}
-
-void StopOnEndKeys() {
-  if (Runtime().escapeEnds && IsFrameKeyDown(kKeyEscape)) StopProgram();
-  if (IsFrameKeyDown(kKeyAlt) && IsFrameKeyDown(kKeyF4)) StopProgram();
 }
 
 }  // namespace
@@ -46,13 +36,11 @@ void PresentFrame() {
   rt.currentFrameTime = os::MonotonicMs();
   WaitWhilePaused();
   RunRuntimeHooks(RuntimeHook::PollInput);
-  StopOnEndKeys();
   if (renderer) renderer->GLState().FlushAndForget();  // the 3D scene uses GL directly
   if (scene) scene->ResetFrame();
-  RunRuntimeHooks(RuntimeHook::MusicLoop);
-  PumpMessages();
+  ServiceStep();
   if (!renderer) return;
-  renderer->PresentBackBuffer();
+  ShowBackBuffer(*renderer);
   renderer->BeginFrame();
   if (scene) scene->ResetFrameSettings();
 }

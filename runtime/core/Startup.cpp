@@ -15,6 +15,7 @@
 #include "base/Shutdown.h"
 #include "base/Stop.h"
 #include "core/FrameLoop.h"
+#include "core/ServiceStep.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
 #include "gfx2d/Renderer.h"
@@ -98,7 +99,7 @@ void ShowLoadingText() {
 void ShowLoadingScreen(OpenGLRadazuri& renderer) {
   renderer.ClearColourBuffer();
   SetFrameStamps(os::MonotonicMs());
-  renderer.PresentBackBuffer();
+  ShowBackBuffer(renderer);
   renderer.ResetFullDrawingState();
   ShowLoadingText();
   PresentFrame();

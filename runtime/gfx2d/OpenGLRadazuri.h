@@ -66,9 +66,12 @@ class OpenGLRadazuri {
   bool HasGLExtension(const char* name) const;
   // Clears the back buffer to black.
   void ClearColourBuffer();
-  // Returns drawing to the back buffer, swaps, clears and keeps the frame pacing; returns
-  // the milliseconds spent waiting + 1.
-  double PresentBackBuffer();
+  // Returns drawing to the back buffer, swaps and clears it.
+  void SwapBackBuffer();
+  // The frame pacing: how long until the next frame may be shown, and, once it has
+  // been, when the one after it may.
+  double MsUntilNextFrame(double now) const;
+  void ScheduleNextFrame(double now);
   // After a frame is shown: blending off, full white and alpha, background image 0 and
   // the full-screen 2D drawing state.
   void BeginFrame();

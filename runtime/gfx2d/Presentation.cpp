@@ -3,9 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cmath>
 
-#include "base/MessagePump.h"
 #include "gfx2d/FramePacing.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "os/Clock.h"
@@ -18,7 +16,7 @@ void OpenGLRadazuri::ClearColourBuffer() {
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
-double OpenGLRadazuri::PresentBackBuffer() {
+void OpenGLRadazuri::SwapBackBuffer() {
   if (GLReady() && activeScreen >= 0) UseScreen(-1);  // drawing back on the back buffer
   PresentScaledScreen();
   glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
@@ -28,16 +26,14 @@ double OpenGLRadazuri::PresentBackBuffer() {
   // Depth and stencil share one buffer: clearing both is a plain fill, clearing depth
   // alone must keep every stencil byte.
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-  const double start = os::MonotonicMs();
-  double now;
-  for (;;) {  // sleeps, then spins the last part; the event queue is kept empty
-    PumpMessages();
-    now = os::MonotonicMs();
-    if (now > nextFrameTime) break;
-    os::SleepMicroseconds(std::llround(SleepBeforeFrameMs(nextFrameTime - now) * 1000));
-  }
+}
+
+double OpenGLRadazuri::MsUntilNextFrame(double now) const {
+  return nextFrameTime - now;
+}
+
+void OpenGLRadazuri::ScheduleNextFrame(double now) {
   nextFrameTime = NextFrameTimeAfter(nextFrameTime, PacedFrameInterval(), now);
-  return now - start + 1;
 }
 
 // Where swaps should wait for the display but do not, frames are paced at its refresh

@@ -61,10 +61,11 @@ void StartInputFrame() {
   if (InputState* input = ActiveInput()) input->StartFrame();
 }
 
-// The frame loop's Esc and Alt+F4 test reads the key state taken at the frame's start.
+// The Esc and Alt+F4 test of the waiting loops: the key state taken at the frame's
+// start and every press since, none of them taken from the game's own key reads.
 bool FrameKeyDown(int keyCode) {
   const InputState* input = ActiveInput();
-  return input && (input->keyState[static_cast<size_t>(keyCode & 0xFF)] & 0x80) != 0;
+  return input && input->KeyDownInFrame(keyCode);
 }
 
 void OnEvent(const os::Event& event) {

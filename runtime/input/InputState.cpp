@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/RuntimeContext.h"
+#include "base/MessagePump.h"
 #include "base/WindowMapping.h"
 #include "text/Latin1Text.h"
 
@@ -52,6 +53,12 @@ std::unique_ptr<InputState>& InputObject() {
 
 InputState* ActiveInput() {
   return InputObject().get();
+}
+
+InputState* InputAfterEvents() {
+  InputState* input = ActiveInput();
+  if (input) PumpMessages();
+  return input;
 }
 
 void InputState::InitInput(os::WindowHandle mainWindow, bool hideCursor) {
@@ -199,6 +206,11 @@ bool InputState::KeyDown(int keyCode) {
   const auto k = static_cast<size_t>(keyCode & 0xFF);
   pressed_[k] = 0;  // a key already let go reads as down this once
   return (keyState[k] & 0x80) != 0;
+}
+
+bool InputState::KeyDownInFrame(int keyCode) const {
+  const auto k = static_cast<size_t>(keyCode & 0xFF);
+  return (keyState[k] & 0x80) != 0 || held_[k] || pressed_[k];
 }
 
 bool InputState::AnyKeyHeld() const {

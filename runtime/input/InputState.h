@@ -49,6 +49,8 @@ class InputState {
   // Bit 7 of the key's keyState byte; a key pressed and released within the frame
   // reads as down once.
   bool KeyDown(int keyCode);
+  // Whether the key was down when the frame began or has been since; takes no press.
+  bool KeyDownInFrame(int keyCode) const;
   // Whether any key is held.
   bool AnyKeyHeld() const;
   // Whether any key is held or has been pressed since the frame began; takes no press.
@@ -115,6 +117,9 @@ class InputState {
 
 // The input object while the runtime runs, else null.
 InputState* ActiveInput();
+// The same, once the window events waiting for it have reached it: for the commands
+// that read the keyboard, the mouse and the joysticks as they are now.
+InputState* InputAfterEvents();
 // The owner of the input object: created at start-up, released at shutdown.
 std::unique_ptr<InputState>& InputObject();
 

@@ -1,6 +1,5 @@
 #include "input/Joystick.h"
 
-#include "base/EventDispatch.h"
 #include "input/InputState.h"
 #include "text/NumberText.h"
 
@@ -11,10 +10,8 @@ constexpr int32_t kAxisStep = 30000;
 
 // The joystick list after the waiting events, so a device just plugged in is counted.
 JoystickSet* CurrentJoysticks() {
-  InputState* input = ActiveInput();
-  if (!input) return nullptr;
-  PumpMessages();
-  return &input->Joysticks();
+  InputState* input = InputAfterEvents();
+  return input ? &input->Joysticks() : nullptr;
 }
 
 }  // namespace

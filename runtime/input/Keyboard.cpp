@@ -1,15 +1,13 @@
 #include "input/Keyboard.h"
 
-#include "base/EventDispatch.h"
 #include "input/InputState.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
 
 double PollKeyboard() {
-  InputState* input = ActiveInput();
+  InputState* input = InputAfterEvents();
   if (!input) return 0;
-  PumpMessages();
   input->PollKeyboard();
   return 1;
 }
@@ -22,9 +20,8 @@ double KeyState(double keyCode) {
 }
 
 double AnyKeyDown() {
-  InputState* input = ActiveInput();
+  const InputState* input = InputAfterEvents();
   if (!input) return 0;
-  PumpMessages();
   return input->AnyKeyDown() ? 1 : 0;
 }
 

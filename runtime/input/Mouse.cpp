@@ -2,18 +2,12 @@
 
 #include <algorithm>
 
-#include "base/EventDispatch.h"
 #include "gfx2d/DrawingState.h"
 #include "input/InputState.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
 namespace {
-
-MouseSample PollMouse(InputState& input) {
-  PumpMessages();
-  return input.PollMouse();
-}
 
 // Within the drawing size; left alone while there is no renderer (size 0 × 0).
 void ClampToScreen(InputState& input) {
@@ -28,9 +22,9 @@ void ClampToScreen(InputState& input) {
 
 void GetMouseState(double& x, double& y, double& left, double& right) {
   x = y = left = right = 0;
-  InputState* input = ActiveInput();
+  InputState* input = InputAfterEvents();
   if (!input) return;
-  PollMouse(*input);
+  input->PollMouse();
   ClampToScreen(*input);
   x = input->mouseX;
   y = input->mouseY;
@@ -39,9 +33,9 @@ void GetMouseState(double& x, double& y, double& left, double& right) {
 }
 
 double MouseAxis(double axis) {
-  InputState* input = ActiveInput();
+  InputState* input = InputAfterEvents();
   if (!input) return 0;
-  const MouseSample sample = PollMouse(*input);
+  const MouseSample sample = input->PollMouse();
   switch (TruncateToInt32(axis)) {
     case 0:
       return sample.dx;
@@ -72,10 +66,10 @@ void ShowSystemCursor(double flag) {
 }
 
 double AnyMouseButton() {
-  InputState* input = ActiveInput();
+  InputState* input = InputAfterEvents();
   if (!input) return 0;
   input->newFrame = 1;
-  PollMouse(*input);
+  input->PollMouse();
   const bool left = input->TakeButton(kMouseLeft);
   const bool right = input->TakeButton(kMouseRight);
   const bool middle = input->TakeButton(kMouseMiddle);

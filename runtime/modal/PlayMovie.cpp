@@ -5,10 +5,9 @@
 
 #include "audio/AudioFiles.h"
 #include "audio/Music.h"
-#include "base/EventDispatch.h"
-#include "base/Hooks.h"
 #include "base/RuntimeContext.h"
-#include "base/Stop.h"
+#include "base/Shutdown.h"
+#include "core/ServiceStep.h"
 #include "gfx2d/OffscreenScreens.h"
 #include "gfx2d/Renderer.h"
 #include "input/InputState.h"
@@ -24,7 +23,7 @@ constexpr double kNotPlayable = 3;
 constexpr long long kLongestSleepMs = 5;
 
 void PresentMovieFrame() {
-  if (OpenGLRadazuri* renderer = ActiveRenderer()) renderer->PresentBackBuffer();
+  if (OpenGLRadazuri* renderer = ActiveRenderer()) ShowBackBuffer(*renderer);
 }
 
 // The press counters when the movie starts: any press after it ends the movie.
@@ -39,27 +38,39 @@ PressMark MarkPresses() {
   return {input->KeyPressCount(), input->ButtonPressCount()};
 }
 
-// Esc ends the program (while it does at frames); true when a key or a mouse button
-// was pressed since the mark.
-bool UserStops(const PressMark& mark, MoviePlayer& player) {
-  InputState* input = ActiveInput();
+// True when a key or a mouse button was pressed since the mark.
+bool UserStops(const PressMark& mark) {
+  const InputState* input = ActiveInput();
   if (input == nullptr) return false;
-  input->PollKeyboard();
-  if (Runtime().escapeEnds && (input->keyState[kKeyEscape] & 0x80)) {
-    player.Stop();
-    StopProgram();
-  }
   return input->KeyPressCount() != mark.keys || input->ButtonPressCount() != mark.buttons;
 }
 
 void WaitUntilNoKeyOrButton() {
   if (ActiveInput() == nullptr) return;
   while (KeyTyped() != 0 || AnyMouseButton() != 0) {
-    RunRuntimeHooks(RuntimeHook::MusicLoop);
-    PumpMessages();
+    ServiceStep();
     os::SleepMilliseconds(1);
   }
 }
+
+// The playing movie, stopped first should the program end while it plays (Esc, a
+// close request).
+MoviePlayer* playing = nullptr;
+
+void StopPlayingMovie() {
+  if (playing) playing->Stop();
+  playing = nullptr;
+}
+
+struct PlayingMovie {
+  explicit PlayingMovie(MoviePlayer& player) {
+    playing = &player;
+    AddShutdownStep(ShutdownStage::Music, StopPlayingMovie);
+  }
+  ~PlayingMovie() { playing = nullptr; }
+  PlayingMovie(const PlayingMovie&) = delete;
+  PlayingMovie& operator=(const PlayingMovie&) = delete;
+};
 
 // Sleeps until the next picture is due, a few milliseconds at most, so that input
 // and the music are looked after in between.
@@ -86,12 +97,12 @@ double PlayMovie(const DynString& path, double loop) {
   if (!player.Open(file, renderer->MaxTextureSize(), anySize)) return kNotPlayable;
   WaitUntilNoKeyOrButton();
   const PressMark mark = MarkPresses();
+  const PlayingMovie shown(player);
   player.Start();
   bool stoppedByUser = false;
   for (;;) {
-    RunRuntimeHooks(RuntimeHook::MusicLoop);
-    PumpMessages();
-    if (UserStops(mark, player)) {
+    ServiceStep();
+    if (UserStops(mark)) {
       stoppedByUser = true;
       break;
     }

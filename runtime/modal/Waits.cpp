@@ -1,9 +1,6 @@
 #include "modal/Waits.h"
 
-#include "base/EventDispatch.h"
-#include "base/Hooks.h"
-#include "base/RuntimeContext.h"
-#include "base/Stop.h"
+#include "core/ServiceStep.h"
 #include "input/InputState.h"
 #include "input/Mouse.h"
 #include "input/TypedText.h"
@@ -44,10 +41,8 @@ void IdleStep() {
   if (!input) return;
   const IdleMark start = MarkOf(*input);
   for (;;) {
-    RunRuntimeHooks(RuntimeHook::MusicLoop);
-    PumpMessages();
+    ServiceStep();
     input->PollKeyboard();
-    if (Runtime().escapeEnds && (input->keyState[kKeyEscape] & 0x80)) StopProgram();
     if (SomethingHappened(*input, start) || input->Joysticks().AnyButtonDown()) return;
     os::SleepMilliseconds(1);  // a wait, not a busy loop
   }
@@ -56,12 +51,11 @@ void IdleStep() {
 void WaitKey() {
   if (!ActiveInput()) return;
   while (KeyTyped() != 1) {
-    RunRuntimeHooks(RuntimeHook::MusicLoop);
-    PumpMessages();
+    ServiceStep();
     IdleStep();
   }
   while (KeyTyped() != 0)
-    PumpMessages();
+    ServiceStep();
 }
 
 void WaitMouse() {

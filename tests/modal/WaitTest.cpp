@@ -2,6 +2,7 @@
 // a little later, as a user's would, and each wait must still be waiting for them.
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "InputFixture.h"
@@ -37,6 +38,23 @@ TEST_F(Waits, WaitKeyAndIdleStepWaitForAKey) {
   Release(SDL_SCANCODE_K);
   Frame();
   EXPECT_TRUE(WaitsForAKey(IdleStep, SDL_SCANCODE_SPACE, " "));
+}
+
+// Esc pressed during a wait ends the program there, not at a later frame.
+TEST_F(Waits, EscEndsTheProgramFromInsideAWait) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        SetEscapeEnds(1);
+        std::thread user([&] {
+          Later();
+          Press(SDL_SCANCODE_ESCAPE);
+        });
+        user.detach();
+        IdleStep();
+        std::exit(9);  // the wait returned instead
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Waits, WaitMouseWaitsForTheHeldButtonsReleaseThenAPress) {

@@ -1,0 +1,48 @@
+#include "core/ServiceStep.h"
+
+#include <cmath>
+
+#include "base/EventDispatch.h"
+#include "base/Hooks.h"
+#include "base/RuntimeContext.h"
+#include "base/Stop.h"
+#include "gfx2d/FramePacing.h"
+#include "gfx2d/OpenGLRadazuri.h"
+#include "os/Clock.h"
+
+namespace zentoir {
+namespace {
+
+constexpr int kKeyEscape = 1;
+constexpr int kKeyAlt = 56;
+constexpr int kKeyF4 = 62;
+
+bool StopKeysDown() {
+  if (Runtime().escapeEnds && IsFrameKeyDown(kKeyEscape)) return true;
+  return IsFrameKeyDown(kKeyAlt) && IsFrameKeyDown(kKeyF4);
+}
+
+}  // namespace
+
+void ServiceStep() {
+  RunRuntimeHooks(RuntimeHook::MusicLoop);
+  PumpMessages();
+  if (StopKeysDown()) StopProgram();
+}
+
+double ShowBackBuffer(OpenGLRadazuri& renderer) {
+  renderer.SwapBackBuffer();
+  const double start = os::MonotonicMs();
+  double now;
+  for (;;) {  // sleeps, then spins the last part
+    ServiceStep();
+    now = os::MonotonicMs();
+    const double remaining = renderer.MsUntilNextFrame(now);
+    if (remaining < 0) break;
+    os::SleepMicroseconds(std::llround(SleepBeforeFrameMs(remaining) * 1000));
+  }
+  renderer.ScheduleNextFrame(now);
+  return now - start + 1;
+}
+
+}  // namespace zentoir
