@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "base/RuntimeContext.h"
 #include "base/MessagePump.h"
+#include "base/RuntimeContext.h"
 #include "base/WindowMapping.h"
 #include "text/Latin1Text.h"
 
