@@ -24,10 +24,18 @@ bool StopKeysDown() {
 
 }  // namespace
 
-void ServiceStep() {
+void ApplyStopKeys() {
+  if (StopKeysDown()) StopProgram();
+}
+
+void ServeEvents() {
   RunRuntimeHooks(RuntimeHook::MusicLoop);
   PumpMessages();
-  if (StopKeysDown()) StopProgram();
+}
+
+void ServiceStep() {
+  ApplyStopKeys();
+  ServeEvents();
 }
 
 double ShowBackBuffer(OpenGLRadazuri& renderer) {
@@ -35,7 +43,7 @@ double ShowBackBuffer(OpenGLRadazuri& renderer) {
   const double start = os::MonotonicMs();
   double now;
   for (;;) {  // sleeps, then spins the last part
-    ServiceStep();
+    ServeEvents();
     now = os::MonotonicMs();
     const double remaining = renderer.MsUntilNextFrame(now);
     if (remaining < 0) break;

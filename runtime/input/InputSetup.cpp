@@ -2,8 +2,6 @@
 
 #include <SDL2/SDL.h>
 
-#include <memory>
-
 #include "base/ErrorLog.h"
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
@@ -13,18 +11,9 @@
 namespace zentoir {
 namespace {
 
-void ReleaseInput() {
-  std::unique_ptr<InputState>& input = InputObject();
-  if (!input) return;
-  input->Release();
-  input.reset();
-}
-
 void CreateInput() {
-  std::unique_ptr<InputState>& input = InputObject();
-  if (input) return;
-  input = std::make_unique<InputState>();
-  AddShutdownStep(ShutdownStage::Input, ReleaseInput);
+  CreateInputObject();
+  AddShutdownStep(ShutdownStage::Input, ReleaseInputObject);
 }
 
 // Keyboard and mouse come with SDL's video subsystem (the window); without it no key
@@ -51,10 +40,7 @@ void ApplyStartCursorMode() {
 // A mode switch may give a new window: the input object takes it and re-applies the
 // cursor mode it had.
 void TakeNewWindow() {
-  InputState* input = ActiveInput();
-  if (!input) return;
-  input->window = Runtime().mainWindow;
-  input->ShowSystemCursor(input->cursorVisible != 0);
+  if (InputState* input = ActiveInput()) input->TakeWindow(Runtime().mainWindow);
 }
 
 void StartInputFrame() {

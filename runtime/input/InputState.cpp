@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "base/MessagePump.h"
@@ -44,11 +45,22 @@ uint8_t ButtonBit(int sdlButton) {
 // Typed characters kept for a reader that falls behind; beyond this they are dropped.
 constexpr size_t kMaxQueuedChars = 256;
 
-}  // namespace
-
 std::unique_ptr<InputState>& InputObject() {
   static std::unique_ptr<InputState> input;
   return input;
+}
+
+}  // namespace
+
+void CreateInputObject() {
+  if (!InputObject()) InputObject() = std::make_unique<InputState>();
+}
+
+void ReleaseInputObject() {
+  std::unique_ptr<InputState>& input = InputObject();
+  if (!input) return;
+  input->Release();
+  input.reset();
 }
 
 InputState* ActiveInput() {
@@ -206,6 +218,21 @@ bool InputState::KeyDown(int keyCode) {
   const auto k = static_cast<size_t>(keyCode & 0xFF);
   pressed_[k] = 0;  // a key already let go reads as down this once
   return (keyState[k] & 0x80) != 0;
+}
+
+void InputState::SetMousePosition(int32_t x, int32_t y) {
+  mouseX = x;
+  mouseY = y;
+}
+
+void InputState::ClampMouseTo(int width, int height) {
+  mouseX = std::clamp(mouseX, 0, std::max(width - 1, 0));
+  mouseY = std::clamp(mouseY, 0, std::max(height - 1, 0));
+}
+
+void InputState::TakeWindow(os::WindowHandle newWindow) {
+  window = newWindow;
+  ShowSystemCursor(cursorVisible != 0);
 }
 
 bool InputState::KeyDownInFrame(int keyCode) const {

@@ -79,14 +79,17 @@ class InputState {
 
   JoystickSet& Joysticks() { return joysticks_; }
 
-  // Fields of the input object.
-  int32_t mouseX = 100;
-  int32_t mouseY = 100;
-  os::WindowHandle window = nullptr;
-  std::array<uint8_t, kKeyCodeCount> keyState{};
-  uint8_t cursorVisible = 0;
-  uint8_t newFrame = 0;
-  int16_t lastDx = 0, lastDy = 0, lastWheel = 0;
+  // The runtime's pointer position, in screen pixels.
+  int32_t MouseX() const { return mouseX; }
+  int32_t MouseY() const { return mouseY; }
+  void SetMousePosition(int32_t x, int32_t y);
+  // Keeps the position within a screen of this size.
+  void ClampMouseTo(int width, int height);
+  // The next mouse query takes a fresh sample, as at a frame's start.
+  void ArmMouseSample() { newFrame = 1; }
+  bool CursorShown() const { return cursorVisible != 0; }
+  // A mode switch may give a new window: it is taken, with the cursor mode it had.
+  void TakeWindow(os::WindowHandle newWindow);
 
  private:
   void OnKey(int keyCode, bool down, bool repeat);
@@ -113,6 +116,14 @@ class InputState {
   uint32_t buttonPresses_ = 0;
 
   JoystickSet joysticks_;
+
+  int32_t mouseX = 100;
+  int32_t mouseY = 100;
+  os::WindowHandle window = nullptr;
+  std::array<uint8_t, kKeyCodeCount> keyState{};
+  uint8_t cursorVisible = 0;
+  uint8_t newFrame = 0;
+  int16_t lastDx = 0, lastDy = 0, lastWheel = 0;
 };
 
 // The input object while the runtime runs, else null.
@@ -120,7 +131,8 @@ InputState* ActiveInput();
 // The same, once the window events waiting for it have reached it: for the commands
 // that read the keyboard, the mouse and the joysticks as they are now.
 InputState* InputAfterEvents();
-// The owner of the input object: created at start-up, released at shutdown.
-std::unique_ptr<InputState>& InputObject();
+// The input object is created at start-up (once) and released at shutdown.
+void CreateInputObject();
+void ReleaseInputObject();
 
 }  // namespace zentoir

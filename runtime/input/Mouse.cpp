@@ -1,7 +1,5 @@
 #include "input/Mouse.h"
 
-#include <algorithm>
-
 #include "gfx2d/DrawingState.h"
 #include "input/InputState.h"
 #include "text/NumberText.h"
@@ -14,8 +12,7 @@ void ClampToScreen(InputState& input) {
   double width = 0, height = 0;
   GetScreenSize(width, height);
   if (width == 0 && height == 0) return;
-  input.mouseX = std::clamp(input.mouseX, 0, std::max(static_cast<int>(width) - 1, 0));
-  input.mouseY = std::clamp(input.mouseY, 0, std::max(static_cast<int>(height) - 1, 0));
+  input.ClampMouseTo(static_cast<int>(width), static_cast<int>(height));
 }
 
 }  // namespace
@@ -26,8 +23,8 @@ void GetMouseState(double& x, double& y, double& left, double& right) {
   if (!input) return;
   input->PollMouse();
   ClampToScreen(*input);
-  x = input->mouseX;
-  y = input->mouseY;
+  x = input->MouseX();
+  y = input->MouseY();
   left = input->TakeButton(kMouseLeft) ? 1.0 : 0.0;
   right = input->TakeButton(kMouseRight) ? 1.0 : 0.0;
 }
@@ -57,8 +54,7 @@ double MouseAxis(double axis) {
 void SetMousePosition(double x, double y) {
   InputState* input = ActiveInput();
   if (!input) return;
-  input->mouseX = TruncateToInt32(x);
-  input->mouseY = TruncateToInt32(y);
+  input->SetMousePosition(TruncateToInt32(x), TruncateToInt32(y));
 }
 
 void ShowSystemCursor(double flag) {
@@ -68,7 +64,7 @@ void ShowSystemCursor(double flag) {
 double AnyMouseButton() {
   InputState* input = InputAfterEvents();
   if (!input) return 0;
-  input->newFrame = 1;
+  input->ArmMouseSample();
   input->PollMouse();
   const bool left = input->TakeButton(kMouseLeft);
   const bool right = input->TakeButton(kMouseRight);

@@ -103,6 +103,7 @@ double PlayMovie(const DynString& path, double loop) {
   for (;;) {
     ServiceStep();
     if (UserStops(mark)) {
+      ApplyStopKeys();
       stoppedByUser = true;
       break;
     }

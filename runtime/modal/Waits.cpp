@@ -43,7 +43,10 @@ void IdleStep() {
   for (;;) {
     ServiceStep();
     input->PollKeyboard();
-    if (SomethingHappened(*input, start) || input->Joysticks().AnyButtonDown()) return;
+    if (SomethingHappened(*input, start) || input->Joysticks().AnyButtonDown()) {
+      ApplyStopKeys();
+      return;
+    }
     os::SleepMilliseconds(1);  // a wait, not a busy loop
   }
 }

@@ -75,7 +75,7 @@ TEST_F(Mouse, ShownCursorFollowsThePointerPosition) {
   EXPECT_EQ(MouseAxis(0), 10);
   EXPECT_EQ(MouseAxis(1), -20);
   ShowSystemCursor(0);
-  EXPECT_EQ(ActiveInput()->cursorVisible, 0);
+  EXPECT_FALSE(ActiveInput()->CursorShown());
 }
 
 TEST_F(Mouse, SetMousePositionMovesTheRuntimePosition) {
