@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "base/LittleEndian.h"
 #include "os/File.h"
 
 namespace zentoir {
@@ -29,11 +30,7 @@ class ByteReader {
  private:
   uint32_t Little(size_t count) {
     const uint8_t* at;
-    if (!Take(count, at)) return 0;
-    uint32_t value = 0;
-    for (size_t i = count; i-- > 0;)
-      value = (value << 8) | at[i];
-    return value;
+    return Take(count, at) ? static_cast<uint32_t>(ReadLittleEndian(at, count)) : 0;
   }
 
   const std::vector<uint8_t>& bytes_;
