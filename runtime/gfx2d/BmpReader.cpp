@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "base/LittleEndian.h"
-#include "os/File.h"
 
 namespace zentoir {
 namespace {
@@ -160,15 +159,6 @@ bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer&
   }
   ApplyColourKey(image, colourKey);
   return true;
-}
-
-bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image, int32_t maxSide) {
-  std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
-    image.Release();
-    return false;
-  }
-  return DecodeBmp(file, colourKey, image, maxSide);
 }
 
 }  // namespace zentoir
