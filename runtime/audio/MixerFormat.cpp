@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/LittleEndian.h"
+
 namespace zentoir {
 namespace {
 
@@ -13,7 +15,7 @@ int16_t SampleAt(const WaveSound& sound, size_t frame, int channel) {
     return static_cast<int16_t>((byte - 128) * 256);
   }
   const size_t at = (frame * sound.channels + side) * 2;
-  return static_cast<int16_t>(sound.samples[at] | (sound.samples[at + 1] << 8));
+  return static_cast<int16_t>(ReadLittleEndian16(&sound.samples[at]));
 }
 
 }  // namespace

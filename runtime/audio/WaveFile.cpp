@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "audio/AudioFiles.h"
+#include "base/LittleEndian.h"
 
 namespace zentoir {
 namespace {
@@ -14,15 +15,6 @@ constexpr size_t kChunkHeaderBytes = 8;
 constexpr size_t kPcmFormatBytes = 16;
 constexpr size_t kMaxWaveFileBytes = size_t{64} << 20;
 
-uint16_t Read16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-uint32_t Read32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
 bool HasId(const uint8_t* p, const char* id) {
   return std::memcmp(p, id, 4) == 0;
 }
@@ -32,10 +24,10 @@ bool HasId(const uint8_t* p, const char* id) {
 // describe such PCM; its extra bytes are ignored like those of any longer chunk.
 bool ReadFormat(std::span<const uint8_t> body, WaveSound& sound) {
   if (body.size() < kPcmFormatBytes) return false;
-  const uint16_t tag = Read16(&body[0]);
-  sound.channels = Read16(&body[2]);
-  sound.sampleRate = Read32(&body[4]);
-  sound.bitsPerSample = Read16(&body[14]);
+  const uint16_t tag = ReadLittleEndian16(&body[0]);
+  sound.channels = ReadLittleEndian16(&body[2]);
+  sound.sampleRate = ReadLittleEndian32(&body[4]);
+  sound.bitsPerSample = ReadLittleEndian16(&body[14]);
   if (tag != kFormatPcm && tag != kFormatExtensible) return false;
   if (sound.channels != 1 && sound.channels != 2) return false;
   if (sound.bitsPerSample != 8 && sound.bitsPerSample != 16) return false;
@@ -53,7 +45,7 @@ bool ParseWave(std::span<const uint8_t> file, WaveSound& sound) {
   size_t offset = kRiffHeaderBytes;
   while (file.size() - offset >= kChunkHeaderBytes) {
     const uint8_t* header = &file[offset];
-    const uint32_t size = Read32(header + 4);
+    const uint32_t size = ReadLittleEndian32(header + 4);
     offset += kChunkHeaderBytes;
     if (size > file.size() - offset) return false;  // truncated, or a lying size
     const std::span<const uint8_t> body = file.subspan(offset, size);

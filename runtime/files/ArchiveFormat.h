@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "base/LittleEndian.h"
+
 namespace zentoir {
 
 inline constexpr char kArchiveTrailerTag[3] = {'d', 'o', 'Z'};
@@ -28,9 +30,5 @@ struct ArchiveEntry {
 
 // The file offset a position stands for, or -1 when it lies outside the file.
 int64_t ResolveArchivePosition(int32_t position, int64_t fileSize);
-
-// Little-endian integers.
-void AppendLittleEndian32(std::vector<uint8_t>& out, uint32_t value);
-uint32_t ReadLittleEndian32(const uint8_t* bytes);
 
 }  // namespace zentoir

@@ -34,6 +34,10 @@ void CreateArchiveSlots();
 // call deletes the file extracted by the previous call through the same slot.
 int ResolveDataFile(ArchiveSlot& slot, const char* requestedName, std::string& outputPath);
 
+// The same through the general slot, as the loaders of images, fonts and settings use it:
+// true with `outputPath` set.
+bool ResolveGeneralDataFile(const DynString& requestedName, std::string& outputPath);
+
 // Deletes the slot's temporary file, if it has one, and forgets it.
 void DeleteExtractedFile(ArchiveSlot& slot);
 

@@ -97,4 +97,8 @@ int ResolveDataFile(ArchiveSlot& slot, const char* requestedName, std::string& o
   return ExtractFromArchive(slot, requestedName, outputPath);
 }
 
+bool ResolveGeneralDataFile(const DynString& requestedName, std::string& outputPath) {
+  return ResolveDataFile(GeneralArchiveSlot(), requestedName.CStr(), outputPath) == 1;
+}
+
 }  // namespace zentoir

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/LittleEndian.h"
 #include "base/Shutdown.h"
 #include "base/Stop.h"
 #include "files/ChannelTable.h"
@@ -31,10 +32,7 @@ void ReadItem(double channel, void* bytes, uint32_t count) {
 uint64_t ReadUnsigned(double channel, uint32_t count) {
   uint8_t bytes[8];
   ReadItem(channel, bytes, count);
-  uint64_t value = 0;
-  for (uint32_t i = count; i > 0; --i)
-    value = value << 8 | bytes[i - 1];
-  return value;
+  return ReadLittleEndian(bytes, count);
 }
 
 // Ends the line at `end`, dropping a CR right before it.

@@ -19,7 +19,7 @@ constexpr size_t kReadPiece = 64 * 1024;
 SettingsFileRead ReadSettingsFile(const DynString& name, size_t limit, std::string& bytes) {
   bytes.clear();
   std::string resolved;
-  if (!ResolveDataFile(GeneralArchiveSlot(), name.CStr(), resolved)) {
+  if (!ResolveGeneralDataFile(name, resolved)) {
     return SettingsFileRead::kMissing;
   }
   os::File file;

@@ -15,10 +15,6 @@ void ClearToNothing(OpenGLRadazuri& r) {
   r.ClearColourBuffer();
 }
 
-bool Resolve(const DynString& path, std::string& file) {
-  return ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) == 1;
-}
-
 }  // namespace
 
 void LoadBackground(const DynString& path) {
@@ -27,7 +23,7 @@ void LoadBackground(const DynString& path) {
   AppendErrorLog("Loadbmp");
   AppendErrorLog("Dedevovudo");
   std::string file;
-  if (!Resolve(path, file)) {
+  if (!ResolveGeneralDataFile(path, file)) {
     AppendErrorLog("failed");
     ClearToNothing(*r);
     return;

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "os/File.h"
+#include "base/LittleEndian.h"
 
 namespace zentoir {
 namespace {
@@ -29,11 +29,7 @@ class ByteReader {
  private:
   uint32_t Little(size_t count) {
     const uint8_t* at;
-    if (!Take(count, at)) return 0;
-    uint32_t value = 0;
-    for (size_t i = count; i-- > 0;)
-      value = (value << 8) | at[i];
-    return value;
+    return Take(count, at) ? static_cast<uint32_t>(ReadLittleEndian(at, count)) : 0;
   }
 
   const std::vector<uint8_t>& bytes_;
@@ -163,15 +159,6 @@ bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer&
   }
   ApplyColourKey(image, colourKey);
   return true;
-}
-
-bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image, int32_t maxSide) {
-  std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
-    image.Release();
-    return false;
-  }
-  return DecodeBmp(file, colourKey, image, maxSide);
 }
 
 }  // namespace zentoir

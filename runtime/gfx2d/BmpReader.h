@@ -2,20 +2,15 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "gfx2d/ImageBuffer.h"
 
 namespace zentoir {
 
-// Reads a bitmap file into `image`; pixels of the colour key (kNoColourKey for none)
+// Decodes bitmap bytes into `image`; pixels of the colour key (kNoColourKey for none)
 // become transparent black. A side beyond `maxSide` or more than kMaxImagePixels pixels
 // is refused before decoding. On failure the image is empty and the result false.
-bool ReadBmpFile(const std::string& path, int64_t colourKey, ImageBuffer& image,
-                 int32_t maxSide = kMaxImageSide);
-
-// The same for bitmap bytes already in memory.
 bool DecodeBmp(const std::vector<uint8_t>& file, int64_t colourKey, ImageBuffer& image,
                int32_t maxSide = kMaxImageSide);
 

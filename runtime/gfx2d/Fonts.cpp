@@ -54,7 +54,7 @@ void LoadFont(const DynString& path, double n) {
   if (!r) return;
   const int32_t sprite = kFontSpriteBase + font;
   std::string file;
-  if (ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) == 1 &&
+  if (ResolveGeneralDataFile(path, file) &&
       r->LoadSpriteImage(sprite, file, r->FontTransparentColour(), false) == 1) {
     return;
   }

@@ -12,53 +12,36 @@ void Load(Function& function, const char* name) {
   function = reinterpret_cast<Function>(os::GLProcAddress(name));
 }
 
+#define ZENTOIR_GL_LOAD(type, name) Load(f.name, #name);
+
 void LoadMultitexture(GLExtensionFunctions& f) {
-  Load(f.glActiveTextureARB, "glActiveTextureARB");
-  Load(f.glMultiTexCoord2fARB, "glMultiTexCoord2fARB");
-  Load(f.glClientActiveTextureARB, "glClientActiveTextureARB");
-  Load(f.glGenBuffersARB, "glGenBuffersARB");
-  Load(f.glBindBufferARB, "glBindBufferARB");
-  Load(f.glBufferDataARB, "glBufferDataARB");
-  Load(f.glDeleteBuffersARB, "glDeleteBuffersARB");
-  Load(f.glMapBufferARB, "glMapBufferARB");
-  Load(f.glUnmapBufferARB, "glUnmapBufferARB");
-  Load(f.glGetBufferParameterivARB, "glGetBufferParameterivARB");
+  ZENTOIR_GL_MULTITEXTURE(ZENTOIR_GL_LOAD)
 }
 
 void LoadShaderObjects(GLExtensionFunctions& f) {
-  Load(f.glCreateProgramObjectARB, "glCreateProgramObjectARB");
-  Load(f.glDeleteObjectARB, "glDeleteObjectARB");
-  Load(f.glCreateShaderObjectARB, "glCreateShaderObjectARB");
-  Load(f.glShaderSourceARB, "glShaderSourceARB");
-  Load(f.glCompileShaderARB, "glCompileShaderARB");
-  Load(f.glGetObjectParameterivARB, "glGetObjectParameterivARB");
-  Load(f.glAttachObjectARB, "glAttachObjectARB");
-  Load(f.glGetInfoLogARB, "glGetInfoLogARB");
-  Load(f.glLinkProgramARB, "glLinkProgramARB");
-  Load(f.glUseProgramObjectARB, "glUseProgramObjectARB");
-  Load(f.glGetUniformLocationARB, "glGetUniformLocationARB");
-  Load(f.glUniform1fARB, "glUniform1fARB");
-  Load(f.glUniform1iARB, "glUniform1iARB");
+  ZENTOIR_GL_SHADER_OBJECTS(ZENTOIR_GL_LOAD)
 }
 
 void LoadFramebufferObjects(GLExtensionFunctions& f) {
-  Load(f.glBindRenderbufferEXT, "glBindRenderbufferEXT");
-  Load(f.glDeleteRenderbuffersEXT, "glDeleteRenderbuffersEXT");
-  Load(f.glGenRenderbuffersEXT, "glGenRenderbuffersEXT");
-  Load(f.glRenderbufferStorageEXT, "glRenderbufferStorageEXT");
-  Load(f.glBindFramebufferEXT, "glBindFramebufferEXT");
-  Load(f.glDeleteFramebuffersEXT, "glDeleteFramebuffersEXT");
-  Load(f.glGenFramebuffersEXT, "glGenFramebuffersEXT");
-  Load(f.glCheckFramebufferStatusEXT, "glCheckFramebufferStatusEXT");
-  Load(f.glFramebufferTexture2DEXT, "glFramebufferTexture2DEXT");
-  Load(f.glFramebufferRenderbufferEXT, "glFramebufferRenderbufferEXT");
+  ZENTOIR_GL_FRAMEBUFFER_OBJECTS(ZENTOIR_GL_LOAD)
 }
+
+#undef ZENTOIR_GL_LOAD
 
 }  // namespace
 
 GLExtensionFunctions& GLExtensions() {
   static GLExtensionFunctions functions;
   return functions;
+}
+
+bool HasFramebufferObjects() {
+  const GLExtensionFunctions& f = GLExtensions();
+#define ZENTOIR_GL_REQUIRE(type, name) \
+  if (!f.name) return false;
+  ZENTOIR_GL_FRAMEBUFFER_OBJECTS(ZENTOIR_GL_REQUIRE)
+#undef ZENTOIR_GL_REQUIRE
+  return true;
 }
 
 const char* CurrentGLExtensionString() {

@@ -7,47 +7,60 @@
 
 namespace zentoir {
 
+// The entry points, each once as X(type, name), in groups by what makes them available.
+// With GL_ARB_multitexture: multitexturing and vertex buffer objects.
+#define ZENTOIR_GL_MULTITEXTURE(X)                             \
+  X(PFNGLACTIVETEXTUREARBPROC, glActiveTextureARB)             \
+  X(PFNGLMULTITEXCOORD2FARBPROC, glMultiTexCoord2fARB)         \
+  X(PFNGLCLIENTACTIVETEXTUREARBPROC, glClientActiveTextureARB) \
+  X(PFNGLGENBUFFERSARBPROC, glGenBuffersARB)                   \
+  X(PFNGLBINDBUFFERARBPROC, glBindBufferARB)                   \
+  X(PFNGLBUFFERDATAARBPROC, glBufferDataARB)                   \
+  X(PFNGLDELETEBUFFERSARBPROC, glDeleteBuffersARB)             \
+  X(PFNGLMAPBUFFERARBPROC, glMapBufferARB)                     \
+  X(PFNGLUNMAPBUFFERARBPROC, glUnmapBufferARB)                 \
+  X(PFNGLGETBUFFERPARAMETERIVARBPROC, glGetBufferParameterivARB)
+// With GL_ARB_fragment_program: shader objects.
+#define ZENTOIR_GL_SHADER_OBJECTS(X)                             \
+  X(PFNGLCREATEPROGRAMOBJECTARBPROC, glCreateProgramObjectARB)   \
+  X(PFNGLDELETEOBJECTARBPROC, glDeleteObjectARB)                 \
+  X(PFNGLCREATESHADEROBJECTARBPROC, glCreateShaderObjectARB)     \
+  X(PFNGLSHADERSOURCEARBPROC, glShaderSourceARB)                 \
+  X(PFNGLCOMPILESHADERARBPROC, glCompileShaderARB)               \
+  X(PFNGLGETOBJECTPARAMETERIVARBPROC, glGetObjectParameterivARB) \
+  X(PFNGLATTACHOBJECTARBPROC, glAttachObjectARB)                 \
+  X(PFNGLGETINFOLOGARBPROC, glGetInfoLogARB)                     \
+  X(PFNGLLINKPROGRAMARBPROC, glLinkProgramARB)                   \
+  X(PFNGLUSEPROGRAMOBJECTARBPROC, glUseProgramObjectARB)         \
+  X(PFNGLGETUNIFORMLOCATIONARBPROC, glGetUniformLocationARB)     \
+  X(PFNGLUNIFORM1FARBPROC, glUniform1fARB)                       \
+  X(PFNGLUNIFORM1IARBPROC, glUniform1iARB)
+// Always looked up: framebuffer objects (offscreen screens, the scaled screen).
+#define ZENTOIR_GL_FRAMEBUFFER_OBJECTS(X)                            \
+  X(PFNGLBINDRENDERBUFFEREXTPROC, glBindRenderbufferEXT)             \
+  X(PFNGLDELETERENDERBUFFERSEXTPROC, glDeleteRenderbuffersEXT)       \
+  X(PFNGLGENRENDERBUFFERSEXTPROC, glGenRenderbuffersEXT)             \
+  X(PFNGLRENDERBUFFERSTORAGEEXTPROC, glRenderbufferStorageEXT)       \
+  X(PFNGLBINDFRAMEBUFFEREXTPROC, glBindFramebufferEXT)               \
+  X(PFNGLDELETEFRAMEBUFFERSEXTPROC, glDeleteFramebuffersEXT)         \
+  X(PFNGLGENFRAMEBUFFERSEXTPROC, glGenFramebuffersEXT)               \
+  X(PFNGLCHECKFRAMEBUFFERSTATUSEXTPROC, glCheckFramebufferStatusEXT) \
+  X(PFNGLFRAMEBUFFERTEXTURE2DEXTPROC, glFramebufferTexture2DEXT)     \
+  X(PFNGLFRAMEBUFFERRENDERBUFFEREXTPROC, glFramebufferRenderbufferEXT)
+
+#define ZENTOIR_GL_FIELD(type, name) type name = nullptr;
 struct GLExtensionFunctions {
-  // With GL_ARB_multitexture: multitexturing and vertex buffer objects.
-  PFNGLACTIVETEXTUREARBPROC glActiveTextureARB = nullptr;
-  PFNGLMULTITEXCOORD2FARBPROC glMultiTexCoord2fARB = nullptr;
-  PFNGLCLIENTACTIVETEXTUREARBPROC glClientActiveTextureARB = nullptr;
-  PFNGLGENBUFFERSARBPROC glGenBuffersARB = nullptr;
-  PFNGLBINDBUFFERARBPROC glBindBufferARB = nullptr;
-  PFNGLBUFFERDATAARBPROC glBufferDataARB = nullptr;
-  PFNGLDELETEBUFFERSARBPROC glDeleteBuffersARB = nullptr;
-  PFNGLMAPBUFFERARBPROC glMapBufferARB = nullptr;
-  PFNGLUNMAPBUFFERARBPROC glUnmapBufferARB = nullptr;
-  PFNGLGETBUFFERPARAMETERIVARBPROC glGetBufferParameterivARB = nullptr;
-  // With GL_ARB_fragment_program: shader objects.
-  PFNGLCREATEPROGRAMOBJECTARBPROC glCreateProgramObjectARB = nullptr;
-  PFNGLDELETEOBJECTARBPROC glDeleteObjectARB = nullptr;
-  PFNGLCREATESHADEROBJECTARBPROC glCreateShaderObjectARB = nullptr;
-  PFNGLSHADERSOURCEARBPROC glShaderSourceARB = nullptr;
-  PFNGLCOMPILESHADERARBPROC glCompileShaderARB = nullptr;
-  PFNGLGETOBJECTPARAMETERIVARBPROC glGetObjectParameterivARB = nullptr;
-  PFNGLATTACHOBJECTARBPROC glAttachObjectARB = nullptr;
-  PFNGLGETINFOLOGARBPROC glGetInfoLogARB = nullptr;
-  PFNGLLINKPROGRAMARBPROC glLinkProgramARB = nullptr;
-  PFNGLUSEPROGRAMOBJECTARBPROC glUseProgramObjectARB = nullptr;
-  PFNGLGETUNIFORMLOCATIONARBPROC glGetUniformLocationARB = nullptr;
-  PFNGLUNIFORM1FARBPROC glUniform1fARB = nullptr;
-  PFNGLUNIFORM1IARBPROC glUniform1iARB = nullptr;
-  // Always looked up: framebuffer objects (offscreen screens).
-  PFNGLBINDRENDERBUFFEREXTPROC glBindRenderbufferEXT = nullptr;
-  PFNGLDELETERENDERBUFFERSEXTPROC glDeleteRenderbuffersEXT = nullptr;
-  PFNGLGENRENDERBUFFERSEXTPROC glGenRenderbuffersEXT = nullptr;
-  PFNGLRENDERBUFFERSTORAGEEXTPROC glRenderbufferStorageEXT = nullptr;
-  PFNGLBINDFRAMEBUFFEREXTPROC glBindFramebufferEXT = nullptr;
-  PFNGLDELETEFRAMEBUFFERSEXTPROC glDeleteFramebuffersEXT = nullptr;
-  PFNGLGENFRAMEBUFFERSEXTPROC glGenFramebuffersEXT = nullptr;
-  PFNGLCHECKFRAMEBUFFERSTATUSEXTPROC glCheckFramebufferStatusEXT = nullptr;
-  PFNGLFRAMEBUFFERTEXTURE2DEXTPROC glFramebufferTexture2DEXT = nullptr;
-  PFNGLFRAMEBUFFERRENDERBUFFEREXTPROC glFramebufferRenderbufferEXT = nullptr;
+  ZENTOIR_GL_MULTITEXTURE(ZENTOIR_GL_FIELD)
+  ZENTOIR_GL_SHADER_OBJECTS(ZENTOIR_GL_FIELD)
+  ZENTOIR_GL_FRAMEBUFFER_OBJECTS(ZENTOIR_GL_FIELD)
 };
+#undef ZENTOIR_GL_FIELD
 
 // The process-wide entry points.
 GLExtensionFunctions& GLExtensions();
+
+// Whether every framebuffer-object entry point was found.
+bool HasFramebufferObjects();
 
 // Looks the entry points up for the current context, by its extension string.
 void LoadGLExtensionFunctions();

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "gfx2d/Framebuffers.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Primitives.h"
 #include "gfx2d/Renderer.h"
@@ -12,25 +13,8 @@
 namespace zentoir {
 namespace {
 
-bool HasFramebufferObjects() {
-  const GLExtensionFunctions& gl = GLExtensions();
-  return gl.glBindRenderbufferEXT && gl.glDeleteRenderbuffersEXT && gl.glGenRenderbuffersEXT &&
-         gl.glRenderbufferStorageEXT && gl.glBindFramebufferEXT && gl.glDeleteFramebuffersEXT &&
-         gl.glGenFramebuffersEXT && gl.glCheckFramebufferStatusEXT &&
-         gl.glFramebufferTexture2DEXT && gl.glFramebufferRenderbufferEXT;
-}
-
-void DeleteFramebuffer(OffscreenScreen& screen) {
-  const GLExtensionFunctions& gl = GLExtensions();
-  if (screen.framebuffer != 0 && gl.glDeleteFramebuffersEXT) {
-    const GLuint name = screen.framebuffer;
-    gl.glDeleteFramebuffersEXT(1, &name);
-  }
-  if (screen.depthBuffer != 0 && gl.glDeleteRenderbuffersEXT) {
-    const GLuint name = screen.depthBuffer;
-    gl.glDeleteRenderbuffersEXT(1, &name);
-  }
-  screen.framebuffer = screen.depthBuffer = 0;
+void DeleteScreenFramebuffer(OffscreenScreen& screen) {
+  DeleteFramebuffer(screen.framebuffer, screen.depthBuffer);
   screen.width = screen.height = 0;
 }
 
@@ -52,24 +36,14 @@ void BindBackBuffer(const OpenGLRadazuri& r) {
 
 // A framebuffer with the sprite's texture and a depth buffer of T × U; the screen stays
 // emulated (width and height 0) when the GL cannot make a complete one.
-void MakeFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T, int32_t U) {
-  const GLExtensionFunctions& gl = GLExtensions();
+void MakeScreenFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T, int32_t U) {
   GLint previous = 0;
   glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &previous);
-  GLuint framebuffer = 0, depth = 0;
-  gl.glGenFramebuffersEXT(1, &framebuffer);
-  gl.glGenRenderbuffersEXT(1, &depth);
-  screen.framebuffer = framebuffer;
-  screen.depthBuffer = depth;
-  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, depth);
-  gl.glRenderbufferStorageEXT(GL_RENDERBUFFER_EXT, GL_DEPTH_COMPONENT24, T, U);
-  AttachTarget(screen, texture);
-  const bool complete =
-      gl.glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) == GL_FRAMEBUFFER_COMPLETE_EXT;
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, GLuint(previous));
-  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
+  const bool complete = MakeFramebuffer(texture, T, U, {GL_DEPTH_COMPONENT24}, screen.framebuffer,
+                                        screen.depthBuffer);
+  GLExtensions().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, GLuint(previous));
   if (!complete) {
-    DeleteFramebuffer(screen);
+    DeleteScreenFramebuffer(screen);
     return;
   }
   screen.width = T;
@@ -140,8 +114,8 @@ void OpenGLRadazuri::CreateScreen(int32_t s, int32_t n, int32_t w, int32_t h) {
   sprite.textureWidth = int16_t(T);
   sprite.textureHeight = int16_t(U);
   OffscreenScreen& screen = screens[size_t(s)];
-  DeleteFramebuffer(screen);
-  if (HasFramebufferObjects()) MakeFramebuffer(screen, sprite.texture, T, U);
+  DeleteScreenFramebuffer(screen);
+  if (HasFramebufferObjects()) MakeScreenFramebuffer(screen, sprite.texture, T, U);
   screen.sprite = n;
   BindSprite(currentSprite);
 }
@@ -163,7 +137,7 @@ void OpenGLRadazuri::ReleaseScreens() {
     BindBackBuffer(*this);
   activeScreen = -1;
   for (OffscreenScreen& screen : screens) {
-    if (GLReady()) DeleteFramebuffer(screen);
+    if (GLReady()) DeleteScreenFramebuffer(screen);
     screen = OffscreenScreen{};
   }
 }

@@ -7,8 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "os/File.h"
-
 namespace zentoir {
 namespace {
 
@@ -137,15 +135,6 @@ bool DecodePng(const std::vector<uint8_t>& file, const std::string& name, int64_
   png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
   if (!ok) image.Release();
   return ok;
-}
-
-bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image, int32_t maxSide) {
-  std::vector<uint8_t> file;
-  if (!os::ReadWholeFile(os::NativePath(path), file, kMaxImageFileBytes)) {
-    image.Release();
-    return false;
-  }
-  return DecodePng(file, path, colourKey, image, maxSide);
 }
 
 }  // namespace zentoir

@@ -9,14 +9,10 @@
 
 namespace zentoir {
 
-// Reads a PNG file into `image`. RGB pixels of the colour key (kNoColourKey for none)
-// become transparent black; RGBA keeps its alpha and grey is always opaque. A side
-// beyond `maxSide` or more than kMaxImagePixels pixels is refused before decoding. On
-// failure the image is empty and the result false.
-bool ReadPngFile(const std::string& path, int64_t colourKey, ImageBuffer& image,
-                 int32_t maxSide = kMaxImageSide);
-
-// The same for PNG bytes already in memory; `name` is used in messages.
+// Decodes PNG bytes into `image`; `name` is used in messages. RGB pixels of the colour
+// key (kNoColourKey for none) become transparent black; RGBA keeps its alpha and grey is
+// always opaque. A side beyond `maxSide` or more than kMaxImagePixels pixels is refused
+// before decoding. On failure the image is empty and the result false.
 bool DecodePng(const std::vector<uint8_t>& file, const std::string& name, int64_t colourKey,
                ImageBuffer& image, int32_t maxSide = kMaxImageSide);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/WindowMapping.h"
+#include "gfx2d/Framebuffers.h"
 #include "gfx2d/GLExtensions.h"
 #include "gfx2d/Renderer.h"
 #include "gfx2d/TextureNames.h"
@@ -14,48 +15,11 @@
 namespace zentoir {
 namespace {
 
-bool HasFramebufferObjects() {
-  const GLExtensionFunctions& gl = GLExtensions();
-  return gl.glBindFramebufferEXT && gl.glDeleteFramebuffersEXT && gl.glGenFramebuffersEXT &&
-         gl.glCheckFramebufferStatusEXT && gl.glFramebufferTexture2DEXT &&
-         gl.glGenRenderbuffersEXT && gl.glBindRenderbufferEXT && gl.glRenderbufferStorageEXT &&
-         gl.glFramebufferRenderbufferEXT && gl.glDeleteRenderbuffersEXT;
-}
-
 void DeleteTarget(ScaledTarget& t) {
-  const GLExtensionFunctions& gl = GLExtensions();
-  if (t.framebuffer != 0) {
-    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-    const GLuint name = t.framebuffer;
-    gl.glDeleteFramebuffersEXT(1, &name);
-  }
-  if (t.depthStencil != 0) {
-    const GLuint name = t.depthStencil;
-    gl.glDeleteRenderbuffersEXT(1, &name);
-  }
+  if (t.framebuffer != 0) GLExtensions().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  DeleteFramebuffer(t.framebuffer, t.depthStencil);
   DeleteTextureName(t.texture);
-  t.framebuffer = t.depthStencil = 0;
   t.width = t.height = 0;
-}
-
-// Depth and stencil as the window's buffer has them; depth alone if the GL cannot.
-bool AttachDepth(ScaledTarget& t, int32_t w, int32_t h) {
-  const GLExtensionFunctions& gl = GLExtensions();
-  GLuint depth = 0;
-  gl.glGenRenderbuffersEXT(1, &depth);
-  t.depthStencil = depth;
-  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, depth);
-  for (GLenum format : {GLenum(GL_DEPTH24_STENCIL8_EXT), GLenum(GL_DEPTH_COMPONENT24)}) {
-    gl.glRenderbufferStorageEXT(GL_RENDERBUFFER_EXT, format, w, h);
-    gl.glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT,
-                                    GL_RENDERBUFFER_EXT, depth);
-    gl.glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_STENCIL_ATTACHMENT_EXT,
-                                    GL_RENDERBUFFER_EXT,
-                                    format == GL_DEPTH24_STENCIL8_EXT ? depth : 0);
-    if (gl.glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) == GL_FRAMEBUFFER_COMPLETE_EXT)
-      return true;
-  }
-  return false;
 }
 
 void DrawPicture(uint32_t texture, const WindowMapping& m, int drawableWidth, int drawableHeight) {
@@ -105,14 +69,10 @@ bool OpenGLRadazuri::CreateScaledTarget() {
                GL_UNSIGNED_BYTE, nullptr);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  GLuint framebuffer = 0;
-  gl.glGenFramebuffersEXT(1, &framebuffer);
-  t.framebuffer = framebuffer;
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
-  gl.glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D,
-                               t.texture, 0);
-  const bool complete = AttachDepth(t, w, h);
-  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
+  // Depth and stencil as the window's buffer has them; depth alone if the GL cannot.
+  const bool complete =
+      MakeFramebuffer(t.texture, w, h, {GL_DEPTH24_STENCIL8_EXT, GL_DEPTH_COMPONENT24},
+                      t.framebuffer, t.depthStencil);
   BindSprite(currentSprite);
   if (!complete) {
     DeleteTarget(t);

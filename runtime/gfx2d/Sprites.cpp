@@ -36,11 +36,6 @@ void DrawWith(double n, MakeQuad&& makeQuad) {
   if (makeQuad(ExtentOf(r->Sprite(sprite)), quad)) r->Quads().AddSpriteQuad(quad);
 }
 
-// Resolves a data-file name through the archive; false when there is no such file.
-bool Resolve(const DynString& path, std::string& file) {
-  return ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) == 1;
-}
-
 PlacedMask Placed(OpenGLRadazuri& r, int32_t n, bool asFrame, double frame, double x, double y) {
   const SpriteRecord& s = r.Sprite(n);
   const std::vector<uint8_t>& plane = r.AlphaMask(n);
@@ -67,7 +62,8 @@ void LoadSprite(const DynString& path, double n) {
   if (!r) return;
   r->FreeSprite(sprite);
   std::string file;
-  if (Resolve(path, file)) r->LoadSpriteImage(sprite, file, r->TransparentColour(), false);
+  if (ResolveGeneralDataFile(path, file))
+    r->LoadSpriteImage(sprite, file, r->TransparentColour(), false);
 }
 
 void LoadAnimSprite(const DynString& path, double n, double frameWidth, double frameHeight) {
@@ -85,7 +81,7 @@ double LoadBumpSprite(const DynString& path, double n) {
   if (!r) return 0;
   r->FreeSprite(sprite);
   std::string file;
-  return Resolve(path, file) ? r->LoadSpriteImage(sprite, file, 0x8000FF, true) : 0;
+  return ResolveGeneralDataFile(path, file) ? r->LoadSpriteImage(sprite, file, 0x8000FF, true) : 0;
 }
 
 void GetSpriteSize(double n, double& width, double& height) {

@@ -20,7 +20,7 @@ double SetWindowIcon(const DynString& path) {
   const OpenGLRadazuri* renderer = Renderer();
   if (!renderer || !renderer->Window()) return 0;
   std::string file;
-  if (ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) != 1) return 0;
+  if (!ResolveGeneralDataFile(path, file)) return 0;
   ImageBuffer image;
   if (!ReadImageFile(file, kNoColourKey, image, kMaxIconSide)) return 0;
   return os::SetWindowIcon(renderer->Window(), image.pixels.data(), image.width, image.height) ? 1

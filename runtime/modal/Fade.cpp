@@ -21,7 +21,7 @@ constexpr int32_t kFadeSource = 2;
 void FadeToBackground(const DynString& path) {
   OpenGLRadazuri* r = ActiveRenderer();
   std::string file;
-  if (!r || ResolveDataFile(GeneralArchiveSlot(), path.CStr(), file) != 1) return;
+  if (!r || !ResolveGeneralDataFile(path, file)) return;
   r->CaptureScreenToBackground(kFadeSource);
   r->LoadBackgroundImage(kFadeTarget, file);
   ClearBackground();

@@ -3,22 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/LittleEndian.h"
+
 namespace zentoir {
 namespace {
 
 constexpr char kTag[4] = {'Z', 'N', 'T', 'R'};
 
 void PutInt32(std::string& out, int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8)
-    out.push_back(static_cast<char>((bits >> shift) & 0xFF));
+  AppendLittleEndian32(out, static_cast<uint32_t>(value));
 }
 
 int32_t GetInt32(const char* bytes) {
-  uint32_t bits = 0;
-  for (int i = 3; i >= 0; --i)
-    bits = (bits << 8) | static_cast<uint8_t>(bytes[i]);
-  return static_cast<int32_t>(bits);
+  return static_cast<int32_t>(ReadLittleEndian32(reinterpret_cast<const uint8_t*>(bytes)));
 }
 
 }  // namespace

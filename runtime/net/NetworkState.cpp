@@ -13,6 +13,19 @@ constexpr int kReplyPollMs = 20;
 // The host joins its own game through the loopback address.
 constexpr const char* kThisMachine = "127.0.0.1";
 
+// Checks every kReplyPollMs, under the lock, until `arrived` holds or the reply wait is
+// over; whether it held.
+template <typename Arrived>
+bool PollForReply(std::mutex& lock, Arrived&& arrived) {
+  const int checks = NetworkTimeouts().replyWaitMs / kReplyPollMs;
+  for (int i = 0; i < checks; ++i) {
+    os::SleepMilliseconds(kReplyPollMs);
+    std::lock_guard<std::mutex> guard(lock);
+    if (arrived()) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 NetTimeouts& NetworkTimeouts() {
@@ -135,12 +148,8 @@ int32_t NetworkState::CreatePlayer(const std::string& name) {
     player->anonymous = name.empty();
     player->name = name.substr(0, kNetMaxNameLength);
   }
-  const int checks = NetworkTimeouts().replyWaitMs / kReplyPollMs;
-  for (int i = 0; i < checks; ++i) {
-    os::SleepMilliseconds(kReplyPollMs);
-    std::lock_guard<std::mutex> guard(lock_);
-    if (player->state >= 0) return player->state;
-  }
+  // The host's number for the player; after the wait it is looked for once more.
+  PollForReply(lock_, [&] { return player->state >= 0; });
   std::lock_guard<std::mutex> guard(lock_);
   if (player->state >= 0) return player->state;
   player->state = -2;
@@ -205,10 +214,7 @@ bool NetworkState::SendRequest(NetMessage& request) {
     replies_.clear();
   }
   if (!SendToHost(request)) return false;
-  const int checks = NetworkTimeouts().replyWaitMs / kReplyPollMs;
-  for (int i = 0; i < checks; ++i) {
-    os::SleepMilliseconds(kReplyPollMs);
-    std::lock_guard<std::mutex> guard(lock_);
+  return PollForReply(lock_, [&] {
     while (!replies_.empty()) {
       NetMessage reply = std::move(replies_.front());
       replies_.pop_front();
@@ -216,8 +222,8 @@ bool NetworkState::SendRequest(NetMessage& request) {
       request = std::move(reply);
       return true;
     }
-  }
-  return false;
+    return false;
+  });
 }
 
 bool NetworkState::PlayerCount(int32_t& count) {

@@ -7,6 +7,7 @@
 
 #include "ImageFiles.h"
 #include "gfx2d/BmpReader.h"
+#include "gfx2d/ImageFile.h"
 #include "gfx2d/PngReader.h"
 #include "support/TempDir.h"
 
@@ -112,9 +113,9 @@ TEST(BmpReader, ReadsFilesAndRejectsMissingOnes) {
   ASSERT_TRUE(
       testing::WriteFileBytes(tmp.Path() + "a.bmp", std::string(bytes.begin(), bytes.end())));
   ImageBuffer image;
-  EXPECT_TRUE(ReadBmpFile(tmp.Path() + "a.bmp", kNoColourKey, image));
-  EXPECT_FALSE(ReadBmpFile(tmp.Path() + "missing.bmp", kNoColourKey, image));
-  EXPECT_FALSE(ReadBmpFile(tmp.Path(), kNoColourKey, image));  // a folder
+  EXPECT_TRUE(ReadImageFile(tmp.Path() + "a.bmp", kNoColourKey, image));
+  EXPECT_FALSE(ReadImageFile(tmp.Path() + "missing.bmp", kNoColourKey, image));
+  EXPECT_FALSE(ReadImageFile(tmp.Path(), kNoColourKey, image));  // a folder
 }
 
 TEST(PngReader, ColourKeyAppliesToRgbOnly) {

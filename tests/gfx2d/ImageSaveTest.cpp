@@ -9,6 +9,7 @@
 
 #include "RenderFixture.h"
 #include "gfx2d/ImageBuffer.h"
+#include "gfx2d/ImageFile.h"
 #include "gfx2d/ImageWriter.h"
 #include "gfx2d/OpenGLRadazuri.h"
 #include "gfx2d/PngReader.h"
@@ -88,7 +89,7 @@ TEST_F(ImageSave, WithoutAKeyBlackPixelsBecomeTheDefaultKeyInBitmaps) {
   const std::string png = PathOf("black.png");
   ASSERT_EQ(SaveSprite(png.c_str(), 60), 1);
   ImageBuffer image;
-  ASSERT_TRUE(ReadPngFile(png, kNoColourKey, image));
+  ASSERT_TRUE(ReadImageFile(png, kNoColourKey, image));
   EXPECT_EQ(std::memcmp(image.PixelAt(3, 2), "\0\0\0\xFF", 4), 0);
 }
 
@@ -97,7 +98,7 @@ TEST_F(ImageSave, PngsAreTopFirstWithTheKeyTransparentBlue) {
   const std::string path = PathOf("scene.PNG");
   ASSERT_EQ(SaveSprite(path.c_str(), 60), 1);
   ImageBuffer image;
-  ASSERT_TRUE(ReadPngFile(path, kNoColourKey, image));
+  ASSERT_TRUE(ReadImageFile(path, kNoColourKey, image));
   ASSERT_EQ(image.width, 5);
   ASSERT_EQ(image.height, 3);
   const std::vector<uint8_t> expected = {

@@ -22,7 +22,7 @@
 #include "XServer.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/ImageBuffer.h"
-#include "gfx2d/PngReader.h"
+#include "gfx2d/ImageFile.h"
 #include "gfx2d/Renderer.h"
 #include "support/TempDir.h"
 
@@ -297,7 +297,7 @@ class Gameplay : public ::testing::Test {
     fs::remove(path);
     X("keydown --window " + window_ + " s");
     const bool saved = zentoir::testing::WaitUntil(
-        [&] { return zentoir::ReadPngFile(path, -1, shot) != 0; }, kLongWait);
+        [&] { return zentoir::ReadImageFile(path, -1, shot) != 0; }, kLongWait);
     X("keyup --window " + window_ + " s");
     ASSERT_TRUE(saved) << Log();
   }
