@@ -22,7 +22,7 @@ constexpr int kMusicFullVolume = 1000;  // the volume scale of SetMusicVolume
 
 bool MixerOpen() {
   const SoundDevice* device = Audio().device.get();
-  return device != nullptr && device->mixerOpen;
+  return device != nullptr && device->MixerOpen();
 }
 
 // Plays the track from its start: once when its length is known (the runtime loops

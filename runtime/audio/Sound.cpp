@@ -25,7 +25,7 @@ int CommandSlot(double slot) {
 }
 
 bool SlotCanPlay(const SoundSlot& slot) {
-  return slot.device != nullptr && slot.device->mixerOpen && slot.bufferCount > 0 &&
+  return slot.device != nullptr && slot.device->MixerOpen() && slot.bufferCount > 0 &&
          slot.chunk != nullptr;
 }
 
@@ -49,7 +49,7 @@ double LoadSound(const DynString& path, double slot, double buffers) {
   SoundSlot& target = Audio().slots[index];
   ReleaseSlotBuffers(target, index);
   target.device = Audio().device.get();
-  if (target.device == nullptr || !target.device->mixerOpen) return 0;
+  if (target.device == nullptr || !target.device->MixerOpen()) return 0;
   if (!LoadSlotSound(target, file)) {
     ReleaseSlotBuffers(target, index);
     return 0;

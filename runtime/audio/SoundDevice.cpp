@@ -49,7 +49,7 @@ void ReleaseSoundDevice() {
     audio.slots.reset();
   }
   if (audio.device != nullptr) {
-    if (audio.device->mixerOpen) {
+    if (audio.device->MixerOpen()) {
       Mix_CloseAudio();
       Mix_Quit();
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -62,13 +62,12 @@ void ReleaseSoundDevice() {
 
 double InitSoundDevice() {
   AudioState& audio = Audio();
-  if (audio.device != nullptr) return audio.device->mixerOpen ? 1 : 0;
-  audio.device = std::make_unique<SoundDevice>();
+  if (audio.device != nullptr) return audio.device->MixerOpen() ? 1 : 0;
   audio.slots = std::make_unique<SoundSlot[]>(kSoundSlotCount);
   AddShutdownStep(ShutdownStage::Music, StopMusic);
   AddShutdownStep(ShutdownStage::Sound, ReleaseSoundDevice);
-  audio.device->mixerOpen = OpenMixer();
-  if (!audio.device->mixerOpen) {
+  audio.device = std::make_unique<SoundDevice>(OpenMixer());
+  if (!audio.device->MixerOpen()) {
     AppendErrorLog(DynString("Sound device could not be opened: ") + SDL_GetError());
     return 0;
   }

@@ -18,7 +18,11 @@ constexpr int kMixerBufferFrames = 1024;
 // The one sound device. Without an open mixer every command stays silent.
 class SoundDevice {
  public:
-  bool mixerOpen = false;
+  explicit SoundDevice(bool mixerOpen) : mixerOpen_(mixerOpen) {}
+  bool MixerOpen() const { return mixerOpen_; }
+
+ private:
+  bool mixerOpen_;
 };
 
 struct SoundSlot {

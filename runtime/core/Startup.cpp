@@ -122,7 +122,7 @@ double InitRuntime(const DynString& /*commandLine*/, double showCommand, const D
   if (!renderer) StopWithoutWindow();
   RunRuntimeHooks(RuntimeHook::CreateDevices);
   RunRuntimeHooks(RuntimeHook::CreateNetwork);
-  CreateScene(renderer);
+  CreateScene();
   SetRandomSeed(ClockSeed(os::MonotonicMs()));
   if (settings.fullScreen != 0 && !rt.keepWindowed) {
     renderer->EnterFullScreen();

@@ -1,5 +1,6 @@
 #include "net/NetCommands.h"
 
+#include <memory>
 #include <string>
 
 #include "base/Shutdown.h"
@@ -11,13 +12,12 @@
 namespace zentoir {
 namespace {
 
-NetworkState* network = nullptr;
+std::unique_ptr<NetworkState> network;
 
 void CloseNetworkObject() {
   if (!network) return;
   network->Close();
-  delete network;
-  network = nullptr;
+  network.reset();
 }
 
 std::string Bytes(const DynString& text) {
@@ -41,15 +41,16 @@ uint16_t PortOf(const DynString& text) {
 
 }  // namespace
 
-void CreateNetworkObject() {
-  if (network) return;
-  network = new NetworkState();
-  AddShutdownStep(ShutdownStage::Network, CloseNetworkObject);
+NetworkState& Network() {
+  if (!network) {
+    network = std::make_unique<NetworkState>();
+    AddShutdownStep(ShutdownStage::Network, CloseNetworkObject);
+  }
+  return *network;
 }
 
-NetworkState& Network() {
-  CreateNetworkObject();
-  return *network;
+void CreateNetworkObject() {
+  Network();
 }
 
 double NetHost(const DynString& port) {

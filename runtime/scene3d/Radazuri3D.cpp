@@ -16,8 +16,8 @@ Radazuri3D* Scene() {
   return Held().get();
 }
 
-void CreateScene(OpenGLRadazuri* renderer) {
-  if (!Held()) Held() = std::make_unique<Radazuri3D>(renderer);
+void CreateScene() {
+  if (!Held()) Held() = std::make_unique<Radazuri3D>();
 }
 
 void Radazuri3D::ResetFrame() {
