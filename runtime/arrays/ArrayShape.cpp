@@ -6,7 +6,7 @@
 #include "base/Stop.h"
 #include "text/NumberText.h"
 
-namespace zentoir {
+namespace zentoir::detail {
 
 int32_t StorageFor(double d0, double d1, double d2, double d3, int32_t granularity) {
   const double first = d0 < 1 ? 0 : d0;
@@ -62,4 +62,4 @@ int64_t ShapeElementCount(const ArrayShape& shape) {
          atLeastOne(shape.size2) * atLeastOne(shape.size3);
 }
 
-}  // namespace zentoir
+}  // namespace zentoir::detail

@@ -18,9 +18,11 @@ struct ArrayShape {
   int32_t capacity = 0;
 };
 
+// What the array templates need from the shape; not for game code.
+namespace detail {
+
 // Element counts are rounded up to a multiple of the granularity (always at least
-// one step more than needed).
-constexpr int32_t kNumberGranularity = 8;
+// one step more than needed); number arrays have their own.
 constexpr int32_t kElementGranularity = 64;
 
 // The storage a dimension statement needs: the element count rounded to the
@@ -56,4 +58,5 @@ double ShapeBound(const ArrayShape& shape, double dimension);
 // Elements covered by the sizes: size0 × max(1, size1) × max(1, size2) × max(1, size3).
 int64_t ShapeElementCount(const ArrayShape& shape);
 
+}  // namespace detail
 }  // namespace zentoir

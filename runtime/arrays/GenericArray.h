@@ -27,8 +27,8 @@ struct GenericArray : ArrayShape {
 // steps of 64 elements and is only replaced when it is too small or d0 < 1.
 template <typename T>
 void DimArray(GenericArray<T>& array, double d0, double d1 = 0, double d2 = 0, double d3 = 0) {
-  const int32_t count = StorageFor(d0, d1, d2, d3, kElementGranularity);
-  if (NeedsNewStorage(array, count, d0)) {
+  const int32_t count = detail::StorageFor(d0, d1, d2, d3, detail::kElementGranularity);
+  if (detail::NeedsNewStorage(array, count, d0)) {
     delete[] array.data;
     array.data = new (std::nothrow) T[count]();
     array.capacity = array.data ? count : 0;
@@ -36,7 +36,7 @@ void DimArray(GenericArray<T>& array, double d0, double d1 = 0, double d2 = 0, d
   } else {
     std::fill(array.data, array.data + array.capacity, T{});
   }
-  SetShape(array, d0, d1, d2, d3);
+  detail::SetShape(array, d0, d1, d2, d3);
 }
 
 // DimArray for an array of texts.
@@ -62,16 +62,16 @@ void DimRecordArray(GenericArray<Record>& array, double d0, double d1 = 0, doubl
 template <typename T>
 T& ElementAt(GenericArray<T>& array, double i0, double i1 = 0, double i2 = 0, double i3 = 0) {
   const int64_t offset =
-      ElementOffset(array, array.data != nullptr, TruncateToInt32(i0), TruncateToInt32(i1),
-                    TruncateToInt32(i2), TruncateToInt32(i3));
-  if (offset < 0) ArrayIndexError();
+      detail::ElementOffset(array, array.data != nullptr, TruncateToInt32(i0), TruncateToInt32(i1),
+                            TruncateToInt32(i2), TruncateToInt32(i3));
+  if (offset < 0) detail::ArrayIndexError();
   return array.data[offset];
 }
 
 // The size of dimension 0..3; 0 for any other dimension index.
 template <typename T>
 double ArrayBound(const GenericArray<T>& array, double dimension) {
-  return ShapeBound(array, dimension);
+  return detail::ShapeBound(array, dimension);
 }
 
 // Dimensions the target like the source and copies every element.
@@ -80,7 +80,7 @@ void CopyArray(GenericArray<T>& target, const GenericArray<T>& source) {
   if (&target == &source) return;
   DimArray(target, source.size0, source.size1, source.size2, source.size3);
   if (!source.data) return;
-  const int64_t count = std::min<int64_t>(ShapeElementCount(source), source.capacity);
+  const int64_t count = std::min<int64_t>(detail::ShapeElementCount(source), source.capacity);
   std::copy(source.data, source.data + count, target.data);
 }
 

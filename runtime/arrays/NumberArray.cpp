@@ -9,6 +9,8 @@
 namespace zentoir {
 namespace {
 
+constexpr int32_t kNumberGranularity = 8;
+
 void FreeStorage(NumberArray& array) {
   if (!array.UsesInlineStore()) delete[] array.data;
   array.data = nullptr;
@@ -49,14 +51,14 @@ NumberArray::~NumberArray() {
 }
 
 void DimNumberArray(NumberArray& array, double d0, double d1, double d2, double d3) {
-  const int32_t count = StorageFor(d0, d1, d2, d3, kNumberGranularity);
-  if (NeedsNewStorage(array, count, d0)) {
+  const int32_t count = detail::StorageFor(d0, d1, d2, d3, kNumberGranularity);
+  if (detail::NeedsNewStorage(array, count, d0)) {
     FreeStorage(array);
     AllocateStorage(array, count);
   } else {
     std::fill(array.data, array.data + array.capacity, 0.0);
   }
-  SetShape(array, d0, d1, d2, d3);
+  detail::SetShape(array, d0, d1, d2, d3);
 }
 
 void RedimNumberArray(NumberArray& array, double d0, double d1, double d2, double d3) {
@@ -91,14 +93,14 @@ void RedimNumberArray(NumberArray& array, double d0, double d1, double d2, doubl
 }
 
 double ArrayBound(const NumberArray& array, double dimension) {
-  return ShapeBound(array, dimension);
+  return detail::ShapeBound(array, dimension);
 }
 
 void CopyArray(NumberArray& target, const NumberArray& source) {
   if (&target == &source) return;
   DimNumberArray(target, source.size0, source.size1, source.size2, source.size3);
   if (!source.data) return;
-  const int64_t count = std::min<int64_t>(ShapeElementCount(source), source.capacity);
+  const int64_t count = std::min<int64_t>(detail::ShapeElementCount(source), source.capacity);
   std::memcpy(target.data, source.data, sizeof(double) * static_cast<size_t>(count));
 }
 

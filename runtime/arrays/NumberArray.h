@@ -34,9 +34,9 @@ void RedimNumberArray(NumberArray& array, double d0, double d1 = 0, double d2 = 
 inline double& ElementAt(NumberArray& array, double i0, double i1 = 0, double i2 = 0,
                          double i3 = 0) {
   const int64_t offset =
-      ElementOffset(array, array.data != nullptr, TruncateToInt32(i0), TruncateToInt32(i1),
-                    TruncateToInt32(i2), TruncateToInt32(i3));
-  if (offset < 0) ArrayIndexError();
+      detail::ElementOffset(array, array.data != nullptr, TruncateToInt32(i0), TruncateToInt32(i1),
+                            TruncateToInt32(i2), TruncateToInt32(i3));
+  if (offset < 0) detail::ArrayIndexError();
   return array.data[offset];
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/ErrorLogFile.h"
 #include "os/Clock.h"
 #include "os/ExclusiveFile.h"
 #include "os/File.h"

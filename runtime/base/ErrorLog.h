@@ -1,7 +1,6 @@
 // "ErrorLog.txt" in the temporary directory: plain diagnostic lines ending in CR LF.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace zentoir {
@@ -9,11 +8,5 @@ namespace zentoir {
 // Appends the text and CR LF. Tries five times, 100 ms apart, when the file is held
 // by another program; after that the line is dropped silently.
 void AppendErrorLog(std::string_view text);
-
-// Full path of the error log.
-std::string ErrorLogPath();
-
-// Deletes the error log, so that it only holds lines of the current run.
-void RemoveErrorLog();
 
 }  // namespace zentoir

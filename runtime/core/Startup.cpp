@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/ErrorLog.h"
+#include "base/ErrorLogFile.h"
 #include "base/EventDispatch.h"
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"

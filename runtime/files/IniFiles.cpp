@@ -1,6 +1,7 @@
 #include "files/IniFiles.h"
 
 #include "base/Shutdown.h"
+#include "files/GameIniStore.h"
 
 namespace zentoir {
 namespace {

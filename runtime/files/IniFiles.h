@@ -2,13 +2,9 @@
 // file is opened and at program end.
 #pragma once
 
-#include "files/IniStore.h"
 #include "text/DynString.h"
 
 namespace zentoir {
-
-// The store behind the commands (other readers of the format keep their own).
-IniStore& GameIniStore();
 
 // Writes the current file back if it has changes, then loads the named one.
 void IniOpen(const DynString& name);

@@ -2,6 +2,7 @@
 
 #include "base/Shutdown.h"
 #include "base/Stop.h"
+#include "files/GameLineStore.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

@@ -3,13 +3,9 @@
 // the program ends, and are written back then when they were changed.
 #pragma once
 
-#include "files/LineFileStore.h"
 #include "text/DynString.h"
 
 namespace zentoir {
-
-// The store behind the commands.
-LineFileStore& GameLineStore();
 
 // The line's text without trailing bytes below 32. "NO_FILE" (error 3 recorded) when
 // the file was newly selected and cannot be found; "NO_DATA" (error 7 recorded) for a

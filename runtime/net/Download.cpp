@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <mutex>
 
+#include "net/DownloadSettings.h"
 #include "net/DownloadTarget.h"
 #include "text/NumberText.h"
 

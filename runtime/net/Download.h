@@ -2,8 +2,6 @@
 // after the first empty line) is stored in a local file. Port 443 uses HTTPS.
 #pragma once
 
-#include <string>
-
 #include "text/DynString.h"
 
 namespace zentoir {
@@ -13,15 +11,5 @@ namespace zentoir {
 // written file stays.
 double DownloadFile(const DynString& host, const DynString& path, double port,
                     const DynString& file);
-
-struct DownloadSettings {
-  long connectTimeoutMs = 15000;  // connecting, including the TLS handshake
-  long stallTimeoutS = 30;        // seconds without a byte that end the transfer
-  long tlsPort = 443;             // the port that means HTTPS
-  std::string caFile;             // certificates to trust instead of the system's
-};
-
-// The settings in use; tests shorten the waits and trust their own certificate.
-DownloadSettings& DownloadSettingsInUse();
 
 }  // namespace zentoir

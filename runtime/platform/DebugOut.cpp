@@ -5,10 +5,14 @@
 #include "os/SystemFacts.h"
 
 namespace zentoir {
+namespace {
 
+// Whether DebugOut writes anything at the moment.
 bool DebugOutActive() {
   return os::EnvironmentFlag("ZENTOIR_DEBUG_OUT") || os::DebuggerAttached();
 }
+
+}  // namespace
 
 void DebugOut(const DynString& text) {
   if (!DebugOutActive()) return;

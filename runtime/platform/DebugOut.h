@@ -10,7 +10,4 @@ namespace zentoir {
 // stands (no line feed is added).
 void DebugOut(const DynString& text);
 
-// Whether DebugOut writes anything at the moment.
-bool DebugOutActive();
-
 }  // namespace zentoir

@@ -5,6 +5,7 @@
 
 #include "base/Stop.h"
 #include "text/NumberText.h"
+#include "text/NumberWriters.h"
 
 namespace zentoir {
 namespace {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "text/NumberWriters.h"
+
 namespace zentoir {
 namespace {
 

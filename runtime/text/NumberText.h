@@ -25,9 +25,4 @@ DynString FormatNumber(double width, double decimals, double value);
 // The length of NumberToText(value).
 double NumberTextLength(double value);
 
-// Writers used by DynString: they fill a buffer of at least 64 bytes and return the
-// length written (without the NUL).
-uint32_t WriteIntegerText(char* out, int32_t value);
-uint32_t WriteNumberText(char* out, double value);
-
 }  // namespace zentoir

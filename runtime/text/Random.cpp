@@ -2,6 +2,7 @@
 
 #include "text/Isaac.h"
 #include "text/NumberText.h"
+#include "text/RandomWord.h"
 
 namespace zentoir {
 namespace {

@@ -1,8 +1,6 @@
 // The process-wide random generator behind RandomInt.
 #pragma once
 
-#include <cstdint>
-
 namespace zentoir {
 
 // An integer from 0 to trunc(n) inclusive; 0 when n <= 0. Each draw runs one ISAAC round.
@@ -11,8 +9,5 @@ double RandomInt(double n);
 // Seeds the generator, so that a game can replay the same sequence (start-up seeds it
 // from the clock).
 void SetRandomSeed(double seed);
-
-// The next raw 32-bit word: word 0 of a fresh round.
-uint32_t NextRandomWord();
 
 }  // namespace zentoir

@@ -9,6 +9,7 @@
 #include "audio/SoundDevice.h"
 #include "audio/SoundLevels.h"
 #include "base/ErrorLog.h"
+#include "base/ErrorLogFile.h"
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 

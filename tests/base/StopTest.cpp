@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/ErrorLog.h"
+#include "base/ErrorLogFile.h"
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 #include "base/Stop.h"

@@ -13,6 +13,8 @@
 #include "base/Stop.h"
 #include "files/ArchiveBytes.h"
 #include "files/ArchiveSlot.h"
+#include "files/GameIniStore.h"
+#include "files/GameLineStore.h"
 #include "files/IniFiles.h"
 #include "files/LineFiles.h"
 #include "os/ReplaceFile.h"

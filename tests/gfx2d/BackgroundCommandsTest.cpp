@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderFixture.h"
+#include "base/ErrorLogFile.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/Renderer.h"
 #include "zentoir.h"

@@ -12,6 +12,7 @@
 
 #include "NetTestSupport.h"
 #include "net/Download.h"
+#include "net/DownloadSettings.h"
 #include "support/TempDir.h"
 
 namespace zentoir {

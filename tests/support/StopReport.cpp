@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "base/ErrorLog.h"
+#include "base/ErrorLogFile.h"
 #include "base/RuntimeContext.h"
 #include "support/TempDir.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/ErrorLog.h"
+#include "base/ErrorLogFile.h"
 
 namespace zentoir::testing {
 

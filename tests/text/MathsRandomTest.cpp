@@ -9,6 +9,7 @@
 #include "text/Isaac.h"
 #include "text/Maths.h"
 #include "text/Random.h"
+#include "text/RandomWord.h"
 
 namespace zentoir {
 namespace {
