@@ -1,14 +1,11 @@
 #include "core/FrameLoop.h"
 
-#include <cmath>
-
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "core/ServiceStep.h"
 #include "gfx2d/Renderer.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
-#include "text/NumberText.h"
 
 namespace zentoir {
 namespace {

@@ -41,16 +41,12 @@ class UnderXvfb : public ::testing::Test {
     for (int attempt = 0; attempt < 2; ++attempt) {
       pid = testing::StartProgram({ZENTOIR_WINDOW_DEMO, title}, server_.Display(), outputFile_);
       if (pid <= 0) return "";
-      std::string window;
       int code = 0;
-      const bool settled = testing::WaitUntil(
-          [&] {
-            window = testing::XDoTool(server_.Display(), "search --name '^" + title + "$'");
-            return !window.empty() || testing::HasExited(pid, code);
-          },
-          60);
-      if (!window.empty()) return window.substr(0, window.find('\n'));
-      if (!settled) return "";  // still running, no window
+      bool ended = false;
+      const std::string window = testing::FindWindow(server_.Display(), "^" + title + "$", 60, [&] {
+        return ended = testing::HasExited(pid, code);
+      });
+      if (!ended) return window;  // "" when it is still running without one
       std::fprintf(stderr, "The demo ended before its window showed: %s", Output().c_str());
     }
     return "";

@@ -124,13 +124,14 @@ bool WaitUntil(const std::function<bool()>& condition, double seconds) {
   return condition();
 }
 
-std::string FindWindow(const std::string& display, const std::string& namePattern, double seconds) {
+std::string FindWindow(const std::string& display, const std::string& namePattern, double seconds,
+                       const std::function<bool()>& giveUp) {
   std::string window;
   WaitUntil(
       [&] {
         window = XDoTool(display, "search --name '" + namePattern + "'");
         window = window.substr(0, window.find('\n'));
-        return !window.empty();
+        return !window.empty() || (giveUp && giveUp());
       },
       seconds);
   return window;

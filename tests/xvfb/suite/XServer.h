@@ -43,9 +43,9 @@ bool HasExited(pid_t pid, int& code);
 // Tests wait this way, with generous limits, so a loaded machine only makes them slower.
 bool WaitUntil(const std::function<bool()>& condition, double seconds);
 // The id of the first window whose name matches the pattern, polled for up to the
-// seconds given; "" when none appeared.
+// seconds given, or until `giveUp` holds; "" when none appeared.
 std::string FindWindow(const std::string& display, const std::string& namePattern,
-                       double seconds = 60);
+                       double seconds = 60, const std::function<bool()>& giveUp = {});
 
 // A window's pixels, RGB, rows from the top; empty when the window cannot be read.
 struct WindowPixels {
