@@ -57,8 +57,10 @@ void WaitKey() {
     ServiceStep();
     IdleStep();
   }
-  while (KeyTyped() != 0)
+  while (KeyTyped() != 0) {
     ServiceStep();
+    os::SleepMilliseconds(1);
+  }
 }
 
 void WaitMouse() {
