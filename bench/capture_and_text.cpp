@@ -9,7 +9,7 @@
 #include "BenchRuntime.h"
 #include "BenchTimer.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
 
 using namespace zentoir;

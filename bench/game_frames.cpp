@@ -17,7 +17,7 @@
 #include "Screens.h"
 #include "Widgets.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
 
 using namespace pindrake;

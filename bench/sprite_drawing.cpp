@@ -22,8 +22,8 @@
 
 #include "BenchRuntime.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/ImageBuffer.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/image/ImageBuffer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
 
 using namespace zentoir;

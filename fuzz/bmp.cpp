@@ -2,7 +2,7 @@
 // refusal that leaves the image empty.
 #include <cstdlib>
 
-#include "gfx2d/BmpReader.h"
+#include "gfx2d/image/BmpReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace zentoir;

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "gfx2d/PngReader.h"
+#include "gfx2d/image/PngReader.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // bitmaps built here.
 #include "SeedCorpus.h"
 #include "files/ArchiveFormat.h"
-#include "gfx2d/ImageWriter.h"
+#include "gfx2d/image/ImageWriter.h"
 
 namespace {
 

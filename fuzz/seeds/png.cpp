@@ -5,7 +5,7 @@
 
 #include "PngFile.h"
 #include "SeedCorpus.h"
-#include "gfx2d/ImageWriter.h"
+#include "gfx2d/image/ImageWriter.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "core/ServiceStep.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
 

@@ -3,7 +3,7 @@
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "core/FrameLoop.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

@@ -6,8 +6,8 @@
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "base/Stop.h"
-#include "gfx2d/FramePacing.h"
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/gl/FramePacing.h"
+#include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "os/Clock.h"
 
 namespace zentoir {

@@ -19,7 +19,7 @@
 #include "core/ServiceStep.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "os/Clock.h"
 #include "os/Paths.h"
 #include "os/Window.h"

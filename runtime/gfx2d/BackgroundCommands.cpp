@@ -5,7 +5,7 @@
 #include "base/ErrorLog.h"
 #include "files/ArchiveSlot.h"
 #include "gfx2d/DrawingState.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 
 namespace zentoir {
 namespace {

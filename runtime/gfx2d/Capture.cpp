@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gfx2d/ImageBuffer.h"
+#include "gfx2d/image/ImageBuffer.h"
 #include "gfx2d/Primitives.h"
-#include "gfx2d/Renderer.h"
-#include "gfx2d/TextureNames.h"
+#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/TextureNames.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

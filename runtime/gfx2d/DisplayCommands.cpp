@@ -1,7 +1,7 @@
 #include "gfx2d/DisplayCommands.h"
 
 #include "base/Truncate.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 
 namespace zentoir {
 

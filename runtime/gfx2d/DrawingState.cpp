@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "files/ArchiveSlot.h"
-#include "gfx2d/DefaultFont.h"
+#include "gfx2d/image/DefaultFont.h"
 #include "gfx2d/DrawingState.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

@@ -2,9 +2,9 @@
 
 #include <GL/gl.h>
 
-#include "gfx2d/GLExtensions.h"
-#include "gfx2d/ImageWriter.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/image/ImageWriter.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

@@ -2,12 +2,12 @@
 
 #include <GL/gl.h>
 
-#include "gfx2d/Framebuffers.h"
-#include "gfx2d/GLExtensions.h"
+#include "gfx2d/gl/Framebuffers.h"
+#include "gfx2d/gl/GLExtensions.h"
 #include "gfx2d/Primitives.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "gfx2d/Sprites.h"
-#include "gfx2d/TexturePixels.h"
+#include "gfx2d/image/TexturePixels.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

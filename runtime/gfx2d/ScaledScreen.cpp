@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "base/WindowMapping.h"
-#include "gfx2d/Framebuffers.h"
-#include "gfx2d/GLExtensions.h"
-#include "gfx2d/Renderer.h"
-#include "gfx2d/TextureNames.h"
+#include "gfx2d/gl/Framebuffers.h"
+#include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/TextureNames.h"
 #include "os/WindowScaling.h"
 
 namespace zentoir {

@@ -6,8 +6,8 @@
 
 #include "files/ArchiveSlot.h"
 #include "gfx2d/AlphaOverlap.h"
-#include "gfx2d/Renderer.h"
-#include "gfx2d/SpriteGeometry.h"
+#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/gl/SpriteGeometry.h"
 #include "text/NumberText.h"
 
 namespace zentoir {

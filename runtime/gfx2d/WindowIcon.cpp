@@ -3,8 +3,8 @@
 
 #include "files/ArchiveSlot.h"
 #include "gfx2d/DisplayCommands.h"
-#include "gfx2d/ImageFile.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/image/ImageFile.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "os/Window.h"
 
 namespace zentoir {

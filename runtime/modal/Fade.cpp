@@ -6,7 +6,7 @@
 #include "files/ArchiveSlot.h"
 #include "gfx2d/BackgroundCommands.h"
 #include "gfx2d/DrawingState.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 
 namespace zentoir {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "core/FrameLoop.h"
 #include "gfx2d/Fonts.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "input/InputState.h"
 #include "input/TypedText.h"
 #include "text/NumberText.h"

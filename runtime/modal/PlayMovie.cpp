@@ -9,7 +9,7 @@
 #include "base/Shutdown.h"
 #include "core/ServiceStep.h"
 #include "gfx2d/OffscreenScreens.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "input/InputState.h"
 #include "input/Mouse.h"
 #include "input/TypedText.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx2d/MovieScreen.h"
+#include "gfx2d/gl/MovieScreen.h"
 #include "os/Window.h"
 #include "video/MovieReader.h"
 #include "video/MovieSound.h"

@@ -11,8 +11,8 @@
 #include "audio/MidiLength.h"
 #include "audio/WaveFile.h"
 #include "files/ArchiveReader.h"
-#include "gfx2d/BmpReader.h"
-#include "gfx2d/PngReader.h"
+#include "gfx2d/image/BmpReader.h"
+#include "gfx2d/image/PngReader.h"
 
 namespace zentoir {
 namespace {

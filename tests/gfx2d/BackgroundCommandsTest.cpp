@@ -4,7 +4,7 @@
 #include "RenderFixture.h"
 #include "base/ErrorLogFile.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
 
 namespace zentoir {

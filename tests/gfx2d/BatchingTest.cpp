@@ -7,8 +7,8 @@
 
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/Renderer.h"
-#include "gfx2d/SpriteGeometry.h"
+#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/gl/SpriteGeometry.h"
 #include "zentoir.h"
 
 namespace zentoir {

@@ -7,10 +7,10 @@
 
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/GLExtensions.h"
-#include "gfx2d/ImageBuffer.h"
-#include "gfx2d/PngReader.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/image/ImageBuffer.h"
+#include "gfx2d/image/PngReader.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "support/RendererAccess.h"
 #include "zentoir.h"
 

@@ -5,7 +5,7 @@
 
 #include "base/RuntimeContext.h"
 #include "core/RuntimeChild.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "support/TempDir.h"
 
 namespace zentoir {

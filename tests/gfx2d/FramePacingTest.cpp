@@ -1,5 +1,5 @@
-#include "gfx2d/FramePacing.h"
-#include "gfx2d/SwapWait.h"
+#include "gfx2d/gl/FramePacing.h"
+#include "gfx2d/gl/SwapWait.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "zentoir.h"
 
 #include "base/RuntimeContext.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "support/RendererAccess.h"
 
 namespace zentoir {

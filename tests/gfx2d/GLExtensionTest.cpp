@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "gfx2d/GLExtensions.h"
-#include "gfx2d/SoftwareWarning.h"
+#include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/renderer/SoftwareWarning.h"
 
 namespace zentoir {
 namespace {

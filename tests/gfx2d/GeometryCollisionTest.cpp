@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "gfx2d/AlphaOverlap.h"
-#include "gfx2d/SpriteGeometry.h"
+#include "gfx2d/gl/SpriteGeometry.h"
 
 namespace zentoir {
 namespace {

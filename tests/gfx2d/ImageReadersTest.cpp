@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "ImageFiles.h"
-#include "gfx2d/BmpReader.h"
-#include "gfx2d/ImageFile.h"
-#include "gfx2d/PngReader.h"
+#include "gfx2d/image/BmpReader.h"
+#include "gfx2d/image/ImageFile.h"
+#include "gfx2d/image/PngReader.h"
 #include "support/TempDir.h"
 
 namespace zentoir {

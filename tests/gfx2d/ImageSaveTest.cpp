@@ -8,11 +8,11 @@
 #include <cstring>
 
 #include "RenderFixture.h"
-#include "gfx2d/ImageBuffer.h"
-#include "gfx2d/ImageFile.h"
-#include "gfx2d/ImageWriter.h"
-#include "gfx2d/OpenGLRadazuri.h"
-#include "gfx2d/PngReader.h"
+#include "gfx2d/image/ImageBuffer.h"
+#include "gfx2d/image/ImageFile.h"
+#include "gfx2d/image/ImageWriter.h"
+#include "gfx2d/renderer/OpenGLRadazuri.h"
+#include "gfx2d/image/PngReader.h"
 #include "support/FifoWatchdog.h"
 #include "zentoir.h"
 

@@ -5,7 +5,7 @@
 #include "zentoir.h"
 
 #include "base/RuntimeContext.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 
 namespace zentoir::testing {
 

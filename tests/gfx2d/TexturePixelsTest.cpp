@@ -1,4 +1,4 @@
-#include "gfx2d/TexturePixels.h"
+#include "gfx2d/image/TexturePixels.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/RuntimeContext.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "input/InputState.h"
 #include "support/TempDir.h"
 #include "zentoir.h"

@@ -9,7 +9,7 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 test -f "$prefix/include/zentoir/zentoir.h"
 test -f "$prefix/lib/libzentoir.a"
 # Only the public headers: the commands and their record types, nothing internal.
-for internal in os/File.h base/RuntimeContext.h base/Hooks.h gfx2d/OpenGLRadazuri.h audio/MusicTrack.h; do
+for internal in os/File.h base/RuntimeContext.h base/Hooks.h gfx2d/renderer/OpenGLRadazuri.h audio/MusicTrack.h; do
   test ! -e "$prefix/include/zentoir/$internal"
 done
 

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "InputFixture.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
 
 #include "base/Hooks.h"

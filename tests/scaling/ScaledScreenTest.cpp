@@ -12,8 +12,8 @@
 #include "Widgets.h"
 #include "base/RuntimeContext.h"
 #include "base/WindowMapping.h"
-#include "gfx2d/GLExtensions.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "support/TempDir.h"
 #include "zentoir.h"
 

@@ -2,7 +2,7 @@
 // the viewport and the frame pacing.
 #pragma once
 
-#include "gfx2d/OpenGLRadazuri.h"
+#include "gfx2d/renderer/OpenGLRadazuri.h"
 
 namespace zentoir {
 

@@ -6,7 +6,7 @@
 
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "video/MoviePlayer.h"
 #include "zentoir.h"
 

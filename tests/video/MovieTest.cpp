@@ -9,7 +9,7 @@
 
 #include "MovieFixture.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/MovieScreen.h"
+#include "gfx2d/gl/MovieScreen.h"
 #include "video/MovieReader.h"
 #include "zentoir.h"
 

@@ -21,9 +21,9 @@
 #include "Widgets.h"
 #include "XServer.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/ImageBuffer.h"
-#include "gfx2d/ImageFile.h"
-#include "gfx2d/Renderer.h"
+#include "gfx2d/image/ImageBuffer.h"
+#include "gfx2d/image/ImageFile.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "support/TempDir.h"
 
 namespace pindrake {
