@@ -88,21 +88,21 @@ int main() {
     glFinish();
   };
   auto endFrame = [&] {
-    renderer.GLState().FlushAndForget();
+    renderer.ForgetGLState();
     SDL_GL_SwapWindow(zentoir::Runtime().mainWindow);
     glClear(GL_COLOR_BUFFER_BIT);
     glFinish();
   };
   Cost batched, fullState, unbatched, background, bare;
   for (int round = 0; round < kRounds; ++round) {
-    renderer.Quads().SetEnabled(true);
+    renderer.SetBatching(true);
     batched.KeepBest(Measure(boardFrame));
     renderer.SetFragmentShortcuts(false);
     fullState.KeepBest(Measure(boardFrame));
     renderer.SetFragmentShortcuts(true);
-    renderer.Quads().SetEnabled(false);
+    renderer.SetBatching(false);
     unbatched.KeepBest(Measure(boardFrame));
-    renderer.Quads().SetEnabled(true);
+    renderer.SetBatching(true);
     background.KeepBest(Measure([&] {  // the least the board draws: its sky
       zentoir::SetAlphaMode(-0.999);
       TileSprite(cloudsSprite);

@@ -21,6 +21,7 @@ using namespace zentoir;
 namespace {
 
 constexpr int kRounds = 3;
+constexpr uint32_t kLineColour = 0x30C0F0;
 constexpr double kRoundSeconds = 0.5;
 
 double ProcessSeconds() {
@@ -39,7 +40,7 @@ Line LineAt(int i, int frame) {
 }
 
 void EndFrame() {
-  Renderer()->Quads().Flush();
+  Renderer()->FlushDrawing();
   SDL_GL_SwapWindow(Runtime().mainWindow);
   glClear(GL_COLOR_BUFFER_BIT);
   glFinish();
@@ -58,7 +59,7 @@ double Ours(int count) {
   return FramesPerProcessorSecond([&](int frame) {
     for (int i = 0; i < count; ++i) {
       const Line l = LineAt(i, frame);
-      DrawLine(l.x1, l.y1, l.x2, l.y2, 0x30C0F0);
+      DrawLine(l.x1, l.y1, l.x2, l.y2, kLineColour);
     }
     EndFrame();
   });
@@ -67,43 +68,43 @@ double Ours(int count) {
 // Each line as a line and an end point, two draws per line.
 double LineAndPoint(int count) {
   OpenGLRadazuri& r = *Renderer();
-  const uint8_t rgba[4] = {0xF0, 0xC0, 0x30, 255};
   return FramesPerProcessorSecond([&](int frame) {
-    r.GLState().SetAlphaTest(false);
-    r.GLState().UseBlendMode();
-    r.BindSprite(-1);
     for (int i = 0; i < count; ++i) {
       const Line l = LineAt(i, frame);
-      r.Quads().AddColoured(GL_LINES, &l.x1, 2, rgba);
-      r.Quads().AddColoured(GL_POINTS, &l.x2, 1, rgba);
+      r.DrawColoured(GL_LINES, &l.x1, 2, kLineColour);
+      r.DrawColoured(GL_POINTS, &l.x2, 1, kLineColour);
     }
     EndFrame();
   });
+}
+
+// The same lines and end pixels as one bare line draw, with GL used directly.
+void DrawBareLines(OpenGLRadazuri& r, std::vector<float>& xy, int count, int frame) {
+  const DirectGL direct = r.UseGLDirectly();
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_ALPHA_TEST);
+  glColor4ub(0xF0, 0xC0, 0x30, 255);
+  for (int i = 0; i < count; ++i) {
+    const Line l = LineAt(i, frame);
+    const float v[8] = {l.x1, l.y1, l.x2, l.y2, l.x2, l.y2, l.x2 + 1, l.y2};
+    std::copy(v, v + 8, &xy[size_t(i) * 8]);
+  }
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glTranslatef(0.375f, 0.375f, 0);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(2, GL_FLOAT, 0, xy.data());
+  glDrawArrays(GL_LINES, 0, GLsizei(count) * 4);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
 }
 
 double Bare(int count) {
   OpenGLRadazuri& r = *Renderer();
   std::vector<float> xy(size_t(count) * 8);
   return FramesPerProcessorSecond([&](int frame) {
-    r.GLState().FlushAndForget();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_ALPHA_TEST);
-    glColor4ub(0xF0, 0xC0, 0x30, 255);
-    for (int i = 0; i < count; ++i) {
-      const Line l = LineAt(i, frame);
-      const float v[8] = {l.x1, l.y1, l.x2, l.y2, l.x2, l.y2, l.x2 + 1, l.y2};
-      std::copy(v, v + 8, &xy[size_t(i) * 8]);
-    }
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glTranslatef(0.375f, 0.375f, 0);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(2, GL_FLOAT, 0, xy.data());
-    glDrawArrays(GL_LINES, 0, GLsizei(count) * 4);
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    r.GLState().Forget();
+    DrawBareLines(r, xy, count, frame);
     EndFrame();
   });
 }

@@ -40,13 +40,12 @@ struct SpriteKind {
   Kind kind;
   const char* name;
   int side;
-  int textureSide;
 };
 
 constexpr SpriteKind kKinds[] = {
-    {Kind::SoftEdge, "round 40 x 40, soft alpha edge", 40, 64},
-    {Kind::HardEdge, "round 40 x 40, colour-keyed edge", 40, 64},
-    {Kind::Opaque, "opaque square 32 x 32", 32, 32},
+    {Kind::SoftEdge, "round 40 x 40, soft alpha edge", 40},
+    {Kind::HardEdge, "round 40 x 40, colour-keyed edge", 40},
+    {Kind::Opaque, "opaque square 32 x 32", 32},
 };
 
 int kSide = 40;  // of the sprite being measured
@@ -76,10 +75,7 @@ void LoadBenchSprite(const SpriteKind& kind) {
   const std::vector<uint32_t> pixels = SpritePixels(kind);
   image.pixels.assign(reinterpret_cast<const uint8_t*>(pixels.data()),
                       reinterpret_cast<const uint8_t*>(pixels.data()) + pixels.size() * 4);
-  OpenGLRadazuri& r = *Renderer();
-  r.UploadImage(image, 0, 0, 0, 0, &r.Sprite(1).texture, nullptr, false, false);
-  r.Sprite(1).width = r.Sprite(1).height = int16_t(kind.side);
-  r.Sprite(1).textureWidth = r.Sprite(1).textureHeight = int16_t(kind.textureSide);
+  Renderer()->LoadSpriteFromImage(1, image, false);
   kSide = kind.side;
 }
 
@@ -123,7 +119,7 @@ Rate MeasureRound(DrawFrame&& drawFrame) {
 }
 
 void EndOurFrame() {
-  Renderer()->Quads().Flush();
+  Renderer()->FlushDrawing();
   SDL_GL_SwapWindow(Runtime().mainWindow);
   glClear(GL_COLOR_BUFFER_BIT);
   glFinish();  // count frames rendered, not frames queued
@@ -173,7 +169,7 @@ FragmentGL OurSpriteState(bool smooth) {
   SetAlphaMode(-1);
   SetSmoothing(smooth);
   DrawSprite(1, 0, 0);
-  r.Quads().Flush();
+  r.FlushDrawing();
   const FragmentGL state = CurrentFragmentGL();
   glClear(GL_COLOR_BUFFER_BIT);
   return state;
@@ -221,12 +217,12 @@ bool BareDrawsOurPicture(int count, bool smooth) {
   const FragmentGL ours = OurSpriteState(smooth);
   for (int i = 0; i < count; ++i)
     DrawSprite(1, SpriteX(i, 0), SpriteY(i));
-  r.GLState().FlushAndForget();
+  r.ForgetGLState();
   const std::vector<uint8_t> picture = ReadPicture();
   ApplyFragmentGL(ours);
   std::vector<BareVertex> vertices;
   DrawBareFrame(vertices, count, 0);
-  r.GLState().FlushAndForget();
+  r.ForgetGLState();
   return ReadPicture() == picture;
 }
 
@@ -234,14 +230,14 @@ bool BareDrawsOurPicture(int count, bool smooth) {
 Rate LimitRound(int count, bool smooth, bool blended) {
   OpenGLRadazuri& r = *Renderer();
   const FragmentGL ours = OurSpriteState(smooth);  // binds the sprite with its filter
-  r.GLState().FlushAndForget();
+  r.ForgetGLState();
   ApplyFragmentGL(blended ? FragmentGL{true, true, GL_MODULATE} : ours);
   std::vector<BareVertex> vertices;
   const Rate rate = MeasureRound([&](int frame) {
     DrawBareFrame(vertices, count, frame);
     EndOurFrame();
   });
-  r.GLState().FlushAndForget();
+  r.ForgetGLState();
   return rate;
 }
 

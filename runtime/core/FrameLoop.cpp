@@ -33,7 +33,7 @@ void PresentFrame() {
   rt.currentFrameTime = os::MonotonicMs();
   WaitWhilePaused();
   RunRuntimeHooks(RuntimeHook::PollInput);
-  if (renderer) renderer->GLState().FlushAndForget();  // the 3D scene uses GL directly
+  if (renderer) renderer->ForgetGLState();  // the 3D scene uses GL directly
   if (scene) scene->ResetFrame();
   ServiceStep();
   if (!renderer) return;

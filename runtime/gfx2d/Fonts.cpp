@@ -4,48 +4,27 @@
 #include <string>
 
 #include "files/ArchiveSlot.h"
-#include "gfx2d/image/DefaultFont.h"
 #include "gfx2d/DrawingState.h"
+#include "gfx2d/image/DefaultFont.h"
 #include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
 namespace {
 
-// Longer texts are cut: no screen shows more glyphs, and the vertex buffer stays bounded.
-constexpr size_t kMaxTextGlyphs = 65536;
+static_assert(kFontSlots == kFontSprites);
 
 int32_t ClampFont(double n) {
   return std::clamp(TruncateToInt32(n), 0, kFontSlots - 1);
 }
 
 void LoadDefaultFont(OpenGLRadazuri& r, int32_t sprite) {
-  r.FreeSprite(sprite);
   ImageBuffer image;
   BuildDefaultFont(image);
-  SpriteRecord& record = r.Sprite(sprite);
-  if (!r.UploadImage(image, 0, 0, 0, 0, &record.texture, nullptr, false, true)) return;
-  record.textureWidth = record.width = kDefaultFontWidth;
-  record.textureHeight = record.height = kDefaultFontHeight;
+  r.LoadSpriteFromImage(sprite, image, false);
 }
 
 }  // namespace
-
-void OpenGLRadazuri::DrawText(int32_t font, std::string_view text, float x, float y, float z) {
-  if (text.empty() || font < 0 || font >= kFontSlots) return;
-  text = text.substr(0, kMaxTextGlyphs);
-  const int32_t sprite = kFontSpriteBase + font;
-  BindSprite(sprite);
-  const SpriteRecord& record = spriteTable[sprite];
-  PrepareTexturedFragments(record.texture);
-  const FontGrid grid =
-      FontGridFor(record.width, record.height, record.textureWidth, record.textureHeight);
-  const size_t count = text.size() * 4;
-  textVertices.reserve(TextBufferCapacity(textVertices.capacity(), count));
-  textVertices.resize(count);
-  LayoutText(grid, text, x, y, z, textVertices.data());
-  quadBatch.AddTextQuads(textVertices.data(), count);
-}
 
 void LoadFont(const DynString& path, double n) {
   const int32_t font = ClampFont(n);

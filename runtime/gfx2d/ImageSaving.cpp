@@ -1,37 +1,9 @@
 #include "gfx2d/ImageSaving.h"
 
-#include <GL/gl.h>
-
-#include "gfx2d/gl/GLExtensions.h"
-#include "gfx2d/image/ImageWriter.h"
 #include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
-
-std::vector<uint8_t> OpenGLRadazuri::ReadBackBuffer() {
-  quadBatch.Flush();
-  std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 3);
-  const GLExtensionFunctions& gl = GLExtensions();
-  const bool offscreen = activeScreen >= 0 && screens[size_t(activeScreen)].width != 0;
-  if (offscreen) gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
-  if (offscreen) {
-    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screens[size_t(activeScreen)].framebuffer);
-  }
-  return pixels;
-}
-
-int OpenGLRadazuri::SaveImageFile(const std::string& path, const std::vector<uint8_t>& pixels,
-                                  int32_t w, int32_t h, int32_t rowLength, int32_t rows) {
-  if (w < 1 || h < 1 || rowLength < w || rows < h ||
-      pixels.size() < size_t(rowLength) * size_t(rows) * 3) {
-    return 0;
-  }
-  const KeyColour key = KeyColour::From(ReadKeyColourFromScreen());
-  return WriteImageFile(path, BgrImage{pixels.data(), w, h, rowLength}, key) ? 1 : 0;
-}
 
 double SaveScreen(const DynString& path) {
   OpenGLRadazuri* r = ActiveRenderer();
@@ -44,14 +16,10 @@ double SaveScreen(const DynString& path) {
 double SaveSprite(const DynString& path, double n) {
   const int32_t sprite = TruncateToInt32(n);
   OpenGLRadazuri* r = ActiveRenderer();
-  if (!r || !IsSpriteNumber(sprite) || r->Sprite(sprite).texture == 0) return 0;
+  if (!r || !IsSpriteNumber(sprite)) return 0;
+  const std::vector<uint8_t> pixels = r->SpriteTexels(sprite);
+  if (pixels.empty()) return 0;
   const SpriteRecord& record = r->Sprite(sprite);
-  std::vector<uint8_t> pixels(size_t(record.textureWidth) * size_t(record.textureHeight) * 3);
-  r->GLState().FlushAndForget();  // the texture is bound directly
-  glBindTexture(GL_TEXTURE_2D, record.texture);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glGetTexImage(GL_TEXTURE_2D, 0, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
-  r->BindSprite(r->BoundSprite());
   return r->SaveImageFile(std::string(path.View()), pixels, record.width, record.height,
                           record.textureWidth, record.textureHeight);
 }

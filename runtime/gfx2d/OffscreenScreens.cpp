@@ -2,12 +2,12 @@
 
 #include <GL/gl.h>
 
+#include "gfx2d/Primitives.h"
+#include "gfx2d/Sprites.h"
 #include "gfx2d/gl/Framebuffers.h"
 #include "gfx2d/gl/GLExtensions.h"
-#include "gfx2d/Primitives.h"
-#include "gfx2d/renderer/Renderer.h"
-#include "gfx2d/Sprites.h"
 #include "gfx2d/image/TexturePixels.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -52,12 +52,12 @@ void MakeScreenFramebuffer(OffscreenScreen& screen, uint32_t texture, int32_t T,
 
 // Copies drawn pixels as they are: no blending, opaque white.
 template <typename Copy>
-void CopyWithoutBlending(OpenGLRadazuri& r, Copy&& copy) {
-  const BlendMode mode = r.GLState().RequestedBlendMode();
-  r.GLState().SetBlendMode(BlendMode::Off);
-  r.GLState().SetColour(1, 1, 1, 1);
+void CopyWithoutBlending(GLStateCache& state, Copy&& copy) {
+  const BlendMode mode = state.RequestedBlendMode();
+  state.SetBlendMode(BlendMode::Off);
+  state.SetColour(1, 1, 1, 1);
   copy();
-  r.GLState().SetBlendMode(mode);
+  state.SetBlendMode(mode);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ void OpenGLRadazuri::LeaveScreen(int32_t a) {
     return;
   }
   const SpriteRecord& sprite = spriteTable[screen.sprite];
-  CopyWithoutBlending(*this, [&] {
+  CopyWithoutBlending(glState, [&] {
     CaptureSprite(screen.sprite, 0, 0, sprite.width, sprite.height);
     FillRect(0, 0, sprite.textureWidth, sprite.textureHeight, 0);
     DrawSprite(kScratchSprite, 0, 0);
@@ -89,7 +89,7 @@ void OpenGLRadazuri::EnterScreen(int32_t s) {
     return;
   }
   ResetDrawingState(0, 0, w, h);
-  CopyWithoutBlending(*this, [&] {
+  CopyWithoutBlending(glState, [&] {
     CaptureSprite(kScratchSprite, 0, 0, w, h);
     FillRect(0, 0, w, h, transparentColour);
     DrawSprite(screen.sprite, 0, 0);

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "gfx2d/renderer/Renderer.h"
 #include "gfx2d/gl/SpriteGeometry.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -16,13 +16,9 @@ namespace {
 // Whole coordinates below this stay whole after adding one, as floats.
 constexpr float kWholeLimit = 1 << 22;
 
-struct PolyVertex {
-  float x, y, s, t, red, green, blue, alpha;
-};
-
 // The polygon being built; it keeps its vertices until the next StartPolyVector.
-std::vector<PolyVertex>& PolyBuffer() {
-  static std::vector<PolyVertex> vertices;
+std::vector<PolygonVertex>& PolyBuffer() {
+  static std::vector<PolygonVertex> vertices;
   return vertices;
 }
 
@@ -36,19 +32,11 @@ float AlphaFor(const OpenGLRadazuri& r, uint32_t colour) {
 }
 
 // Draws untextured vertices in the colour without the alpha test (the quad batch moves
-// them by 3/8 pixel so that pixel centres are hit exactly), then leaves the colour at
-// opaque white with the current alpha and no sprite bound, as every primitive does.
+// them by 3/8 pixel so that pixel centres are hit exactly).
 void DrawPrimitive(uint32_t mode, std::initializer_list<float> xy, double colour) {
-  OpenGLRadazuri* r = ActiveRenderer();
-  if (!r) return;
-  const uint32_t c = ColourOf(colour);
-  const auto alpha = static_cast<uint8_t>(static_cast<int>(AlphaFor(*r, c) * 255.0f) & 0xFF);
-  const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), alpha};
-  r->GLState().SetAlphaTest(false);
-  r->GLState().UseBlendMode();
-  r->BindSprite(-1);
-  r->Quads().AddColoured(mode, xy.begin(), xy.size() / 2, rgba);
-  r->GLState().SetColour(1, 1, 1, r->Alpha());
+  if (OpenGLRadazuri* r = ActiveRenderer()) {
+    r->DrawColoured(mode, xy.begin(), xy.size() / 2, ColourOf(colour));
+  }
 }
 
 }  // namespace
@@ -88,7 +76,7 @@ void StartPolyVector(double sprite) {
 void AddPolyVertex(double x, double y, double s, double t, double colour) {
   OpenGLRadazuri* r = ActiveRenderer();
   if (!r) return;
-  PolyVertex v{float(TruncateToInt32(x)), float(TruncateToInt32(y)), 0, 0, 0, 0, 0, 0};
+  PolygonVertex v{float(TruncateToInt32(x)), float(TruncateToInt32(y)), 0, 0, 0, 0, 0, 0};
   if (IsSpriteNumber(r->BoundSprite())) {
     const SpriteRecord& sprite = r->Sprite(r->BoundSprite());
     v.s = float(s) / float(sprite.textureWidth);
@@ -103,33 +91,7 @@ void AddPolyVertex(double x, double y, double s, double t, double colour) {
 }
 
 void EndPolyVector() {
-  OpenGLRadazuri* r = ActiveRenderer();
-  if (!r || PolyBuffer().empty()) return;
-  r->GLState().SetAlphaTest(true);  // as the sprites have it
-  DirectGL direct(r->GLState());
-  const std::vector<PolyVertex>& vertices = PolyBuffer();
-  const bool textured = IsSpriteNumber(r->BoundSprite());
-  glEnable(GL_COLOR_MATERIAL);
-  glEnable(GL_DITHER);
-  glShadeModel(GL_SMOOTH);
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glVertexPointer(2, GL_FLOAT, sizeof(PolyVertex), &vertices[0].x);
-  if (textured) {
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glTexCoordPointer(2, GL_FLOAT, sizeof(PolyVertex), &vertices[0].s);
-    r->SetBoundTextureFilter(r->Sprite(r->BoundSprite()).texture, r->SmoothingFilter());
-  }
-  glEnableClientState(GL_COLOR_ARRAY);
-  glColorPointer(4, GL_FLOAT, sizeof(PolyVertex), &vertices[0].red);
-  glDrawArrays(GL_TRIANGLE_FAN, 0, GLsizei(vertices.size()));
-  glDisableClientState(GL_VERTEX_ARRAY);
-  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  glDisableClientState(GL_COLOR_ARRAY);
-  glShadeModel(GL_FLAT);
-  glEnable(GL_TEXTURE_2D);
-  glColor4f(1, 1, 1, r->Alpha());
-  glDisable(GL_DITHER);
-  glDisable(GL_COLOR_MATERIAL);
+  if (OpenGLRadazuri* r = ActiveRenderer()) r->DrawPolygon(PolyBuffer());
 }
 
 }  // namespace zentoir

@@ -6,8 +6,8 @@
 
 #include "files/ArchiveSlot.h"
 #include "gfx2d/AlphaOverlap.h"
-#include "gfx2d/renderer/Renderer.h"
 #include "gfx2d/gl/SpriteGeometry.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -33,7 +33,7 @@ void DrawWith(double n, MakeQuad&& makeQuad) {
   if (!r) return;
   r->PrepareSprite(sprite);
   SpriteQuad quad;
-  if (makeQuad(ExtentOf(r->Sprite(sprite)), quad)) r->Quads().AddSpriteQuad(quad);
+  if (makeQuad(ExtentOf(r->Sprite(sprite)), quad)) r->AddSpriteQuad(quad);
 }
 
 PlacedMask Placed(OpenGLRadazuri& r, int32_t n, bool asFrame, double frame, double x, double y) {
@@ -71,8 +71,8 @@ void LoadAnimSprite(const DynString& path, double n, double frameWidth, double f
   int32_t sprite;
   OpenGLRadazuri* r = RendererFor(n, sprite);
   if (!r || r->Sprite(sprite).width <= 0) return;
-  r->Sprite(sprite).frameWidth = static_cast<int16_t>(TruncateToInt32(frameWidth));
-  r->Sprite(sprite).frameHeight = static_cast<int16_t>(TruncateToInt32(frameHeight));
+  r->SetSpriteFrame(sprite, static_cast<int16_t>(TruncateToInt32(frameWidth)),
+                    static_cast<int16_t>(TruncateToInt32(frameHeight)));
 }
 
 double LoadBumpSprite(const DynString& path, double n) {

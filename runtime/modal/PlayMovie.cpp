@@ -90,8 +90,8 @@ double PlayMovie(const DynString& path, double loop) {
   if (renderer == nullptr) return kNotPlayable;
   const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
   if (file.empty()) return kNotPlayable;
-  UseScreen(-1);                           // the movie goes to the window
-  DirectGL directGL(renderer->GLState());  // the movie draws with GL of its own
+  UseScreen(-1);                                        // the movie goes to the window
+  const DirectGL directGL = renderer->UseGLDirectly();  // the movie draws with GL of its own
   MoviePlayer player(Runtime().mainWindow, PresentMovieFrame);
   const bool anySize = renderer->HasGLExtension("GL_ARB_texture_non_power_of_two");
   if (!player.Open(file, renderer->MaxTextureSize(), anySize)) return kNotPlayable;

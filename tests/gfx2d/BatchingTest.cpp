@@ -7,8 +7,8 @@
 
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
-#include "gfx2d/renderer/Renderer.h"
 #include "gfx2d/gl/SpriteGeometry.h"
+#include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
 
 namespace zentoir {
@@ -17,7 +17,7 @@ namespace {
 class Batching : public testing::RenderTest {
  protected:
   void TearDown() override {
-    Renderer()->Quads().SetEnabled(true);
+    Renderer()->SetBatching(true);
     Renderer()->SetFragmentShortcuts(true);
     SetSmoothing(1);
   }
@@ -131,7 +131,7 @@ class Batching : public testing::RenderTest {
   static std::vector<uint8_t> ReadFrame() {
     const OpenGLRadazuri& r = *Renderer();
     std::vector<uint8_t> frame(size_t(r.ScreenWidth()) * size_t(r.ScreenHeight()) * 4);
-    Renderer()->Quads().Flush();
+    Renderer()->FlushDrawing();
     glReadPixels(0, 0, r.ScreenWidth(), r.ScreenHeight(), GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
     return frame;
   }
@@ -188,11 +188,11 @@ class Batching : public testing::RenderTest {
 // Batched and with the cheaper blending, alpha test and texture environment the
 // textures' alpha allows, against each quad drawn on its own with the full state.
 TEST_F(Batching, FramesAreIdenticalWithBatchingAndShortcutsOnAndOff) {
-  Renderer()->Quads().SetEnabled(false);
+  Renderer()->SetBatching(false);
   Renderer()->SetFragmentShortcuts(false);
   const std::vector<uint8_t> unbatched = DrawScenes();
   SetUp();
-  Renderer()->Quads().SetEnabled(true);
+  Renderer()->SetBatching(true);
   Renderer()->SetFragmentShortcuts(true);
   const std::vector<uint8_t> batched = DrawScenes();
   ASSERT_EQ(batched.size(), unbatched.size());
@@ -225,7 +225,7 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
   auto prepare = [&] { r.PrepareSprite(1); };
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
-    r.GLState().FlushAndForget();
+    r.ForgetGLState();
     if (quad.clockwise) glFrontFace(GL_CW);
     glBegin(GL_QUADS);
     for (const QuadVertex& v : quad.vertices) {
@@ -239,7 +239,7 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
   SetUp();
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
-    r.Quads().AddSpriteQuad(quad);
+    r.AddSpriteQuad(quad);
   });
   ExpectSameDrawnFrame(ReadFrame(), reference, 10000);
 }
@@ -260,22 +260,16 @@ TEST_F(Batching, LinesGiveThePixelsOfALineAndAnEndPoint) {
       draw(400.5, 310.25, 420.75, 330.5, 0x00FF00);
     }
   };
-  r.Quads().SetEnabled(false);
+  r.SetBatching(false);
   drawLines([&](double x1, double y1, double x2, double y2, double colour) {
     // The same through the quad batch, as a line and a point.
-    const auto c = uint32_t(colour);
-    const uint8_t rgba[4] = {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16),
-                             uint8_t(r.Alpha() * 255)};
     const float line[4] = {float(x1), float(y1), float(x2), float(y2)};
-    r.GLState().SetAlphaTest(false);
-    r.GLState().UseBlendMode();
-    r.BindSprite(-1);
-    r.Quads().AddColoured(GL_LINES, line, 2, rgba);
-    r.Quads().AddColoured(GL_POINTS, line + 2, 1, rgba);
+    r.DrawColoured(GL_LINES, line, 2, uint32_t(colour));
+    r.DrawColoured(GL_POINTS, line + 2, 1, uint32_t(colour));
   });
   const std::vector<uint8_t> reference = ReadFrame();
   SetUp();
-  r.Quads().SetEnabled(true);
+  r.SetBatching(true);
   drawLines(DrawLine);
   ExpectSameDrawnFrame(ReadFrame(), reference, 3000);
 }

@@ -83,7 +83,7 @@ TEST_F(Capture, TexturesAreAtLeast32AndReusedWhenTheSizeFits) {
 }
 
 TEST_F(Capture, CapturesKeepFrameSizesAndRefuseEmptyOrHugeRectangles) {
-  r.Sprite(41).frameWidth = 4;
+  r.SetSpriteFrame(41, 4, 0);
   CaptureSprite(41, 0, 0, 8, 8);
   EXPECT_EQ(r.Sprite(41).frameWidth, 4);
   CaptureSprite(41, 0, 0, 0, 8);
@@ -117,7 +117,7 @@ TEST_F(Capture, TheReadBackPathKeysTheSamePixelsAsTheCopy) {
   ASSERT_TRUE(r.TargetHasAlpha());
   DrawSmallScene();
   CaptureSprite(43, 0, 0, 5, 3);
-  SpriteRecord& s = r.Sprite(44);
+  const SpriteRecord& s = r.Sprite(44);
   CaptureSprite(44, 0, 0, 5, 3);
   r.ReadTargetIntoTexture(s.texture, 0, 0, 5, 3, 32, 32);
   EXPECT_EQ(GetPixel(4, 4), 0);  // the key probe pixel is put back

@@ -8,9 +8,9 @@
 
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
+#include "gfx2d/gl/TextLayout.h"
 #include "gfx2d/image/DefaultFont.h"
 #include "gfx2d/renderer/Renderer.h"
-#include "gfx2d/gl/TextLayout.h"
 #include "zentoir.h"
 
 namespace zentoir {

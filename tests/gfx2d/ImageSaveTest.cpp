@@ -11,8 +11,8 @@
 #include "gfx2d/image/ImageBuffer.h"
 #include "gfx2d/image/ImageFile.h"
 #include "gfx2d/image/ImageWriter.h"
-#include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "gfx2d/image/PngReader.h"
+#include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "support/FifoWatchdog.h"
 #include "zentoir.h"
 

@@ -35,7 +35,7 @@ std::string RenderTest::SolidBmp(const std::string& name, int w, int h, Rgb colo
 }
 
 Pixel RenderTest::At(int x, int y) const {
-  Renderer()->Quads().Flush();  // the pixels are read directly
+  Renderer()->FlushDrawing();  // the pixels are read directly
   unsigned char rgba[4] = {};
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, Renderer()->ScreenHeight() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);

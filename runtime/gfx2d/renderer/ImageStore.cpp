@@ -5,11 +5,12 @@
 #include <algorithm>
 
 #include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/gl/TextureReadBack.h"
 #include "gfx2d/image/ImageFile.h"
-#include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "gfx2d/image/TextureAlpha.h"
-#include "gfx2d/renderer/TextureNames.h"
 #include "gfx2d/image/TexturePixels.h"
+#include "gfx2d/renderer/OpenGLRadazuri.h"
+#include "gfx2d/renderer/TextureNames.h"
 
 namespace zentoir {
 namespace {
@@ -129,10 +130,14 @@ int OpenGLRadazuri::LoadSpriteImage(int32_t n, const std::string& path, int64_t 
   FreeSprite(n);
   ImageBuffer image;
   // Images larger than the largest texture are refused rather than cut.
-  if (!ReadImageFile(path, colourKey, image, MaxTextureSize()) || image.width == 0 ||
-      image.height == 0) {
-    return 0;
-  }
+  if (!ReadImageFile(path, colourKey, image, MaxTextureSize())) return 0;
+  return LoadSpriteFromImage(n, image, normalMap);
+}
+
+int OpenGLRadazuri::LoadSpriteFromImage(int32_t n, const ImageBuffer& image, bool normalMap) {
+  if (!IsSpriteNumber(n)) return 0;
+  FreeSprite(n);
+  if (image.width == 0 || image.height == 0) return 0;
   SpriteRecord& sprite = spriteTable[n];
   const bool font = n >= kFontSpriteBase;
   if (!UploadImage(image, 0, 0, 0, 0, &sprite.texture, font ? nullptr : &sprite.mipTexture,
@@ -144,6 +149,11 @@ int OpenGLRadazuri::LoadSpriteImage(int32_t n, const std::string& path, int64_t 
   sprite.width = static_cast<int16_t>(image.width);
   sprite.height = static_cast<int16_t>(image.height);
   return 1;
+}
+
+void OpenGLRadazuri::SetSpriteFrame(int32_t n, int16_t frameWidth, int16_t frameHeight) {
+  spriteTable[n].frameWidth = frameWidth;
+  spriteTable[n].frameHeight = frameHeight;
 }
 
 void OpenGLRadazuri::ReleaseAllTextures() {
@@ -159,11 +169,19 @@ const std::vector<uint8_t>& OpenGLRadazuri::AlphaMask(int32_t n) {
   if (!mask.empty() || sprite.texture == 0 || !GLReady()) return mask;
   mask.resize(size_t(sprite.textureWidth) * size_t(sprite.textureHeight));
   DirectGL direct(glState);
-  glBindTexture(GL_TEXTURE_2D, sprite.texture);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, mask.data());
+  ReadTextureAlpha(sprite.texture, mask.data());
   BindSprite(currentSprite);
   return mask;
+}
+
+std::vector<uint8_t> OpenGLRadazuri::SpriteTexels(int32_t n) {
+  const SpriteRecord& sprite = spriteTable[n];
+  if (sprite.texture == 0 || !GLReady()) return {};
+  std::vector<uint8_t> pixels(size_t(sprite.textureWidth) * size_t(sprite.textureHeight) * 3);
+  ForgetGLState();  // the texture is bound directly
+  ReadTextureBgr(sprite.texture, pixels.data());
+  BindSprite(currentSprite);
+  return pixels;
 }
 
 }  // namespace zentoir

@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "gfx2d/gl/GLStateCache.h"
-#include "gfx2d/renderer/OffscreenScreen.h"
+#include "gfx2d/gl/PolygonFan.h"
 #include "gfx2d/gl/QuadBatch.h"
-#include "gfx2d/renderer/ScaledTarget.h"
-#include "gfx2d/renderer/SpriteRecord.h"
 #include "gfx2d/gl/SwapWait.h"
 #include "gfx2d/gl/TextLayout.h"
+#include "gfx2d/renderer/OffscreenScreen.h"
+#include "gfx2d/renderer/ScaledTarget.h"
+#include "gfx2d/renderer/SpriteRecord.h"
 
 #include "os/GLContext.h"
 #include "os/Window.h"
@@ -88,6 +89,8 @@ class OpenGLRadazuri {
   int FreeSprite(int32_t n);
   // Loads an image file into sprite n with a colour key (-1: none); 1 or 0.
   int LoadSpriteImage(int32_t n, const std::string& path, int64_t colourKey, bool normalMap);
+  // Puts a whole image into sprite n as LoadSpriteImage does with a file's; 1 or 0.
+  int LoadSpriteFromImage(int32_t n, const ImageBuffer& image, bool normalMap);
   // Makes a texture from a region of an image (see BuildTexels); 1, or 0 for an empty
   // region. *texture (and *mipTexture when given) receive the new names.
   int UploadImage(const ImageBuffer& image, int32_t x, int32_t y, int32_t w, int32_t h,
@@ -97,6 +100,8 @@ class OpenGLRadazuri {
   void DrawBackgroundImage(int32_t slot);
   // Deletes every sprite and background texture and resets the records.
   void ReleaseAllTextures();
+  // Sprite n's texels as BGR rows (textureWidth × textureHeight); empty without a texture.
+  std::vector<uint8_t> SpriteTexels(int32_t n);
   // The alpha plane of sprite n (textureWidth × textureHeight bytes), read back once.
   const std::vector<uint8_t>& AlphaMask(int32_t n);
   // The full-screen or given viewport and the fixed 2D state.
@@ -157,8 +162,9 @@ class OpenGLRadazuri {
 
   // Drawing state, as the drawing commands set and read it.
   // Sprite record n; n must be a sprite number (IsSpriteNumber).
-  SpriteRecord& Sprite(int32_t n) { return spriteTable[n]; }
   const SpriteRecord& Sprite(int32_t n) const { return spriteTable[n]; }
+  // The frame size the drawing commands cut sprite n into.
+  void SetSpriteFrame(int32_t n, int16_t frameWidth, int16_t frameHeight);
   // The sprite bound for drawing (-1: none).
   int32_t BoundSprite() const { return currentSprite; }
   // Binds sprite n for drawing with the filter the smoothing flag asks for and the
@@ -179,10 +185,24 @@ class OpenGLRadazuri {
   // The font slot PrintText uses.
   void SelectFont(int32_t font) { selectedFont = font; }
   int32_t SelectedFont() const { return selectedFont; }
-  // The 2D quads waiting to be drawn and the GL state they are drawn with (see
-  // GLStateCache.h for the rule on using GL directly).
-  QuadBatch& Quads() { return quadBatch; }
-  GLStateCache& GLState() { return glState; }
+  // The 2D quads waiting to be drawn are batched (on by default; off draws each at once,
+  // for tests and benchmarks that compare).
+  void SetBatching(bool on) { quadBatch.SetEnabled(on); }
+  // Draws the quads waiting, before pixels are read directly.
+  void FlushDrawing() { quadBatch.Flush(); }
+  // Draws what waits and forgets the GL state, for code that then uses GL directly and
+  // leaves it changed (see GLStateCache.h); UseGLDirectly forgets it again at the end.
+  void ForgetGLState() { glState.FlushAndForget(); }
+  [[nodiscard]] DirectGL UseGLDirectly() { return DirectGL(glState); }
+  // A textured quad of the bound sprite, drawn as the sprite commands draw it.
+  void AddSpriteQuad(const SpriteQuad& quad) { quadBatch.AddSpriteQuad(quad); }
+  // Untextured vertices (x, y pairs) in a colour, without the alpha test: the transparent
+  // colour draws with alpha 0, any other with the current alpha. Afterwards no sprite is
+  // bound and the colour is opaque white with the current alpha, as after every primitive.
+  void DrawColoured(uint32_t mode, const float* xy, size_t vertexCount, uint32_t colour);
+  // A triangle fan of coloured (and, while a sprite is bound, textured) vertices, drawn
+  // with smooth shading and the alpha test.
+  void DrawPolygon(const std::vector<PolygonVertex>& vertices);
   // Off: sprites and text always draw with the alpha mode's blending, the alpha test and
   // the colour multiplied in (for tests and benchmarks that compare).
   void SetFragmentShortcuts(bool on) { fragmentShortcuts = on; }

@@ -9,7 +9,8 @@ namespace zentoir {
 
 constexpr int32_t kSpriteCount = 65536;
 constexpr int32_t kFontSpriteBase = 65504;  // fonts 0..31 live in sprites 65504..65535
-constexpr int32_t kScratchSprite = 65503;   // used by emulated offscreen screens
+constexpr int32_t kFontSprites = kSpriteCount - kFontSpriteBase;
+constexpr int32_t kScratchSprite = 65503;  // used by emulated offscreen screens
 constexpr int32_t kBackgroundSlots = 8;
 constexpr int32_t kBackgroundTiles = 8;  // columns and rows at most
 

@@ -22,7 +22,7 @@ void SetUnpackState() {
 }
 
 uint32_t NewTextureName(OpenGLRadazuri& r, uint32_t* name, bool nearest) {
-  r.GLState().FlushAndForget();  // the binding below is made directly
+  r.ForgetGLState();  // the binding below is made directly
   if (name) DeleteTextureName(*name);
   GLuint texture = 0;
   glGenTextures(1, &texture);

@@ -378,7 +378,7 @@ std::vector<uint8_t> RenderPointsCounter(double value) {
   PrintShadowed("Points", 50, 64, 4, 29, 2);
   PrintShadowed(zentoir::NumberToText(value), 50, 90, 4, 29, 2);
   std::vector<uint8_t> rgba(640 * 480 * 4);
-  zentoir::Renderer()->Quads().Flush();  // the pixels are read directly
+  zentoir::Renderer()->FlushDrawing();  // the pixels are read directly
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
   return rgba;
