@@ -20,11 +20,6 @@ OpenGLRadazuri* RendererFor(double n, int32_t& sprite) {
   return r && IsSpriteNumber(sprite) ? r : nullptr;
 }
 
-SpriteExtent ExtentOf(const SpriteRecord& record) {
-  return {record.width,         record.height,     record.textureWidth,
-          record.textureHeight, record.frameWidth, record.frameHeight};
-}
-
 // Draws the quad a geometry function makes for sprite n.
 template <typename MakeQuad>
 void DrawWith(double n, MakeQuad&& makeQuad) {
@@ -33,7 +28,7 @@ void DrawWith(double n, MakeQuad&& makeQuad) {
   if (!r) return;
   r->PrepareSprite(sprite);
   SpriteQuad quad;
-  if (makeQuad(ExtentOf(r->Sprite(sprite)), quad)) r->AddSpriteQuad(quad);
+  if (makeQuad(r->Extent(sprite), quad)) r->AddSpriteQuad(quad);
 }
 
 PlacedMask Placed(OpenGLRadazuri& r, int32_t n, bool asFrame, double frame, double x, double y) {

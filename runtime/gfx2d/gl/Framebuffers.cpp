@@ -32,6 +32,32 @@ bool MakeFramebuffer(uint32_t texture, int32_t w, int32_t h,
   return complete;
 }
 
+void BindFramebuffer(uint32_t framebuffer) {
+  GLExtensions().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
+}
+
+void BindFramebuffer(uint32_t framebuffer, uint32_t renderbuffer) {
+  const GLExtensionFunctions& gl = GLExtensions();
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
+  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, renderbuffer);
+}
+
+uint32_t BoundFramebuffer() {
+  GLint bound = 0;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
+  return GLuint(bound);
+}
+
+void AttachToFramebuffer(uint32_t framebuffer, uint32_t texture, uint32_t renderbuffer) {
+  const GLExtensionFunctions& gl = GLExtensions();
+  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
+  gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, renderbuffer);
+  gl.glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D, texture,
+                               0);
+  gl.glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_RENDERBUFFER_EXT,
+                                  renderbuffer);
+}
+
 void DeleteFramebuffer(uint32_t& framebuffer, uint32_t& renderbuffer) {
   const GLExtensionFunctions& gl = GLExtensions();
   if (framebuffer != 0 && gl.glDeleteFramebuffersEXT) {

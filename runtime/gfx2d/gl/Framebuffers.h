@@ -15,6 +15,15 @@ bool MakeFramebuffer(uint32_t texture, int32_t w, int32_t h,
                      std::initializer_list<uint32_t> depthFormats, uint32_t& framebuffer,
                      uint32_t& renderbuffer);
 
+// Makes the framebuffer (0: the window's) the drawing target; the renderbuffer binding
+// follows where given.
+void BindFramebuffer(uint32_t framebuffer);
+void BindFramebuffer(uint32_t framebuffer, uint32_t renderbuffer);
+// The framebuffer drawn into now.
+uint32_t BoundFramebuffer();
+// Binds the framebuffer with `texture` as its colour and the renderbuffer as its depth.
+void AttachToFramebuffer(uint32_t framebuffer, uint32_t texture, uint32_t renderbuffer);
+
 // Deletes the framebuffer and the renderbuffer that were made, and sets both names to 0.
 void DeleteFramebuffer(uint32_t& framebuffer, uint32_t& renderbuffer);
 

@@ -49,6 +49,10 @@ const char* CurrentGLExtensionString() {
   return list ? list : "";
 }
 
+const char* CurrentGLRendererName() {
+  return reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+}
+
 // The extension string is searched as a plain substring here: a function that is not
 // there is looked up as null anyway.
 void LoadGLExtensionFunctions() {

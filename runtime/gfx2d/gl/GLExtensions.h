@@ -67,6 +67,8 @@ void LoadGLExtensionFunctions();
 
 // The current context's extension string ("" without a context).
 const char* CurrentGLExtensionString();
+// The current context's renderer name (null without a context).
+const char* CurrentGLRendererName();
 
 // Whether a space-separated extension list names the extension as a whole word: an
 // occurrence counts only at the start or after a space, and only when the list ends or

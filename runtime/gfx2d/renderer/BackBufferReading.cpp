@@ -1,7 +1,6 @@
 // Reading the back buffer and writing pixels as an image file.
-#include <GL/gl.h>
-
-#include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/gl/Framebuffers.h"
+#include "gfx2d/gl/PixelReads.h"
 #include "gfx2d/image/ImageWriter.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 
@@ -10,14 +9,10 @@ namespace zentoir {
 std::vector<uint8_t> OpenGLRadazuri::ReadBackBuffer() {
   quadBatch.Flush();
   std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 3);
-  const GLExtensionFunctions& gl = GLExtensions();
   const bool offscreen = activeScreen >= 0 && screens[size_t(activeScreen)].width != 0;
-  if (offscreen) gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
-  if (offscreen) {
-    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screens[size_t(activeScreen)].framebuffer);
-  }
+  if (offscreen) BindFramebuffer(0);
+  ReadBgrPixels(0, 0, width, height, pixels.data());
+  if (offscreen) BindFramebuffer(screens[size_t(activeScreen)].framebuffer);
   return pixels;
 }
 

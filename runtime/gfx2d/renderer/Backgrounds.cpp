@@ -1,9 +1,8 @@
 // The eight background images: large pictures split into square tiles of up to
 // 512 × 512, drawn from the viewport's origin.
-#include <GL/gl.h>
-
 #include <algorithm>
 
+#include "gfx2d/gl/PictureQuads.h"
 #include "gfx2d/image/ImageFile.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "gfx2d/renderer/TextureNames.h"
@@ -16,17 +15,7 @@ constexpr int32_t kLargestTile = 512;
 void DrawTile(const BackgroundImage& image, int tile, float x, float y) {
   const float w = float(image.tileWidth[tile]), h = float(image.tileHeight[tile]);
   const float s = w / float(image.textureWidth[tile]), t = h / float(image.textureHeight[tile]);
-  glBindTexture(GL_TEXTURE_2D, GLuint(image.texture[tile]));
-  glBegin(GL_QUADS);
-  glTexCoord2f(0, 0);
-  glVertex2f(x, y + h);
-  glTexCoord2f(s, 0);
-  glVertex2f(x + w, y + h);
-  glTexCoord2f(s, t);
-  glVertex2f(x + w, y);
-  glTexCoord2f(0, t);
-  glVertex2f(x, y);
-  glEnd();
+  DrawBackgroundTile(uint32_t(image.texture[tile]), x, y, w, h, s, t);
 }
 
 }  // namespace
@@ -79,9 +68,8 @@ void OpenGLRadazuri::DrawBackgroundImage(int32_t slot) {
   if (!IsBackgroundSlot(slot) || backgrounds[size_t(slot)].columns == 0) return;
   const BackgroundImage& background = backgrounds[size_t(slot)];
   DirectGL direct(glState);  // the picture is drawn over
-  glDisable(GL_ALPHA_TEST);
   DisableSecondTextureUnit();
-  glEnable(GL_TEXTURE_2D);
+  BeginBackgroundTiles();
   currentSprite = 0;
   float x = 0;
   for (int32_t column = 0; column < background.columns; ++column) {
@@ -94,7 +82,7 @@ void OpenGLRadazuri::DrawBackgroundImage(int32_t slot) {
     }
     x += float(background.textureWidth[last]);
   }
-  glEnable(GL_ALPHA_TEST);
+  EndBackgroundTiles();
   BindSprite(-1);
 }
 

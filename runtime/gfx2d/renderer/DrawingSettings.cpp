@@ -1,9 +1,9 @@
 // The renderer's 2D drawing state: viewport, fixed GL state, alpha mode, filters.
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cmath>
 
+#include "gfx2d/gl/FixedState.h"
+#include "gfx2d/gl/Textures.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 
 namespace zentoir {
@@ -24,30 +24,7 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
 void OpenGLRadazuri::SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h) {
   DirectGL direct(glState);
   quadBatch.SetDrawingArea(float(w), float(h));
-  glViewport(x, height - h - y, w, h);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, w, h, 0, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-
-  glEnable(GL_TEXTURE_2D);
-  glDisable(GL_DEPTH_TEST);
-  glEnable(GL_CULL_FACE);
-  glFrontFace(GL_CCW);
-  glEnable(GL_ALPHA_TEST);
-  glAlphaFunc(GL_GREATER, 0.05f);
-  glColor4f(1, 1, 1, 1);
-  glClearColor(0, 0, 0, 1);
-
-  for (GLenum capability : {GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
-                            GL_STENCIL_TEST, GL_POLYGON_OFFSET_POINT, GL_AUTO_NORMAL, GL_NORMALIZE,
-                            GL_LIGHTING, GL_COLOR_MATERIAL, GL_DITHER}) {
-    glDisable(capability);
-  }
-  glShadeModel(GL_FLAT);
-  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
-  glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
+  SetFixed2DState(x, y, w, h, height);
 }
 
 void OpenGLRadazuri::PrepareSprite(int32_t n) {
@@ -57,7 +34,7 @@ void OpenGLRadazuri::PrepareSprite(int32_t n) {
 }
 
 int32_t OpenGLRadazuri::SmoothingFilter() const {
-  return smoothingFlag ? GL_LINEAR : GL_NEAREST;
+  return smoothingFlag ? LinearFilter() : NearestFilter();
 }
 
 void OpenGLRadazuri::ForgetTextureState(uint32_t texture) {

@@ -1,11 +1,7 @@
 // The renderer's numbered sprites: loading images into textures, binding, freeing and
 // the alpha planes used by collision tests.
-#include <GL/gl.h>
-
 #include <algorithm>
 
-#include "gfx2d/gl/GLExtensions.h"
-#include "gfx2d/gl/TextureReadBack.h"
 #include "gfx2d/image/ImageFile.h"
 #include "gfx2d/image/TextureAlpha.h"
 #include "gfx2d/image/TexturePixels.h"
@@ -19,14 +15,13 @@ namespace {
 constexpr int32_t kLargestTexture = 16384;
 
 void UploadLevel(int level, const TexelBlock& block) {
-  glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, block.width, block.height, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, block.bytes.data());
+  UploadRgbaLevel(level, block.width, block.height, block.bytes.data());
 }
 
 // A mipmapped copy whose levels the program computes itself.
 void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* mipTexture) {
-  const GLuint texture = NewTextureName(r, mipTexture, false);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+  const uint32_t texture = NewTextureName(r, mipTexture, false);
+  UseBoundMipmaps();
   r.ForgetTextureState(texture);
   const std::vector<TexelBlock> levels = BuildMipLevels(block);
   for (size_t level = 0; level < levels.size(); ++level)
@@ -36,16 +31,13 @@ void UploadMipmappedCopy(OpenGLRadazuri& r, const TexelBlock& block, uint32_t* m
 }  // namespace
 
 int32_t OpenGLRadazuri::MaxTextureSize() const {
-  GLint largest = 0;
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-  return std::clamp<int32_t>(largest, 64, kLargestTexture);
+  return std::clamp<int32_t>(LargestTextureSide(), 64, kLargestTexture);
 }
 
 void OpenGLRadazuri::SetBoundTextureFilter(uint32_t texture, int32_t filter) {
   if (texture < textureFilters.size() && textureFilters[texture] == filter) return;
   quadBatch.Flush();  // the pending quads keep the filter they were added with
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  SetBoundFilter(filter);
   if (texture < textureFilters.size()) textureFilters[texture] = filter;
 }
 
@@ -62,7 +54,8 @@ void OpenGLRadazuri::PrepareTexturedFragments(uint32_t texture) {
   float colourAlpha = 0;
   FragmentState state;
   if (fragmentShortcuts && glState.WhiteColourAlpha(colourAlpha)) {
-    const bool nearest = texture < textureFilters.size() && textureFilters[texture] == GL_NEAREST;
+    const bool nearest =
+        texture < textureFilters.size() && textureFilters[texture] == NearestFilter();
     state = FragmentStateFor(AlphaOfTexture(texture), nearest, glState.RequestedBlendMode(),
                              colourAlpha);
   } else {
@@ -74,12 +67,9 @@ void OpenGLRadazuri::PrepareTexturedFragments(uint32_t texture) {
 }
 
 void OpenGLRadazuri::DisableSecondTextureUnit() {
-  const GLExtensionFunctions& gl = GLExtensions();
-  if (!gl.glActiveTextureARB || secondUnitDisabled) return;
+  if (!HasSecondTextureUnit() || secondUnitDisabled) return;
   quadBatch.Flush();
-  gl.glActiveTextureARB(GL_TEXTURE1_ARB);
-  glDisable(GL_TEXTURE_2D);
-  gl.glActiveTextureARB(GL_TEXTURE0_ARB);
+  DisableSecondUnitTexturing();
   secondUnitDisabled = 1;
 }
 
@@ -149,6 +139,11 @@ int OpenGLRadazuri::LoadSpriteFromImage(int32_t n, const ImageBuffer& image, boo
   sprite.width = static_cast<int16_t>(image.width);
   sprite.height = static_cast<int16_t>(image.height);
   return 1;
+}
+
+SpriteExtent OpenGLRadazuri::Extent(int32_t n) const {
+  const SpriteRecord& s = spriteTable[n];
+  return {s.width, s.height, s.textureWidth, s.textureHeight, s.frameWidth, s.frameHeight};
 }
 
 void OpenGLRadazuri::SetSpriteFrame(int32_t n, int16_t frameWidth, int16_t frameHeight) {

@@ -2,9 +2,8 @@
 // frame pacing values and the drawing side (sprite table, fonts, drawing state, drawing
 // targets); the drawing commands reach these through its methods.
 //
-// The renderer's window, image store and presentation are in gfx2d/renderer/; its GL
-// calls go through gfx2d/gl/. Some drawing-state, capture, text, image-file and screen
-// methods are still written beside the commands that use them in gfx2d/.
+// The renderer's methods are written in gfx2d/renderer/, one file per job; every GL
+// call they make goes through gfx2d/gl/.
 #pragma once
 
 #include <array>
@@ -17,6 +16,7 @@
 #include "gfx2d/gl/GLStateCache.h"
 #include "gfx2d/gl/PolygonFan.h"
 #include "gfx2d/gl/QuadBatch.h"
+#include "gfx2d/gl/SpriteGeometry.h"
 #include "gfx2d/gl/SwapWait.h"
 #include "gfx2d/gl/TextLayout.h"
 #include "gfx2d/renderer/OffscreenScreen.h"
@@ -163,6 +163,8 @@ class OpenGLRadazuri {
   // Drawing state, as the drawing commands set and read it.
   // Sprite record n; n must be a sprite number (IsSpriteNumber).
   const SpriteRecord& Sprite(int32_t n) const { return spriteTable[n]; }
+  // Its sizes, as the quad geometry takes them.
+  SpriteExtent Extent(int32_t n) const;
   // The frame size the drawing commands cut sprite n into.
   void SetSpriteFrame(int32_t n, int16_t frameWidth, int16_t frameHeight);
   // The sprite bound for drawing (-1: none).

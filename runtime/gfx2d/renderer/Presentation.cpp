@@ -1,9 +1,8 @@
 // The renderer's frame: presenting the back buffer at the pace of the frame-rate limit,
 // starting the next frame, and releasing everything the renderer holds in GL.
-#include <GL/gl.h>
-
 #include <algorithm>
 
+#include "gfx2d/gl/FixedState.h"
 #include "gfx2d/gl/FramePacing.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "os/Clock.h"
@@ -12,20 +11,19 @@ namespace zentoir {
 
 void OpenGLRadazuri::ClearColourBuffer() {
   quadBatch.Flush();
-  glClearColor(0, 0, 0, 0);
-  glClear(GL_COLOR_BUFFER_BIT);
+  ClearColourOnly();
 }
 
 void OpenGLRadazuri::SwapBackBuffer() {
   if (GLReady() && activeScreen >= 0) UseScreen(-1);  // drawing back on the back buffer
   PresentScaledScreen();
   glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
-  if (os::SwapNeedsFlush()) glFlush();
+  if (os::SwapNeedsFlush()) FlushCommands();
   os::SwapWindow(window);
   swapWait.NoteSwap(os::MonotonicMs());
   // Depth and stencil share one buffer: clearing both is a plain fill, clearing depth
   // alone must keep every stencil byte.
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+  ClearEveryBuffer();
 }
 
 double OpenGLRadazuri::MsUntilNextFrame(double now) const {

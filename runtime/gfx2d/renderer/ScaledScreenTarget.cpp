@@ -5,8 +5,11 @@
 #include <algorithm>
 
 #include "base/WindowMapping.h"
+#include "gfx2d/gl/FixedState.h"
 #include "gfx2d/gl/Framebuffers.h"
 #include "gfx2d/gl/GLExtensions.h"
+#include "gfx2d/gl/PictureQuads.h"
+#include "gfx2d/gl/PixelReads.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "gfx2d/renderer/TextureNames.h"
 #include "os/WindowScaling.h"
@@ -16,41 +19,10 @@ namespace zentoir {
 namespace {
 
 void DeleteTarget(ScaledTarget& t) {
-  if (t.framebuffer != 0) GLExtensions().glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+  if (t.framebuffer != 0) BindFramebuffer(0);
   DeleteFramebuffer(t.framebuffer, t.depthStencil);
   DeleteTextureName(t.texture);
   t.width = t.height = 0;
-}
-
-void DrawPicture(uint32_t texture, const WindowMapping& m, int drawableWidth, int drawableHeight) {
-  glViewport(0, 0, drawableWidth, drawableHeight);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, drawableWidth, drawableHeight, 0, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  for (GLenum capability : {GL_BLEND, GL_ALPHA_TEST, GL_CULL_FACE, GL_DEPTH_TEST})
-    glDisable(capability);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  const GLint filter = m.scale == 1 ? GL_NEAREST : GL_LINEAR;
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-  glColor4f(1, 1, 1, 1);
-  const float x0 = float(m.offsetX), y0 = float(m.offsetY);
-  const float x1 = x0 + float(m.width), y1 = y0 + float(m.height);
-  glBegin(GL_QUADS);  // the texture's first row is the screen's bottom row
-  glTexCoord2f(0, 1);
-  glVertex2f(x0, y0);
-  glTexCoord2f(0, 0);
-  glVertex2f(x0, y1);
-  glTexCoord2f(1, 0);
-  glVertex2f(x1, y1);
-  glTexCoord2f(1, 1);
-  glVertex2f(x1, y0);
-  glEnd();
 }
 
 }  // namespace
@@ -58,17 +30,13 @@ void DrawPicture(uint32_t texture, const WindowMapping& m, int drawableWidth, in
 // A framebuffer of the screen's size whose colour keeps alpha exactly when the window's
 // buffer does, so captures behave as they do without scaling. Left bound.
 bool OpenGLRadazuri::CreateScaledTarget() {
-  const GLExtensionFunctions& gl = GLExtensions();
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-  GLint windowAlphaBits = 0;
-  glGetIntegerv(GL_ALPHA_BITS, &windowAlphaBits);
+  BindFramebuffer(0);
+  const int32_t windowAlphaBits = TargetAlphaBits();
   const int32_t w = width, h = height;
   ScaledTarget& t = scaled;
   NewTextureName(*this, &t.texture, false);
-  glTexImage2D(GL_TEXTURE_2D, 0, windowAlphaBits > 0 ? GL_RGBA8 : GL_RGB8, w, h, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, nullptr);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  UploadBgra(w, h, nullptr, windowAlphaBits > 0);
+  ClampBoundAtEdges();
   // Depth and stencil as the window's buffer has them; depth alone if the GL cannot.
   const bool complete =
       MakeFramebuffer(t.texture, w, h, {GL_DEPTH24_STENCIL8_EXT, GL_DEPTH_COMPONENT24},
@@ -80,7 +48,7 @@ bool OpenGLRadazuri::CreateScaledTarget() {
   }
   t.width = w;
   t.height = h;
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  ClearColourAndDepth();
   return true;
 }
 
@@ -150,17 +118,18 @@ bool OpenGLRadazuri::SetScaledScreen(bool on) {
 
 void OpenGLRadazuri::PresentScaledScreen() {
   if (!GLReady() || !scaled.on) return;
-  const GLExtensionFunctions& gl = GLExtensions();
   if (scaled.width == width && scaled.height == height) {
     UpdateWindowMapping();
     int w = 0, h = 0;
     os::DrawableSize(window, w, h);
     const WindowMapping picture = LetterboxFor(w, h, width, height);
-    gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-    DrawPicture(scaled.texture, picture, w, h);
+    BindFramebuffer(0);
+    const PictureRect rect{picture.offsetX, picture.offsetY, picture.width, picture.height,
+                           picture.scale == 1};
+    DrawScaledPicture(scaled.texture, rect, w, h);
   }
   if (!FitScaledTarget()) return TurnOffScaledScreen();  // the screen size changed
-  gl.glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, scaled.framebuffer);
+  BindFramebuffer(scaled.framebuffer);
   ResetDrawingState(0, 0, 0, 0);
 }
 

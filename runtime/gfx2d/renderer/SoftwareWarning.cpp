@@ -1,12 +1,11 @@
 #include "gfx2d/renderer/SoftwareWarning.h"
 
-#include <GL/gl.h>
-
 #include <cstring>
 #include <string>
 
 #include "base/ErrorLog.h"
 #include "base/Shutdown.h"
+#include "gfx2d/gl/GLExtensions.h"
 #include "os/MessageBox.h"
 
 namespace zentoir {
@@ -23,7 +22,7 @@ bool warningShown = false;
 // Read once per process: the name does not change while the program runs.
 const std::string& CachedRendererName() {
   static const std::string name = [] {
-    const auto* text = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const char* text = CurrentGLRendererName();
     return std::string(text ? text : "");
   }();
   return name;

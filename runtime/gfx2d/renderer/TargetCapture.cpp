@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gfx2d/gl/PixelReads.h"
 #include "gfx2d/image/ImageBuffer.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "gfx2d/renderer/TextureNames.h"
@@ -27,14 +28,14 @@ int32_t CaptureSizeFor(int32_t n) {
 uint32_t NewCaptureTexture(OpenGLRadazuri& r, int32_t T, int32_t U) {
   SetUnpackState();
   const uint32_t texture = NewTextureName(r, nullptr, false);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, T, U, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  UploadBgra(T, U, nullptr);
   return texture;
 }
 
 // Binds sprite n's texture when it has the size T × U already, else makes a new one.
 void PrepareCaptureTexture(OpenGLRadazuri& r, SpriteRecord& sprite, int32_t T, int32_t U) {
   if (sprite.texture != 0 && sprite.textureWidth == T && sprite.textureHeight == U) {
-    glBindTexture(GL_TEXTURE_2D, sprite.texture);
+    BindTexture(sprite.texture);
     r.SetTextureAlpha(sprite.texture, TextureAlpha::Translucent);  // captured pixels follow
     return;
   }
@@ -59,17 +60,13 @@ int32_t OpenGLRadazuri::TargetHeight() const {
 // non-zero answer kept for the rest of the run.
 bool OpenGLRadazuri::TargetHasAlpha() {
   if (activeScreen >= 0 && screens[size_t(activeScreen)].width != 0) return true;
-  if (alphaBits == 0) {
-    GLint bits = 0;
-    glGetIntegerv(GL_ALPHA_BITS, &bits);
-    alphaBits = bits;
-  }
+  if (alphaBits == 0) alphaBits = TargetAlphaBits();
   return alphaBits != 0;
 }
 
 void OpenGLRadazuri::CopyTargetIntoTexture(int32_t x, int32_t y, int32_t w, int32_t h) {
   quadBatch.Flush();
-  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, TargetHeight() - y - h, w, h);
+  CopyTargetToBound(x, TargetHeight() - y - h, w, h);
 }
 
 void OpenGLRadazuri::ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t y, int32_t w,
@@ -77,10 +74,7 @@ void OpenGLRadazuri::ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t 
   const size_t bytes = size_t(T) * size_t(U) * 4;
   if (captureScratch.size() < bytes) captureScratch.resize(bytes);
   std::memset(captureScratch.data(), 0, bytes);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glPixelStorei(GL_PACK_ROW_LENGTH, T);
-  glReadPixels(x, TargetHeight() - y - h, w, h, GL_BGRA, GL_UNSIGNED_BYTE, captureScratch.data());
-  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  ReadBgraRows(x, TargetHeight() - y - h, w, h, T, captureScratch.data());
   const uint32_t key = ReadKeyColourFromScreen();
   glState.FlushAndForget();  // the texture is bound directly below
   const uint8_t keyRed = key >> 24, keyGreen = (key >> 16) & 255, keyBlue = (key >> 8) & 255;
@@ -90,9 +84,8 @@ void OpenGLRadazuri::ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t 
       if (bgra[0] == keyBlue && bgra[1] == keyGreen && bgra[2] == keyRed) bgra[3] = 0;
     }
   }
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, T, U, 0, GL_BGRA, GL_UNSIGNED_BYTE,
-               captureScratch.data());
+  BindTexture(texture);
+  UploadBgra(T, U, captureScratch.data());
 }
 
 int OpenGLRadazuri::CaptureSprite(int32_t n, int32_t x, int32_t y, int32_t w, int32_t h) {
@@ -132,7 +125,7 @@ void OpenGLRadazuri::CaptureScreenToBackground(int32_t slot) {
       const int tile = c * kBackgroundTiles + r;
       if (image.texture[tile] != 0 && image.textureWidth[tile] == E &&
           image.textureHeight[tile] == E) {
-        glBindTexture(GL_TEXTURE_2D, GLuint(image.texture[tile]));
+        BindTexture(uint32_t(image.texture[tile]));
       } else {
         uint32_t old = uint32_t(image.texture[tile]);
         DeleteTextureName(old);
@@ -140,7 +133,7 @@ void OpenGLRadazuri::CaptureScreenToBackground(int32_t slot) {
       }
       const int32_t x = c * E, y = r * E;
       const int32_t tw = std::min(E, SW - x), th = std::min(E, SH - y);
-      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, SH - y - th, tw, th);
+      CopyTargetToBound(x, SH - y - th, tw, th);
       image.textureWidth[tile] = image.textureHeight[tile] = E;
       image.tileWidth[tile] = tw;
       image.tileHeight[tile] = th;
@@ -155,8 +148,7 @@ uint32_t OpenGLRadazuri::ReadPixel(int32_t x, int32_t y) {
   uint8_t rgb[3] = {};
   if (x < 0 || y < 0 || x >= TargetWidth() || y >= TargetHeight()) return 0;
   quadBatch.Flush();
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x, TargetHeight() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+  ReadRgbPixel(x, TargetHeight() - 1 - y, rgb);
   return ColourNumber(rgb[0], rgb[1], rgb[2]);
 }
 

@@ -1,0 +1,26 @@
+// Whole pictures drawn as textured quads with GL directly: background tiles and the
+// scaled screen.
+#pragma once
+
+#include <cstdint>
+
+namespace zentoir {
+
+// Background tiles are drawn opaque: texturing on, the alpha test off until the end.
+void BeginBackgroundTiles();
+void EndBackgroundTiles();
+// A tile of w × h pixels at (x, y), showing texture coordinates (0, 0)..(s, t) with
+// its first row at the bottom.
+void DrawBackgroundTile(uint32_t texture, float x, float y, float w, float h, float s, float t);
+
+// Where the scaled screen lands in a drawable of drawableWidth × drawableHeight.
+struct PictureRect {
+  int32_t x, y, width, height;
+  bool nearest;  // at scale 1: pixels stay sharp
+};
+// Clears the drawable to black and draws the texture (first row at the bottom) into the
+// rectangle, unblended, with a fresh projection for the drawable.
+void DrawScaledPicture(uint32_t texture, const PictureRect& rect, int32_t drawableWidth,
+                       int32_t drawableHeight);
+
+}  // namespace zentoir
