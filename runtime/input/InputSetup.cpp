@@ -11,11 +11,6 @@
 namespace zentoir {
 namespace {
 
-void CreateInput() {
-  CreateInputObject();
-  AddShutdownStep(ShutdownStage::Input, ReleaseInputObject);
-}
-
 // Keyboard and mouse come with SDL's video subsystem (the window); without it no key
 // or pointer can be read, and the log says which device is missing.
 void LogMissingDevices(bool hideCursor) {
@@ -23,6 +18,33 @@ void LogMissingDevices(bool hideCursor) {
   if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return;
   AppendErrorLog("No DX_KB");
   if (hideCursor) AppendErrorLog("No DX_Mouse");
+}
+
+// The Esc and Alt+F4 test of the waiting loops: the key state taken at the frame's
+// start and every press since, none of them taken from the game's own key reads.
+bool FrameKeyDown(int keyCode) {
+  const InputState* input = ActiveInput();
+  return input && input->KeyDownInFrame(keyCode);
+}
+
+void OnEvent(const os::Event& event) {
+  InputState* input = ActiveInput();
+  if (input && event.raw) input->HandleEvent(*event.raw);
+}
+
+}  // namespace
+
+void ConnectInput() {
+  static bool connected = false;  // once per process: a key reader set since is kept
+  if (connected) return;
+  connected = true;
+  AddEventListener(OnEvent);
+  SetFrameKeyReader(FrameKeyDown);
+}
+
+void CreateInput() {
+  CreateInputObject();
+  AddShutdownStep(ShutdownStage::Input, ReleaseInputObject);
 }
 
 void InitInputDevices() {
@@ -45,30 +67,6 @@ void TakeNewWindow() {
 
 void StartInputFrame() {
   if (InputState* input = ActiveInput()) input->StartFrame();
-}
-
-// The Esc and Alt+F4 test of the waiting loops: the key state taken at the frame's
-// start and every press since, none of them taken from the game's own key reads.
-bool FrameKeyDown(int keyCode) {
-  const InputState* input = ActiveInput();
-  return input && input->KeyDownInFrame(keyCode);
-}
-
-void OnEvent(const os::Event& event) {
-  InputState* input = ActiveInput();
-  if (input && event.raw) input->HandleEvent(*event.raw);
-}
-
-}  // namespace
-
-void RegisterInputHooks() {
-  AddRuntimeHook(RuntimeHook::CreateDevices, CreateInput);
-  AddRuntimeHook(RuntimeHook::InitDevices, InitInputDevices);
-  AddRuntimeHook(RuntimeHook::CursorMode, ApplyStartCursorMode);
-  AddRuntimeHook(RuntimeHook::WindowChanged, TakeNewWindow);
-  AddRuntimeHook(RuntimeHook::PollInput, StartInputFrame);
-  AddEventListener(OnEvent);
-  SetFrameKeyReader(FrameKeyDown);
 }
 
 }  // namespace zentoir
