@@ -21,7 +21,6 @@ void SetScreenMode(double width, double height, double fullScreen) {
   if (!renderer) return;
   const int full = settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0;
   renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
-  rt.mainWindow = renderer->Window();
   renderer->FitScaledScreen();  // before the other subsystems take the window
   TakeNewWindow();
   for (int i = 0; i < kFreshFrames; ++i)

@@ -43,12 +43,6 @@ void EnterProgramDirectory() {
   os::ChangeDirectory(std::string(ProgramDirectory().View()));
 }
 
-void DestroyMainWindow() {
-  RuntimeContext& rt = Runtime();
-  os::DestroyWindow(rt.mainWindow);
-  rt.mainWindow = nullptr;
-}
-
 bool WindowedRequestedByEnvironment() {
   const char* value = std::getenv("ZENTOIR_WINDOWED");
   return value && *value && std::strcmp(value, "0") != 0;
@@ -77,10 +71,9 @@ OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title)
   SetRenderer(std::move(created));
   OpenGLRadazuri* renderer = Renderer();
   RuntimeContext& rt = Runtime();
-  rt.mainWindow = renderer->Window();
   AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
   AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
-  AddShutdownStep(ShutdownStage::Window, DestroyMainWindow);
+  AddShutdownStep(ShutdownStage::Window, DestroyRendererWindow);
   rt.titleCopy = Utf8FromLatin1(title.View());
   os::SetWindowTitle(renderer->Window(), rt.titleCopy.c_str());
   os::KeepScreenSaverOff();

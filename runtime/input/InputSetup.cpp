@@ -52,17 +52,17 @@ void InitInputDevices() {
   if (!input) return;
   const bool hideCursor = Settings().hideMouseCursor != 0;
   LogMissingDevices(hideCursor);
-  input->InitInput(Runtime().mainWindow, hideCursor);
+  input->InitInput(hideCursor);
 }
 
 void ApplyStartCursorMode() {
   if (InputState* input = ActiveInput()) input->ShowSystemCursor(Settings().hideMouseCursor == 0);
 }
 
-// A mode switch may give a new window: the input object takes it and re-applies the
-// cursor mode it had.
+// A mode switch may give a new window: the input object re-applies the cursor mode it
+// had.
 void TakeNewWindow() {
-  if (InputState* input = ActiveInput()) input->TakeWindow(Runtime().mainWindow);
+  if (InputState* input = ActiveInput()) input->TakeWindow();
 }
 
 void StartInputFrame() {

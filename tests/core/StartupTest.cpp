@@ -84,7 +84,6 @@ TEST_F(Startup, SoftwareWarningIsGivenOncePerProcess) {
         OpenGLRadazuri& renderer = *Renderer();
         renderer.DestroyGameWindow();
         if (renderer.CreateGameWindow(320, 200, 0, 0, 0) == 1) Print("recreated");
-        Runtime().mainWindow = renderer.Window();
         StopProgram();
       },
       ExitedWithCode(0), "recreated");
