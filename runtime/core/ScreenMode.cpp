@@ -21,7 +21,7 @@ void SetScreenMode(double width, double height, double fullScreen) {
   if (!renderer) return;
   const int full = settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0;
   renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
-  renderer->FitScaledScreen();  // before the other subsystems take the window
+  renderer->FitScaledScreen();  // before the input object re-applies its cursor mode
   TakeNewWindow();
   for (int i = 0; i < kFreshFrames; ++i)
     PresentFrame();

@@ -13,7 +13,7 @@ void CreateInput();
 void InitInputDevices();
 // The cursor mode of the start-up settings.
 void ApplyStartCursorMode();
-// After a screen-mode switch: the input object takes the window, with its cursor mode.
+// After a screen-mode switch: the cursor mode the input object had, applied to the window.
 void TakeNewWindow();
 // A frame's start: the keyboard polled, the mouse armed for a fresh sample.
 void StartInputFrame();
