@@ -8,11 +8,6 @@
 namespace zentoir {
 namespace {
 
-StepTable<RuntimeHook>& Hooks() {
-  static StepTable<RuntimeHook> table;
-  return table;
-}
-
 KeyDownReader& FrameKeyReader() {
   static KeyDownReader reader = os::IsStopKeyDown;
   return reader;
@@ -24,14 +19,6 @@ std::vector<EventListener>& Listeners() {
 }
 
 }  // namespace
-
-void AddRuntimeHook(RuntimeHook point, StepFunction step) {
-  Hooks().Add(point, step);
-}
-
-void RunRuntimeHooks(RuntimeHook point) {
-  Hooks().Run(point);
-}
 
 void SetFrameKeyReader(KeyDownReader reader) {
   FrameKeyReader() = reader ? reader : os::IsStopKeyDown;

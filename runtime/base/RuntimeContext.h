@@ -13,8 +13,11 @@ namespace zentoir {
 // register their own release steps with the stop routine (base/Shutdown.h); subsystems
 // keep their own state (gfx2d/Renderer.h, audio/AudioState.h ...).
 struct RuntimeContext {
-  os::WindowHandle mainWindow = nullptr;  // a copy of the renderer's window
-  std::string titleCopy;                  // the window title in UTF-8, restored after a pause
+  // The renderer's window, for the subsystems that need it: written by the renderer
+  // alone, when it opens the window and when it destroys it (the last shutdown step,
+  // after the renderer itself and the devices that use the window are released).
+  os::WindowHandle mainWindow = nullptr;
+  std::string titleCopy;  // the window title in UTF-8, restored after a pause
 
   uint8_t autoPause = 0;
   uint8_t paused = 0;

@@ -1,5 +1,5 @@
-// Lists of step functions grouped in ordered stages: the shape shared by the shutdown
-// and exit registries and by the start-up and frame hooks.
+// Lists of step functions grouped in ordered stages: the shape of the shutdown and exit
+// registries.
 #pragma once
 
 #include <array>

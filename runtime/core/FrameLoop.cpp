@@ -1,9 +1,9 @@
 #include "core/FrameLoop.h"
 
-#include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "core/ServiceStep.h"
 #include "gfx2d/renderer/Renderer.h"
+#include "input/InputSetup.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
 
@@ -32,7 +32,7 @@ void PresentFrame() {
   rt.previousFrameTime = rt.currentFrameTime;
   rt.currentFrameTime = os::MonotonicMs();
   WaitWhilePaused();
-  RunRuntimeHooks(RuntimeHook::PollInput);
+  StartInputFrame();
   if (renderer) renderer->ForgetGLState();  // the 3D scene uses GL directly
   if (scene) scene->ResetFrame();
   ServiceStep();

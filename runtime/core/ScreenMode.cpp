@@ -1,9 +1,9 @@
 #include "core/ScreenMode.h"
 
-#include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "core/FrameLoop.h"
 #include "gfx2d/renderer/Renderer.h"
+#include "input/InputSetup.h"
 #include "text/NumberText.h"
 
 namespace zentoir {
@@ -21,9 +21,8 @@ void SetScreenMode(double width, double height, double fullScreen) {
   if (!renderer) return;
   const int full = settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0;
   renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
-  rt.mainWindow = renderer->Window();
-  renderer->FitScaledScreen();  // before the other subsystems take the window
-  RunRuntimeHooks(RuntimeHook::WindowChanged);
+  renderer->FitScaledScreen();  // before the input object re-applies its cursor mode
+  TakeNewWindow();
   for (int i = 0; i < kFreshFrames; ++i)
     PresentFrame();
 }

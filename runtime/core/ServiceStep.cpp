@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "audio/MusicTrack.h"
 #include "base/EventDispatch.h"
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
@@ -29,7 +30,7 @@ void ApplyStopKeys() {
 }
 
 void ServeEvents() {
-  RunRuntimeHooks(RuntimeHook::MusicLoop);
+  MusicLoopCheck();
   PumpMessages();
 }
 

@@ -1,5 +1,4 @@
 #include "core/Startup.h"
-#include "core/Subsystems.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -8,18 +7,22 @@
 #include <memory>
 #include <string>
 
+#include "audio/SoundDevice.h"
 #include "base/ErrorLog.h"
 #include "base/ErrorLogFile.h"
 #include "base/EventDispatch.h"
-#include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 #include "base/Stop.h"
 #include "core/FrameLoop.h"
 #include "core/ServiceStep.h"
+#include "core/StartupWatch.h"
+#include "files/ArchiveSlot.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
 #include "gfx2d/renderer/Renderer.h"
+#include "input/InputSetup.h"
+#include "net/NetworkObject.h"
 #include "os/Clock.h"
 #include "os/Paths.h"
 #include "os/Window.h"
@@ -38,12 +41,6 @@ void SetFrameStamps(double now) {
 
 void EnterProgramDirectory() {
   os::ChangeDirectory(std::string(ProgramDirectory().View()));
-}
-
-void DestroyMainWindow() {
-  RuntimeContext& rt = Runtime();
-  os::DestroyWindow(rt.mainWindow);
-  rt.mainWindow = nullptr;
 }
 
 bool WindowedRequestedByEnvironment() {
@@ -74,14 +71,20 @@ OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title)
   SetRenderer(std::move(created));
   OpenGLRadazuri* renderer = Renderer();
   RuntimeContext& rt = Runtime();
-  rt.mainWindow = renderer->Window();
   AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
   AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
-  AddShutdownStep(ShutdownStage::Window, DestroyMainWindow);
+  AddShutdownStep(ShutdownStage::Window, DestroyRendererWindow);
   rt.titleCopy = Utf8FromLatin1(title.View());
   os::SetWindowTitle(renderer->Window(), rt.titleCopy.c_str());
   os::KeepScreenSaverOff();
   return renderer;
+}
+
+// Both archive slots start with the program's directory.
+void SetUpResourceArchives() {
+  CreateArchiveSlots();
+  const DynString directory = ProgramDirectory();
+  SetResourceArchives(directory, directory);
 }
 
 // The built-in font and "smalfont.bmp" into font slot 0, "Loading..." in the middle.
@@ -112,7 +115,7 @@ double InitRuntime(const DynString& /*commandLine*/, double showCommand, const D
   RuntimeContext& rt = Runtime();
   StartupSettings& settings = Settings();
   if (Renderer()) return 0;  // already running
-  RegisterSubsystemHooks();
+  ConnectInput();
   rt.autoPause = 1;
   rt.debugMode = settings.debugMode;
   if (WindowedRequestedByEnvironment()) rt.keepWindowed = 1;
@@ -121,8 +124,10 @@ double InitRuntime(const DynString& /*commandLine*/, double showCommand, const D
   RemoveErrorLog();
   OpenGLRadazuri* renderer = CreateRenderer(settings, title);
   if (!renderer) StopWithoutWindow();
-  RunRuntimeHooks(RuntimeHook::CreateDevices);
-  RunRuntimeHooks(RuntimeHook::CreateNetwork);
+  AnnounceStartupStep(StartupStep::CreateDevices);
+  CreateInput();
+  AnnounceStartupStep(StartupStep::CreateNetwork);
+  CreateNetworkObject();  // closed at shutdown after each local player's leave
   CreateScene();
   SetRandomSeed(ClockSeed(os::MonotonicMs()));
   if (settings.fullScreen != 0 && !rt.keepWindowed) {
@@ -130,15 +135,19 @@ double InitRuntime(const DynString& /*commandLine*/, double showCommand, const D
   } else {
     renderer->EnterWindowed();
   }
-  RunRuntimeHooks(RuntimeHook::InitDevices);
+  AnnounceStartupStep(StartupStep::InitDevices);
+  InitSoundDevice();
+  InitInputDevices();
   renderer->SelectFont(0);
   EnterProgramDirectory();
-  RunRuntimeHooks(RuntimeHook::ResourceArchives);
+  AnnounceStartupStep(StartupStep::ResourceArchives);
+  SetUpResourceArchives();
   ShowLoadingScreen(*renderer);
   rt.paused = 0;
   SetFrameStamps(os::MonotonicMs());
   if (TruncateToInt32(showCommand) == 0) renderer->HideGameWindow();
-  RunRuntimeHooks(RuntimeHook::CursorMode);
+  AnnounceStartupStep(StartupStep::CursorMode);
+  ApplyStartCursorMode();
   std::fputs("Init OK\n", stdout);
   std::fflush(stdout);
   return 0;

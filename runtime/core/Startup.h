@@ -6,8 +6,8 @@
 namespace zentoir {
 
 // Brings the runtime up for the StartupSettings filled before the call: the renderer
-// with its window and context, the devices of the other subsystems (through their
-// start-up hooks), the program's directory as the current directory, the "Loading..."
+// with its window and context, the devices of the other subsystems (core/StartupWatch.h
+// lists them in order), the program's directory as the current directory, the "Loading..."
 // screen; then writes "Init OK" to standard output. Returns 0. A window or context that
 // cannot be created ends the program with a line in the error log and on standard error.
 // A show command of 0 starts with the window hidden. The command line is the process's

@@ -11,11 +11,6 @@
 namespace zentoir {
 namespace {
 
-void CreateInput() {
-  CreateInputObject();
-  AddShutdownStep(ShutdownStage::Input, ReleaseInputObject);
-}
-
 // Keyboard and mouse come with SDL's video subsystem (the window); without it no key
 // or pointer can be read, and the log says which device is missing.
 void LogMissingDevices(bool hideCursor) {
@@ -23,28 +18,6 @@ void LogMissingDevices(bool hideCursor) {
   if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return;
   AppendErrorLog("No DX_KB");
   if (hideCursor) AppendErrorLog("No DX_Mouse");
-}
-
-void InitInputDevices() {
-  InputState* input = ActiveInput();
-  if (!input) return;
-  const bool hideCursor = Settings().hideMouseCursor != 0;
-  LogMissingDevices(hideCursor);
-  input->InitInput(Runtime().mainWindow, hideCursor);
-}
-
-void ApplyStartCursorMode() {
-  if (InputState* input = ActiveInput()) input->ShowSystemCursor(Settings().hideMouseCursor == 0);
-}
-
-// A mode switch may give a new window: the input object takes it and re-applies the
-// cursor mode it had.
-void TakeNewWindow() {
-  if (InputState* input = ActiveInput()) input->TakeWindow(Runtime().mainWindow);
-}
-
-void StartInputFrame() {
-  if (InputState* input = ActiveInput()) input->StartFrame();
 }
 
 // The Esc and Alt+F4 test of the waiting loops: the key state taken at the frame's
@@ -61,14 +34,39 @@ void OnEvent(const os::Event& event) {
 
 }  // namespace
 
-void RegisterInputHooks() {
-  AddRuntimeHook(RuntimeHook::CreateDevices, CreateInput);
-  AddRuntimeHook(RuntimeHook::InitDevices, InitInputDevices);
-  AddRuntimeHook(RuntimeHook::CursorMode, ApplyStartCursorMode);
-  AddRuntimeHook(RuntimeHook::WindowChanged, TakeNewWindow);
-  AddRuntimeHook(RuntimeHook::PollInput, StartInputFrame);
+void ConnectInput() {
+  static bool connected = false;  // once per process: a key reader set since is kept
+  if (connected) return;
+  connected = true;
   AddEventListener(OnEvent);
   SetFrameKeyReader(FrameKeyDown);
+}
+
+void CreateInput() {
+  CreateInputObject();
+  AddShutdownStep(ShutdownStage::Input, ReleaseInputObject);
+}
+
+void InitInputDevices() {
+  InputState* input = ActiveInput();
+  if (!input) return;
+  const bool hideCursor = Settings().hideMouseCursor != 0;
+  LogMissingDevices(hideCursor);
+  input->InitInput(hideCursor);
+}
+
+void ApplyStartCursorMode() {
+  if (InputState* input = ActiveInput()) input->ShowSystemCursor(Settings().hideMouseCursor == 0);
+}
+
+// A mode switch may give a new window: the input object re-applies the cursor mode it
+// had.
+void TakeNewWindow() {
+  if (InputState* input = ActiveInput()) input->TakeWindow();
+}
+
+void StartInputFrame() {
+  if (InputState* input = ActiveInput()) input->StartFrame();
 }
 
 }  // namespace zentoir

@@ -15,6 +15,12 @@
 namespace zentoir {
 namespace {
 
+// The renderer's window, asked for at each use: a screen-mode switch or a new window
+// needs no copy brought up to date.
+os::WindowHandle GameWindow() {
+  return Runtime().mainWindow;
+}
+
 int32_t SaturatingAdd(int32_t a, int32_t b) {
   const int64_t sum = int64_t{a} + b;
   return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
@@ -73,8 +79,7 @@ InputState* InputAfterEvents() {
   return input;
 }
 
-void InputState::InitInput(os::WindowHandle mainWindow, bool hideCursor) {
-  window = mainWindow;
+void InputState::InitInput(bool hideCursor) {
   ReadCursorPosition();
   SDL_StartTextInput();
   cursorVisible = 0;
@@ -84,6 +89,7 @@ void InputState::InitInput(os::WindowHandle mainWindow, bool hideCursor) {
 
 // The pointer's position in the window's client area, wherever the pointer is.
 void InputState::ReadCursorPosition() {
+  const os::WindowHandle window = GameWindow();
   if (!window) return;
   pointerInside_ = SDL_GetMouseFocus() == window;
   if (pointerInside_) {
@@ -102,7 +108,7 @@ void InputState::ReadCursorPosition() {
 void InputState::ReadPointerOutside() {
   int x = 0, y = 0, windowX = 0, windowY = 0;
   SDL_GetGlobalMouseState(&x, &y);
-  SDL_GetWindowPosition(window, &windowX, &windowY);
+  SDL_GetWindowPosition(GameWindow(), &windowX, &windowY);
   WindowToScreen(CurrentWindowMapping(), x - windowX, y - windowY, pointerX_, pointerY_);
 }
 
@@ -230,8 +236,7 @@ void InputState::ClampMouseTo(int width, int height) {
   mouseY = std::clamp(mouseY, 0, std::max(height - 1, 0));
 }
 
-void InputState::TakeWindow(os::WindowHandle newWindow) {
-  window = newWindow;
+void InputState::TakeWindow() {
   ShowSystemCursor(cursorVisible != 0);
 }
 
@@ -309,6 +314,7 @@ void InputState::ShowSystemCursor(bool show) {
   if (show) {
     SDL_SetRelativeMouseMode(SDL_FALSE);
     // The pointer has been away while hidden: it reappears where the program has it.
+    const os::WindowHandle window = GameWindow();
     if (!cursorVisible && window) {
       int32_t wx = 0, wy = 0;
       ScreenToWindow(CurrentWindowMapping(), mouseX, mouseY, wx, wy);

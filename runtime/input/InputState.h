@@ -11,7 +11,6 @@
 
 #include "input/Joysticks.h"
 #include "input/KeyCodes.h"
-#include "os/Window.h"
 
 union SDL_Event;
 
@@ -31,9 +30,9 @@ class InputState {
   InputState(const InputState&) = delete;
   InputState& operator=(const InputState&) = delete;
 
-  // Takes the window, the cursor's position in it and starts the joysticks. With the
-  // cursor shown, the system cursor appears at the runtime position.
-  void InitInput(os::WindowHandle window, bool hideCursor);
+  // Takes the cursor's position in the renderer's window and starts the joysticks. With
+  // the cursor shown, the system cursor appears at the runtime position.
+  void InitInput(bool hideCursor);
   // Shows the cursor and releases the devices (program end).
   void Release();
 
@@ -88,8 +87,8 @@ class InputState {
   // The next mouse query takes a fresh sample, as at a frame's start.
   void ArmMouseSample() { newFrame = 1; }
   bool CursorShown() const { return cursorVisible != 0; }
-  // A mode switch may give a new window: it is taken, with the cursor mode it had.
-  void TakeWindow(os::WindowHandle newWindow);
+  // A mode switch may give a new window: it gets the cursor mode the old one had.
+  void TakeWindow();
 
  private:
   void OnKey(int keyCode, bool down, bool repeat);
@@ -119,7 +118,6 @@ class InputState {
 
   int32_t mouseX = 100;
   int32_t mouseY = 100;
-  os::WindowHandle window = nullptr;
   std::array<uint8_t, kKeyCodeCount> keyState{};
   uint8_t cursorVisible = 0;
   uint8_t newFrame = 0;

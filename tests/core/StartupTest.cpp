@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 #include "core/RuntimeChild.h"
+#include "core/StartupWatch.h"
 #include "gfx2d/gl/GLExtensions.h"
 #include "gfx2d/renderer/Renderer.h"
 #include "gfx2d/renderer/SoftwareWarning.h"
@@ -84,29 +84,37 @@ TEST_F(Startup, SoftwareWarningIsGivenOncePerProcess) {
         OpenGLRadazuri& renderer = *Renderer();
         renderer.DestroyGameWindow();
         if (renderer.CreateGameWindow(320, 200, 0, 0, 0) == 1) Print("recreated");
-        Runtime().mainWindow = renderer.Window();
         StopProgram();
       },
       ExitedWithCode(0), "recreated");
   EXPECT_EQ(WarningLines(), ExpectedWarnings());
 }
 
-TEST_F(Startup, RunsSubsystemHooksInStartupOrder) {
+void PrintStartupStep(StartupStep step) {
+  switch (step) {
+    case StartupStep::CreateDevices:
+      return Print("devices");
+    case StartupStep::CreateNetwork:
+      return Print("network");
+    case StartupStep::InitDevices:
+      return Print("init devices");
+    case StartupStep::ResourceArchives: {
+      const bool inProgramDir =
+          os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/";
+      Print(inProgramDir ? "archives in program dir" : "archives elsewhere");
+      if (LoadingScreenShown()) Print("loading too early");
+      return;
+    }
+    case StartupStep::CursorMode:
+      if (LoadingScreenShown()) Print("loading");
+      return Print("cursor");
+  }
+}
+
+TEST_F(Startup, TakesTheSubsystemStepsInStartupOrder) {
   EXPECT_EXIT(
       {
-        AddRuntimeHook(RuntimeHook::CreateDevices, [] { Print("devices"); });
-        AddRuntimeHook(RuntimeHook::CreateNetwork, [] { Print("network"); });
-        AddRuntimeHook(RuntimeHook::InitDevices, [] { Print("init devices"); });
-        AddRuntimeHook(RuntimeHook::ResourceArchives, [] {
-          const bool inProgramDir =
-              os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/";
-          Print(inProgramDir ? "archives in program dir" : "archives elsewhere");
-          if (LoadingScreenShown()) Print("loading too early");
-        });
-        AddRuntimeHook(RuntimeHook::CursorMode, [] {
-          if (LoadingScreenShown()) Print("loading");
-          Print("cursor");
-        });
+        WatchStartup(PrintStartupStep);
         StartRuntime();
         StopProgram();
       },

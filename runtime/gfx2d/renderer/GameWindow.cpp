@@ -1,5 +1,6 @@
 // The renderer's window: creation with its pixel format, GL context and extensions.
 #include "base/Hooks.h"
+#include "base/RuntimeContext.h"
 #include "gfx2d/gl/FramePacing.h"
 #include "gfx2d/gl/GLExtensions.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
@@ -56,6 +57,7 @@ int OpenGLRadazuri::CreateGameWindow(int w, int h, int depth, int framesPerSecon
   os::ShowWindow(window);
   ResetFullDrawingState();
   initialised = 1;
+  Runtime().mainWindow = window;
   return 1;
 }
 

@@ -1,5 +1,8 @@
 #include "gfx2d/renderer/Renderer.h"
 
+#include "base/RuntimeContext.h"
+#include "os/Window.h"
+
 namespace zentoir {
 namespace {
 
@@ -23,6 +26,12 @@ void SetRenderer(std::unique_ptr<OpenGLRadazuri> renderer) {
 
 void ReleaseRenderer() {
   Held().reset();
+}
+
+void DestroyRendererWindow() {
+  RuntimeContext& rt = Runtime();
+  os::DestroyWindow(rt.mainWindow);
+  rt.mainWindow = nullptr;
 }
 
 }  // namespace zentoir
