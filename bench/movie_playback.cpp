@@ -79,7 +79,7 @@ int ReadAndShow(const std::string& path, MovieScreen* screen) {
     if (screen == nullptr) continue;
     screen->Upload(reader.Picture().rgba.data(), reader.Picture().width, reader.Picture().height);
     screen->Draw();
-    ShowBackBuffer(*ActiveRenderer());
+    ShowBackBuffer();
   }
   return frames;
 }

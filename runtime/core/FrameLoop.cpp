@@ -2,7 +2,7 @@
 
 #include "base/RuntimeContext.h"
 #include "core/ServiceStep.h"
-#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/RendererFace.h"
 #include "input/InputSetup.h"
 #include "os/Clock.h"
 #include "scene3d/Radazuri3D.h"
@@ -23,22 +23,20 @@ void WaitWhilePaused() {
 
 void PresentFrame() {
   RuntimeContext& rt = Runtime();
-  OpenGLRadazuri* renderer = Renderer();
   Radazuri3D* scene = Scene();
-  if (rt.debugMode && renderer) {
-    os::ShowWindow(renderer->Window());
-    os::RaiseWindow(renderer->Window());
+  if (rt.debugMode && rt.mainWindow) {
+    os::ShowWindow(rt.mainWindow);
+    os::RaiseWindow(rt.mainWindow);
   }
   rt.previousFrameTime = rt.currentFrameTime;
   rt.currentFrameTime = os::MonotonicMs();
   WaitWhilePaused();
   StartInputFrame();
-  if (renderer) renderer->ForgetGLState();  // the 3D scene uses GL directly
+  HandOverGL();  // the 3D scene uses GL directly
   if (scene) scene->ResetFrame();
   ServiceStep();
-  if (!renderer) return;
-  ShowBackBuffer(*renderer);
-  renderer->BeginFrame();
+  if (ShowBackBuffer() == 0) return;  // no renderer
+  BeginRendererFrame();
   if (scene) scene->ResetFrameSettings();
 }
 

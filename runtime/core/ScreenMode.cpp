@@ -2,7 +2,7 @@
 
 #include "base/RuntimeContext.h"
 #include "core/FrameLoop.h"
-#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/RendererFace.h"
 #include "input/InputSetup.h"
 #include "text/NumberText.h"
 
@@ -17,11 +17,9 @@ void SetScreenMode(double width, double height, double fullScreen) {
   settings.screenWidth = TruncateToInt32(width);
   settings.screenHeight = TruncateToInt32(height);
   settings.fullScreen = TruncateToInt32(fullScreen);
-  OpenGLRadazuri* renderer = Renderer();
-  if (!renderer) return;
   const int full = settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0;
-  renderer->ApplyScreenMode(settings.screenWidth, settings.screenHeight, 0, full);
-  renderer->FitScaledScreen();  // before the input object re-applies its cursor mode
+  // The scaled screen follows before the input object re-applies its cursor mode.
+  if (!SetRendererScreenMode(settings.screenWidth, settings.screenHeight, full)) return;
   TakeNewWindow();
   for (int i = 0; i < kFreshFrames; ++i)
     PresentFrame();

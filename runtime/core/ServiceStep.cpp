@@ -1,15 +1,11 @@
 #include "core/ServiceStep.h"
 
-#include <cmath>
-
 #include "audio/MusicTrack.h"
 #include "base/EventDispatch.h"
 #include "base/Hooks.h"
 #include "base/RuntimeContext.h"
 #include "base/Stop.h"
-#include "gfx2d/gl/FramePacing.h"
-#include "gfx2d/renderer/OpenGLRadazuri.h"
-#include "os/Clock.h"
+#include "gfx2d/renderer/RendererFace.h"
 
 namespace zentoir {
 namespace {
@@ -39,19 +35,8 @@ void ServiceStep() {
   ServeEvents();
 }
 
-double ShowBackBuffer(OpenGLRadazuri& renderer) {
-  renderer.SwapBackBuffer();
-  const double start = os::MonotonicMs();
-  double now;
-  for (;;) {  // sleeps, then spins the last part
-    ServeEvents();
-    now = os::MonotonicMs();
-    const double remaining = renderer.MsUntilNextFrame(now);
-    if (remaining < 0) break;
-    os::SleepMicroseconds(std::llround(SleepBeforeFrameMs(remaining) * 1000));
-  }
-  renderer.ScheduleNextFrame(now);
-  return now - start + 1;
+double ShowBackBuffer() {
+  return PresentRendererFrame(ServeEvents);
 }
 
 }  // namespace zentoir

@@ -3,8 +3,6 @@
 
 namespace zentoir {
 
-class OpenGLRadazuri;
-
 // Esc (while it ends the program) or Alt+F4, down when the frame began or pressed since
 // the events were last handled, ends the program.
 void ApplyStopKeys();
@@ -17,7 +15,7 @@ void ServeEvents();
 void ServiceStep();
 
 // Shows the back buffer, then waits until the next frame is due, serving the events
-// in between; returns the milliseconds waited plus 1.
-double ShowBackBuffer(OpenGLRadazuri& renderer);
+// in between; returns the milliseconds waited plus 1 (0 without a renderer).
+double ShowBackBuffer();
 
 }  // namespace zentoir

@@ -20,7 +20,7 @@
 #include "files/ArchiveSlot.h"
 #include "gfx2d/DrawingState.h"
 #include "gfx2d/Fonts.h"
-#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/RendererFace.h"
 #include "input/InputSetup.h"
 #include "net/NetworkObject.h"
 #include "os/Clock.h"
@@ -62,22 +62,16 @@ uint32_t ClockSeed(double now) {
 }
 
 // The window with its title; the screen saver is kept off while it is open.
-OpenGLRadazuri* CreateRenderer(const StartupSettings& s, const DynString& title) {
-  auto created = std::make_unique<OpenGLRadazuri>();
-  if (!created->CreateGameWindow(s.screenWidth, s.screenHeight, 0, s.frameRateLimit,
-                                 s.multisampleLevel)) {
-    return nullptr;
+bool OpenTitledWindow(const StartupSettings& s, const DynString& title) {
+  if (!CreateRenderer(s.screenWidth, s.screenHeight, s.frameRateLimit, s.multisampleLevel)) {
+    return false;
   }
-  SetRenderer(std::move(created));
-  OpenGLRadazuri* renderer = Renderer();
   RuntimeContext& rt = Runtime();
   AddShutdownStep(ShutdownStage::RestoreDirectory, EnterProgramDirectory);
-  AddShutdownStep(ShutdownStage::Renderer, ReleaseRenderer);
-  AddShutdownStep(ShutdownStage::Window, DestroyRendererWindow);
   rt.titleCopy = Utf8FromLatin1(title.View());
-  os::SetWindowTitle(renderer->Window(), rt.titleCopy.c_str());
+  os::SetWindowTitle(rt.mainWindow, rt.titleCopy.c_str());
   os::KeepScreenSaverOff();
-  return renderer;
+  return true;
 }
 
 // Both archive slots start with the program's directory.
@@ -100,11 +94,9 @@ void ShowLoadingText() {
 }
 
 // A first frame: cleared, shown, and the "Loading..." text while the game loads.
-void ShowLoadingScreen(OpenGLRadazuri& renderer) {
-  renderer.ClearColourBuffer();
+void ShowLoadingScreen() {
   SetFrameStamps(os::MonotonicMs());
-  ShowBackBuffer(renderer);
-  renderer.ResetFullDrawingState();
+  ShowBlankRendererFrame(ServeEvents);
   ShowLoadingText();
   PresentFrame();
 }
@@ -114,7 +106,7 @@ void ShowLoadingScreen(OpenGLRadazuri& renderer) {
 double InitRuntime(const DynString& /*commandLine*/, double showCommand, const DynString& title) {
   RuntimeContext& rt = Runtime();
   StartupSettings& settings = Settings();
-  if (Renderer()) return 0;  // already running
+  if (rt.mainWindow) return 0;  // already running
   ConnectInput();
   rt.autoPause = 1;
   rt.debugMode = settings.debugMode;
@@ -122,30 +114,25 @@ double InitRuntime(const DynString& /*commandLine*/, double showCommand, const D
   // The old log goes before the window is made, so that the window's own lines (the
   // software-rendering warning) are kept.
   RemoveErrorLog();
-  OpenGLRadazuri* renderer = CreateRenderer(settings, title);
-  if (!renderer) StopWithoutWindow();
+  if (!OpenTitledWindow(settings, title)) StopWithoutWindow();
   AnnounceStartupStep(StartupStep::CreateDevices);
   CreateInput();
   AnnounceStartupStep(StartupStep::CreateNetwork);
   CreateNetworkObject();  // closed at shutdown after each local player's leave
   CreateScene();
   SetRandomSeed(ClockSeed(os::MonotonicMs()));
-  if (settings.fullScreen != 0 && !rt.keepWindowed) {
-    renderer->EnterFullScreen();
-  } else {
-    renderer->EnterWindowed();
-  }
+  SetRendererScreenMode(0, 0, settings.fullScreen != 0 && !rt.keepWindowed ? 1 : 0);
   AnnounceStartupStep(StartupStep::InitDevices);
   InitSoundDevice();
   InitInputDevices();
-  renderer->SelectFont(0);
+  SelectFont(0);
   EnterProgramDirectory();
   AnnounceStartupStep(StartupStep::ResourceArchives);
   SetUpResourceArchives();
-  ShowLoadingScreen(*renderer);
+  ShowLoadingScreen();
   rt.paused = 0;
   SetFrameStamps(os::MonotonicMs());
-  if (TruncateToInt32(showCommand) == 0) renderer->HideGameWindow();
+  if (TruncateToInt32(showCommand) == 0) HideRendererWindow();
   AnnounceStartupStep(StartupStep::CursorMode);
   ApplyStartCursorMode();
   std::fputs("Init OK\n", stdout);

@@ -6,7 +6,7 @@
 #include "files/ArchiveSlot.h"
 #include "gfx2d/BackgroundCommands.h"
 #include "gfx2d/DrawingState.h"
-#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/RendererFace.h"
 
 namespace zentoir {
 namespace {
@@ -19,27 +19,25 @@ constexpr int32_t kFadeSource = 2;
 }  // namespace
 
 void FadeToBackground(const DynString& path) {
-  OpenGLRadazuri* r = ActiveRenderer();
   std::string file;
-  if (!r || !ResolveGeneralDataFile(path, file)) return;
-  r->CaptureScreenToBackground(kFadeSource);
-  r->LoadBackgroundImage(kFadeTarget, file);
+  if (!ResolveGeneralDataFile(path, file) || !CaptureBackgroundSlot(kFadeSource)) return;
+  LoadBackgroundSlot(kFadeTarget, file);
   ClearBackground();
   const double end = GetTimeMs() + kFadeMs;
   double weight = kFirstFadeWeight;
   do {
     SetAlphaMode(weight);
-    r->DrawBackgroundImage(kFadeSource);
+    DrawBackgroundSlot(kFadeSource);
     SetAlphaMode(1 - weight);
-    r->DrawBackgroundImage(kFadeTarget);
+    DrawBackgroundSlot(kFadeTarget);
     PresentFrame();
     weight = (end - GetTimeMs()) / kFadeMs;
   } while (weight > 0 && weight < 1);
-  r->FreeBackgroundImage(kFadeTarget);
-  r->FreeBackgroundImage(kFadeSource);
-  r->LoadBackgroundImage(0, file);
+  FreeBackgroundSlot(kFadeTarget);
+  FreeBackgroundSlot(kFadeSource);
+  LoadBackgroundSlot(0, file);
   SetAlphaMode(0);
-  r->DrawBackgroundImage(0);
+  DrawBackgroundSlot(0);
   PresentFrame();
 }
 

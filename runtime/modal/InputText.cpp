@@ -2,7 +2,7 @@
 
 #include "core/FrameLoop.h"
 #include "gfx2d/Fonts.h"
-#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/RendererFace.h"
 #include "input/InputState.h"
 #include "input/TypedText.h"
 #include "text/NumberText.h"
@@ -37,11 +37,9 @@ void Edit(DynString& text, int c) {
 }  // namespace
 
 void InputText(DynString& text, double x, double y) {
-  OpenGLRadazuri* renderer = ActiveRenderer();
-  if (!renderer || !ActiveInput()) return;
+  if (!ActiveInput() || !CaptureBackgroundSlot(kSavedScreenSlot)) return;
   const double left = TruncateToInt32(x);
   const double top = TruncateToInt32(y);
-  renderer->CaptureScreenToBackground(kSavedScreenSlot);
   PrintText(text, left, top);
   BlinkingCursor cursor;
   for (;;) {
@@ -53,12 +51,12 @@ void InputText(DynString& text, double x, double y) {
     } else {
       Edit(text, c);
     }
-    renderer->DrawBackgroundImage(kSavedScreenSlot);
+    DrawBackgroundSlot(kSavedScreenSlot);
     DynString shown = text;
     if (cursor.shown) shown += "_";
     PrintText(shown, left, top);
   }
-  renderer->FreeBackgroundImage(kSavedScreenSlot);
+  FreeBackgroundSlot(kSavedScreenSlot);
 }
 
 }  // namespace zentoir

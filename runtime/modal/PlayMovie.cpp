@@ -9,7 +9,7 @@
 #include "base/Shutdown.h"
 #include "core/ServiceStep.h"
 #include "gfx2d/OffscreenScreens.h"
-#include "gfx2d/renderer/Renderer.h"
+#include "gfx2d/renderer/RendererFace.h"
 #include "input/InputState.h"
 #include "input/Mouse.h"
 #include "input/TypedText.h"
@@ -23,8 +23,17 @@ constexpr double kNotPlayable = 3;
 constexpr long long kLongestSleepMs = 5;
 
 void PresentMovieFrame() {
-  if (OpenGLRadazuri* renderer = ActiveRenderer()) ShowBackBuffer(*renderer);
+  ShowBackBuffer();
 }
+
+// The movie draws with GL of its own: the renderer's cached state is forgotten before
+// and after.
+struct GLLentToMovie {
+  GLLentToMovie() { HandOverGL(); }
+  ~GLLentToMovie() { HandOverGL(); }
+  GLLentToMovie(const GLLentToMovie&) = delete;
+  GLLentToMovie& operator=(const GLLentToMovie&) = delete;
+};
 
 // The press counters when the movie starts: any press after it ends the movie.
 struct PressMark {
@@ -86,15 +95,15 @@ double PlayMovie(const DynString& path) {
 }
 
 double PlayMovie(const DynString& path, double loop) {
-  OpenGLRadazuri* renderer = ActiveRenderer();
-  if (renderer == nullptr) return kNotPlayable;
+  int32_t largest = 0;
+  bool anySize = false;
+  if (!RendererTextureLimits(largest, anySize)) return kNotPlayable;
   const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
   if (file.empty()) return kNotPlayable;
-  UseScreen(-1);                                        // the movie goes to the window
-  const DirectGL directGL = renderer->UseGLDirectly();  // the movie draws with GL of its own
+  UseScreen(-1);  // the movie goes to the window
+  const GLLentToMovie lent;
   MoviePlayer player(Runtime().mainWindow, PresentMovieFrame);
-  const bool anySize = renderer->HasGLExtension("GL_ARB_texture_non_power_of_two");
-  if (!player.Open(file, renderer->MaxTextureSize(), anySize)) return kNotPlayable;
+  if (!player.Open(file, largest, anySize)) return kNotPlayable;
   WaitUntilNoKeyOrButton();
   const PressMark mark = MarkPresses();
   const PlayingMovie shown(player);
