@@ -46,18 +46,21 @@ void Concatenations() {
   bench::PrintRatio("concatenate text + literal + text", ours, reference, "std::string");
 }
 
-void NumberConversion(const char* what, double value) {
+// Each class alternates a value of few digits with one whose digits run on, so that
+// both the short and the long conversion are timed.
+void NumberConversion(const char* what, double shortValue, double longValue) {
   constexpr long kOps = 200000;
+  const double values[2] = {shortValue, longValue};
   const double ours = bench::NanosecondsPerOp(kOps, [&](long n) {
     for (long i = 0; i < n; ++i) {
-      DynString s = NumberToText(value + static_cast<double>(i & 1));
+      DynString s = NumberToText(values[i & 1]);
       bench::Keep(s.length);
     }
   });
   const double reference = bench::NanosecondsPerOp(kOps, [&](long n) {
     char buffer[64];
     for (long i = 0; i < n; ++i) {
-      const int length = std::snprintf(buffer, sizeof buffer, "%.10g", value + (i & 1));
+      const int length = std::snprintf(buffer, sizeof buffer, "%.10g", values[i & 1]);
       bench::Keep(length);
     }
   });
@@ -93,9 +96,11 @@ int main() {
   std::printf("Texts, numbers and arrays (best of 5 runs, per operation)\n");
   Appends();
   Concatenations();
-  NumberConversion("NumberToText of a whole number", 1234567.0);
-  NumberConversion("NumberToText of a fraction", 3.14159265);
-  NumberConversion("NumberToText of a large number", 1.5e20);
+  NumberConversion("NumberToText of a whole number", 1234567.0, 9876543210.0);
+  NumberConversion("NumberToText of a fraction", 3.14159265, 1.0 / 3.0);
+  NumberConversion("NumberToText of a large number", 1.5e20, 12345678901234.567);
+  NumberConversion("NumberToText of a tiny number", 0.00125, 2.0 / 3.0 * 1e-20);
+  NumberConversion("NumberToText of a negative number", -273.15, -1.0 / 7.0);
   ArrayAccess();
   return 0;
 }

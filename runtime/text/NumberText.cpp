@@ -1,5 +1,6 @@
 #include "text/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -60,10 +61,13 @@ uint32_t WriteGeneralText(char* out, double value) {
     std::strcpy(out, text);
     return static_cast<uint32_t>(std::strlen(text));
   }
-  // One correctly rounded conversion gives the digits: [-]d.ddddddddde±XX.
+  // One correctly rounded conversion (ties to even) gives the digits: [-]d.ddddddddde±XX.
   char scientific[48];
-  const int length =
-      std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1, value);
+  char* end = std::to_chars(scientific, scientific + sizeof scientific - 1, value,
+                            std::chars_format::scientific, kSignificantDigits - 1)
+                  .ptr;
+  *end = 0;
+  const int length = static_cast<int>(end - scientific);
   const int sign = scientific[0] == '-' ? 1 : 0;
   const char* mantissa = scientific + sign;
   const int exponent = std::atoi(mantissa + kSignificantDigits + 2);

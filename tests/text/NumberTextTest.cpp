@@ -48,6 +48,14 @@ TEST(NumberToText, LargeAndSmallNumbersUseTheExponentForm) {
   EXPECT_EQ(Text(0.1234), "0.1234");  // from 0.1 up the plain form returns
 }
 
+TEST(NumberToText, ExactTiesRoundToTheEvenDigit) {
+  EXPECT_EQ(Text(6172839450.5), "6172839450");
+  EXPECT_EQ(Text(6172839451.5), "6172839452");
+  EXPECT_EQ(Text(-123456789.25), "-123456789.2");
+  EXPECT_EQ(Text(100000000050.0), "1.e+11");
+  EXPECT_EQ(Text(100000000150.0), "1.000000002e+11");
+}
+
 TEST(NumberToText, LengthMatchesTheText) {
   for (double v : {0.0, 2.5, -1234.5, 1e10, 0.05, 1.0 / 7.0}) {
     EXPECT_EQ(NumberTextLength(v), static_cast<double>(Text(v).size())) << v;
