@@ -13,9 +13,10 @@ namespace zentoir {
 // register their own release steps with the stop routine (base/Shutdown.h); subsystems
 // keep their own state (gfx2d/Renderer.h, audio/AudioState.h ...).
 struct RuntimeContext {
-  // The renderer's window, for the subsystems that need it: written by the renderer
-  // alone, when it opens the window and when it destroys it (the last shutdown step,
-  // after the renderer itself and the devices that use the window are released).
+  // The main window, the one place its handle is kept: written by the renderer alone,
+  // when it opens the window and when it destroys it (the last shutdown step, after the
+  // renderer itself and the devices that use the window are released). Every subsystem
+  // reads it here.
   os::WindowHandle mainWindow = nullptr;
   std::string titleCopy;  // the window title in UTF-8, restored after a pause
 

@@ -1,4 +1,4 @@
-// The renderer's display modes: windowed, full screen on the same window, hidden.
+// The renderer's display modes: windowed, full screen on the same Window(), hidden.
 #include "base/ErrorLog.h"
 #include "base/RuntimeContext.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
@@ -8,11 +8,11 @@
 namespace zentoir {
 
 int OpenGLRadazuri::EnterWindowed() {
-  if (!window) return 1;
-  if (fullScreenActive) os::LeaveFullScreenMode(window);
-  os::SetWindowClientSize(window, width, height);
-  os::ShowWindow(window);
-  os::RaiseWindow(window);
+  if (!Window()) return 1;
+  if (fullScreenActive) os::LeaveFullScreenMode(Window());
+  os::SetWindowClientSize(Window(), width, height);
+  os::ShowWindow(Window());
+  os::RaiseWindow(Window());
   ResetFullDrawingState();
   fullScreenActive = 0;
   StartSwapCheck();
@@ -20,21 +20,21 @@ int OpenGLRadazuri::EnterWindowed() {
 }
 
 int OpenGLRadazuri::EnterFullScreen() {
-  if (!window) return 0;
+  if (!Window()) return 0;
   const int depth = colourDepth != os::DesktopBitsPerPixel() ? colourDepth : 0;
   // A scaled screen fills the desktop when the display has no mode of the screen's size.
-  const bool entered = os::EnterFullScreenMode(window, width, height, depth) ||
-                       (scaled.on && os::EnterDesktopFullScreen(window));
+  const bool entered = os::EnterFullScreenMode(Window(), width, height, depth) ||
+                       (scaled.on && os::EnterDesktopFullScreen(Window()));
   if (!entered) {
-    os::FlashWindow(window);
+    os::FlashWindow(Window());
     AppendErrorLog("No Fullscreen Mode available");
     EnterWindowed();
     return 0;
   }
   nextFrameTime = os::MonotonicMs();
   ResetFullDrawingState();
-  os::ShowWindow(window);
-  os::RaiseWindow(window);
+  os::ShowWindow(Window());
+  os::RaiseWindow(Window());
   fullScreenActive = 1;
   StartSwapCheck();
   return 1;
@@ -49,20 +49,19 @@ int OpenGLRadazuri::ApplyScreenMode(int w, int h, int depth, int fullScreen) {
 }
 
 int OpenGLRadazuri::HideGameWindow() {
-  if (fullScreenActive) os::LeaveFullScreenMode(window);
-  os::HideWindow(window);
+  if (fullScreenActive) os::LeaveFullScreenMode(Window());
+  os::HideWindow(Window());
   fullScreenActive = 0;
   return 1;
 }
 
 void OpenGLRadazuri::DestroyGameWindow() {
   if (initialised) ReleaseEverything();
-  if (fullScreenActive) os::LeaveFullScreenMode(window);
+  if (fullScreenActive) os::LeaveFullScreenMode(Window());
   fullScreenActive = 0;
   os::ClearCurrent();
-  if (Runtime().mainWindow == window) Runtime().mainWindow = nullptr;
-  os::DestroyWindow(window);
-  window = nullptr;
+  os::DestroyWindow(Window());
+  Runtime().mainWindow = nullptr;
   width = height = 0;
 }
 

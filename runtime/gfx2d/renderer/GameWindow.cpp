@@ -40,10 +40,10 @@ int OpenGLRadazuri::CreateGameWindow(int w, int h, int depth, int framesPerSecon
   colourDepth = depth > 0 ? depth : os::DesktopBitsPerPixel();
   fullScreenActive = 0;
 
-  os::WindowHandle previous = window;  // a re-created window keeps the context
+  os::WindowHandle previous = Window();  // a re-created window keeps the context
   const int samplesUsed = OpenWindowWithContext(samples);
   if (samplesUsed < 0) {
-    window = previous;
+    Runtime().mainWindow = previous;
     return 0;
   }
   os::DestroyWindow(previous);
@@ -54,10 +54,9 @@ int OpenGLRadazuri::CreateGameWindow(int w, int h, int depth, int framesPerSecon
   LoadGLExtensionFunctions();
   os::SetSwapInterval(verticalSync);
   StartSwapCheck();
-  os::ShowWindow(window);
+  os::ShowWindow(Window());
   ResetFullDrawingState();
   initialised = 1;
-  Runtime().mainWindow = window;
   return 1;
 }
 
@@ -75,19 +74,23 @@ bool OpenGLRadazuri::TryOpenWindow(int samples) {
   os::WindowHandle created = os::CreateGLWindow("Zentoir", width, height);
   if (!created) return false;
   if (context && os::MakeCurrent(created, context)) {
-    window = created;
+    Runtime().mainWindow = created;
     return true;
   }
   os::GLContextHandle fresh = os::CreateGLContext(created);
   if (fresh && os::MakeCurrent(created, fresh)) {
     os::DeleteGLContext(context);
     context = fresh;
-    window = created;
+    Runtime().mainWindow = created;
     return true;
   }
   os::DeleteGLContext(fresh);
   os::DestroyWindow(created);
   return false;
+}
+
+os::WindowHandle OpenGLRadazuri::Window() const {
+  return Runtime().mainWindow;
 }
 
 bool OpenGLRadazuri::HasGLExtension(const char* name) const {

@@ -81,7 +81,9 @@ class OpenGLRadazuri {
   // Frames per second; 0 or less: no limit (at most one frame every 2 ms).
   void SetFrameRateLimit(int32_t framesPerSecond);
   bool IsFullScreen() const { return fullScreenActive != 0; }
-  os::WindowHandle Window() const { return window; }
+  // The main window, kept in the runtime context so that it outlives the renderer
+  // until the last shutdown stage; the renderer is its only writer.
+  os::WindowHandle Window() const;
   os::GLContextHandle Context() const { return context; }
 
   // Image store (numbers outside the tables are ignored).
@@ -289,7 +291,6 @@ class OpenGLRadazuri {
   std::vector<uint8_t> captureScratch;  // read-back captures; grows, kept between calls
 
   // Window and display.
-  os::WindowHandle window = nullptr;
   int32_t width = 0;
   int32_t height = 0;
   int32_t colourDepth = 0;

@@ -19,7 +19,7 @@ void OpenGLRadazuri::SwapBackBuffer() {
   PresentScaledScreen();
   glState.FlushAndForget();  // the frame's quads, then the next frame's state is set directly
   if (os::SwapNeedsFlush()) FlushCommands();
-  os::SwapWindow(window);
+  os::SwapWindow(Window());
   swapWait.NoteSwap(os::MonotonicMs());
   // Depth and stencil share one buffer: clearing both is a plain fill, clearing depth
   // alone must keep every stencil byte.
@@ -42,7 +42,7 @@ double OpenGLRadazuri::PacedFrameInterval() const {
 }
 
 void OpenGLRadazuri::StartSwapCheck() {
-  swapWait.Reset(SwapWait::RefreshIntervalFor(os::RefreshRate(window)));
+  swapWait.Reset(SwapWait::RefreshIntervalFor(os::RefreshRate(Window())));
 }
 
 void OpenGLRadazuri::SetFrameRateLimit(int32_t framesPerSecond) {

@@ -66,7 +66,7 @@ void OpenGLRadazuri::TurnOffScaledScreen() {
   ResetWindowMapping();
   if (!GLReady() || !wasOn) return;
   LetUserResize(false);
-  if (!fullScreenActive) os::SetWindowClientSize(window, width, height);
+  if (!fullScreenActive) os::SetWindowClientSize(Window(), width, height);
   ResetDrawingState(0, 0, 0, 0);
 }
 
@@ -75,13 +75,13 @@ void OpenGLRadazuri::LetUserResize(bool on) {
   os::DesktopSize(desktopWidth, desktopHeight);
   const int minWidth = desktopWidth > 0 ? std::min(width, desktopWidth) : width;
   const int minHeight = desktopHeight > 0 ? std::min(height, desktopHeight) : height;
-  os::SetWindowResizable(window, on, minWidth, minHeight);
+  os::SetWindowResizable(Window(), on, minWidth, minHeight);
 }
 
 // In the window's pointer units.
 void OpenGLRadazuri::UpdateWindowMapping() const {
   int w = 0, h = 0;
-  os::WindowClientSize(window, w, h);
+  os::WindowClientSize(Window(), w, h);
   WindowMapping& current = CurrentWindowMapping();
   const WindowMapping fresh = LetterboxFor(w, h, width, height);
   if (fresh.scale != current.scale || fresh.offsetX != current.offsetX ||
@@ -121,7 +121,7 @@ void OpenGLRadazuri::PresentScaledScreen() {
   if (scaled.width == width && scaled.height == height) {
     UpdateWindowMapping();
     int w = 0, h = 0;
-    os::DrawableSize(window, w, h);
+    os::DrawableSize(Window(), w, h);
     const WindowMapping picture = LetterboxFor(w, h, width, height);
     BindFramebuffer(0);
     const PictureRect rect{picture.offsetX, picture.offsetY, picture.width, picture.height,
