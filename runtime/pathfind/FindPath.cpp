@@ -15,6 +15,10 @@ int32_t CellCoordinate(double value, int32_t size) {
   return cell >= 0 && cell < size ? static_cast<int32_t>(cell) : -1;
 }
 
+// A search keeps the room of the one before it on the same thread, up to maps of this
+// many cells, so repeated searches on a map do not ask for fresh memory each time.
+constexpr int64_t kKeptCells = int64_t{1} << 20;
+
 void WritePath(const Planner& planner, NumberArray& path) {
   int32_t count = 0;
   for (int32_t cell = planner.ResultCell(); cell >= 0; cell = planner.ParentOf(cell))
@@ -27,6 +31,16 @@ void WritePath(const Planner& planner, NumberArray& path) {
     ElementAt(path, i, 0) = cell % width;
     ElementAt(path, i, 1) = cell / width;
   }
+}
+
+double Search(AStarPlanner& planner, const SearchParameters& p, NumberArray& path) {
+  if (!planner.SetUp(p)) return 0;
+  if (planner.StartSearch() && planner.RunSearch()) {
+    WritePath(planner, path);
+    return path.size0;
+  }
+  DimNumberArray(path, 0);
+  return 0;
 }
 
 }  // namespace
@@ -46,20 +60,15 @@ double FindPath(const NumberArray& map, NumberArray& path, double weight, double
   p.weight = static_cast<float>(std::isnan(weight) ? weight : std::clamp(weight, 0.0, 1.0));
   p.costData = map.data;
 
+  thread_local AStarPlanner planner;
+  double found = 0;
   try {
-    AStarPlanner planner;
-    if (!planner.SetUp(p)) return 0;
-    int32_t found = 0;
-    if (planner.StartSearch() && planner.RunSearch()) {
-      WritePath(planner, path);
-      found = path.size0;
-    } else {
-      DimNumberArray(path, 0);
-    }
-    return found;
+    found = Search(planner, p, path);
   } catch (const std::bad_alloc&) {
-    return 0;
+    found = 0;
   }
+  if (int64_t{p.width} * p.height > kKeptCells) planner.Release();
+  return found;
 }
 
 }  // namespace zentoir

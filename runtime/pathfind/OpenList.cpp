@@ -7,13 +7,21 @@
 namespace zentoir {
 
 bool OpenList::Allocate(int32_t count, SearchCell* cells) {
-  // The entries are not touched until used, so a large heap only costs the pages the
-  // search reaches.
-  heap_.reset(count > 0 ? new (std::nothrow) Entry[count] : nullptr);
   size_ = 0;
   cells_ = cells;
   nextSequence_ = 0;
-  return count <= 0 || heap_ != nullptr;
+  if (count <= capacity_) return true;
+  // The entries are not touched until used, so a large heap only costs the pages the
+  // search reaches.
+  heap_.reset(new (std::nothrow) Entry[count]);
+  capacity_ = heap_ ? count : 0;
+  return heap_ != nullptr;
+}
+
+void OpenList::Release() {
+  heap_.reset();
+  capacity_ = 0;
+  size_ = 0;
 }
 
 OpenList::Entry OpenList::Keyed(int32_t cell, float f) {

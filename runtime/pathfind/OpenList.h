@@ -23,9 +23,13 @@ class OpenList {
   explicit OpenList(uint64_t sequenceLimit = kSequenceLimit)
       : sequenceLimit_(sequenceLimit < kSequenceLimit ? sequenceLimit : kSequenceLimit) {}
 
-  // Room for every one of `count` cells, whose places in the heap go to `cells`; false
+  // Empties the list and makes room for every one of `count` cells, whose places in the
+  // heap go to `cells`; the room of an earlier call is kept where it is enough. False
   // when the memory cannot be had. A cell is open at most once, so the list never fills.
   bool Allocate(int32_t count, SearchCell* cells);
+
+  // Gives the room back.
+  void Release();
 
   bool Empty() const { return size_ == 0; }
 
@@ -55,6 +59,7 @@ class OpenList {
   void SiftDown(int32_t index, const Entry& entry);
 
   std::unique_ptr<Entry[]> heap_;
+  int32_t capacity_ = 0;
   int32_t size_ = 0;
   SearchCell* cells_ = nullptr;
   uint64_t sequenceLimit_;

@@ -23,6 +23,7 @@ float UnreachedG(float cost) {
 }  // namespace
 
 bool Planner::SetUp(const SearchParameters& parameters) {
+  open_.Clear();
   params_ = parameters;
   const SearchParameters& p = params_;
   result_ = -1;
@@ -49,8 +50,11 @@ bool Planner::BuildCells() {
     if (std::isnan(map[i]) || map[i] == std::numeric_limits<double>::infinity()) return false;
     largest = std::max(largest, map[i]);
   }
-  cells_.reset(new (std::nothrow) SearchCell[cells]);
-  if (!cells_) return false;
+  if (cells > cellCapacity_) {
+    cells_.reset(new (std::nothrow) SearchCell[cells]);
+    cellCapacity_ = cells_ ? cells : 0;
+    if (!cells_) return false;
+  }
   for (int64_t i = 0; i < cells; ++i) {
     const float cost = map[i] <= 0 ? kBlocked : static_cast<float>(map[i] / largest + 1.0);
     cells_[i] = {cost, UnreachedG(cost), -1, -1};
@@ -60,12 +64,22 @@ bool Planner::BuildCells() {
 
 void Planner::ResetSearch() {
   open_.Clear();
+  result_ = -1;
+  if (state_ == 0) return;
   const int64_t cells = int64_t{params_.width} * params_.height;
-  for (int64_t i = 0; cells_ && i < cells; ++i) {
+  for (int64_t i = 0; i < cells; ++i) {
     cells_[i].g = UnreachedG(cells_[i].cost);
     cells_[i].parent = -1;
   }
+}
+
+void Planner::Release() {
+  open_.Clear();
+  open_.Release();
+  cells_.reset();
+  cellCapacity_ = 0;
   result_ = -1;
+  state_ = 0;
 }
 
 // Every way back into the start costs more than nothing, so the start keeps g = 0

@@ -1,7 +1,7 @@
 // The grid search state (Planner) and the weighted A* search over it (AStarPlanner).
-// A planner lives for one search: SetUp, StartSearch, RunSearch, ResetSearch. Everything
-// the search knows of a cell lives in one array indexed by cell, so a step costs the
-// same on every shape of map.
+// A search runs SetUp, StartSearch, RunSearch, ResetSearch; a planner set up again keeps
+// its room where it is enough. Everything the search knows of a cell lives in one array
+// indexed by cell, so a step costs the same on every shape of map.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +39,9 @@ class Planner {
   virtual bool RunSearch() = 0;
   virtual void ResetSearch();
 
+  // Gives the room back; the planner must be set up again.
+  void Release();
+
   // The goal's cell index (y × width + x) once reached, else −1.
   int32_t ResultCell() const { return result_; }
   // The cell that `cell` was reached from; −1 for the start.
@@ -53,6 +56,7 @@ class Planner {
   int state_ = 0;
   SearchParameters params_;
   std::unique_ptr<SearchCell[]> cells_;
+  int64_t cellCapacity_ = 0;
   OpenList open_;
   int searchCount_ = 0;
   int32_t result_ = -1;
