@@ -15,28 +15,32 @@ int32_t CellCoordinate(double value, int32_t size) {
   return cell >= 0 && cell < size ? static_cast<int32_t>(cell) : -1;
 }
 
-// Enough closed-set bucket bits that the low bits of x and y tell every cell of the
-// grid apart, so bucket chains stay short on large maps.
-int BucketBitsFor(int32_t width, int32_t height) {
-  int halfBits = 4;
-  while (halfBits < NodeHashTable::kMaxBits / 2 && (int64_t{1} << halfBits) < width)
-    ++halfBits;
-  while (halfBits < NodeHashTable::kMaxBits / 2 && (int64_t{1} << halfBits) < height)
-    ++halfBits;
-  return 2 * halfBits;
-}
+// A search keeps the room of the one before it on the same thread, up to maps of this
+// many cells, so repeated searches on a map do not ask for fresh memory each time.
+constexpr int64_t kKeptCells = int64_t{1} << 20;
 
-void WritePath(const Node* goal, NumberArray& path) {
+void WritePath(const Planner& planner, NumberArray& path) {
   int32_t count = 0;
-  for (const Node* n = goal; n; n = n->parent)
+  for (int32_t cell = planner.ResultCell(); cell >= 0; cell = planner.ParentOf(cell))
     ++count;
   DimNumberArray(path, count, 2);
+  const int32_t width = planner.Width();
   int32_t i = count;
-  for (const Node* n = goal; n; n = n->parent) {
+  for (int32_t cell = planner.ResultCell(); cell >= 0; cell = planner.ParentOf(cell)) {
     --i;
-    ElementAt(path, i, 0) = n->x;
-    ElementAt(path, i, 1) = n->y;
+    ElementAt(path, i, 0) = cell % width;
+    ElementAt(path, i, 1) = cell / width;
   }
+}
+
+double Search(AStarPlanner& planner, const SearchParameters& p, NumberArray& path) {
+  if (!planner.SetUp(p)) return 0;
+  if (planner.StartSearch() && planner.RunSearch()) {
+    WritePath(planner, path);
+    return path.size0;
+  }
+  DimNumberArray(path, 0);
+  return 0;
 }
 
 }  // namespace
@@ -53,25 +57,18 @@ double FindPath(const NumberArray& map, NumberArray& path, double weight, double
   p.goalY = CellCoordinate(goalY, p.height);
   p.diagonalCost = 1;
   p.allowDiagonal = 0;
-  p.hashBits = BucketBitsFor(p.width, p.height);
   p.weight = static_cast<float>(std::isnan(weight) ? weight : std::clamp(weight, 0.0, 1.0));
   p.costData = map.data;
 
+  thread_local AStarPlanner planner;
+  double found = 0;
   try {
-    AStarPlanner planner;
-    if (!planner.SetUp(p)) return 0;
-    int32_t found = 0;
-    if (planner.StartSearch() && planner.RunSearch()) {
-      WritePath(planner.Result(), path);
-      found = path.size0;
-    } else {
-      DimNumberArray(path, 0);
-    }
-    planner.ResetSearch();
-    return found;
+    found = Search(planner, p, path);
   } catch (const std::bad_alloc&) {
-    return 0;
+    found = 0;
   }
+  if (int64_t{p.width} * p.height > kKeptCells) planner.Release();
+  return found;
 }
 
 }  // namespace zentoir

@@ -1,83 +1,102 @@
 #include "pathfind/OpenList.h"
 
+#include <algorithm>
+#include <bit>
+#include <new>
+
 namespace zentoir {
 
-bool OpenList::Allocate(int64_t capacity, int32_t width, int32_t height) {
-  width_ = width;
+bool OpenList::Allocate(int32_t count, SearchCell* cells) {
+  size_ = 0;
+  cells_ = cells;
   nextSequence_ = 0;
-  // calloc hands out zeroed pages without touching them, so only the cells the
-  // search reaches cost memory.
-  cells_.reset(static_cast<Node**>(
-      std::calloc(static_cast<size_t>(int64_t{width} * height), sizeof(Node*))));
-  return cells_ && heap_.Allocate(capacity);
+  if (count <= capacity_) return true;
+  // The entries are not touched until used, so a large heap only costs the pages the
+  // search reaches.
+  heap_.reset(new (std::nothrow) Entry[count]);
+  capacity_ = heap_ ? count : 0;
+  return heap_ != nullptr;
 }
 
-void OpenList::Place(int64_t index, const Entry& entry) {
-  heap_.At(index) = entry;
-  entry.node->heapIndex = static_cast<int32_t>(index);
+void OpenList::Release() {
+  heap_.reset();
+  capacity_ = 0;
+  size_ = 0;
 }
 
-void OpenList::SiftUp(int64_t index) {
-  const Entry entry = heap_.At(index);
+OpenList::Entry OpenList::Keyed(int32_t cell, float f) {
+  if (nextSequence_ >= sequenceLimit_) Renumber();
+  return {uint64_t{std::bit_cast<uint32_t>(f)} << 32 | nextSequence_++, cell};
+}
+
+// Numbers the open cells 0, 1, ... in the order they leave; a sorted array is a heap.
+void OpenList::Renumber() {
+  std::sort(heap_.get(), heap_.get() + size_,
+            [](const Entry& a, const Entry& b) { return a.key < b.key; });
+  for (int32_t i = 0; i < size_; ++i)
+    Place(i, {(heap_[i].key >> 32) << 32 | static_cast<uint32_t>(i), heap_[i].cell});
+  nextSequence_ = static_cast<uint64_t>(size_);
+}
+
+void OpenList::Place(int32_t index, const Entry& entry) {
+  heap_[index] = entry;
+  cells_[entry.cell].slot = index;
+}
+
+// Moves `entry`, meant for place `index`, up past every parent that leaves after it.
+void OpenList::SiftUp(int32_t index, const Entry& entry) {
   while (index > 0) {
-    const int64_t parent = (index - 1) / 2;
-    const Entry& above = heap_.At(parent);
-    if (!LeavesBefore(entry, above)) break;
-    Place(index, above);
+    const int32_t parent = (index - 1) / kArity;
+    if (heap_[parent].key <= entry.key) break;
+    Place(index, heap_[parent]);
     index = parent;
   }
   Place(index, entry);
 }
 
-void OpenList::SiftDown(int64_t index) {
-  const Entry entry = heap_.At(index);
-  const int64_t size = heap_.Size();
+// Moves `entry`, meant for place `index`, down past every child that leaves before it.
+void OpenList::SiftDown(int32_t index, const Entry& entry) {
   for (;;) {
-    int64_t child = 2 * index + 1;
-    if (child >= size) break;
-    if (child + 1 < size && LeavesBefore(heap_.At(child + 1), heap_.At(child))) ++child;
-    const Entry& below = heap_.At(child);
-    if (!LeavesBefore(below, entry)) break;
-    Place(index, below);
-    index = child;
+    const int64_t first = int64_t{kArity} * index + 1;
+    if (first >= size_) break;
+    const int32_t last = static_cast<int32_t>(first + kArity < size_ ? first + kArity : size_);
+    auto next = static_cast<int32_t>(first);
+    uint64_t nextKey = heap_[next].key;
+    for (int32_t child = next + 1; child < last; ++child) {
+      const uint64_t key = heap_[child].key;
+      next = key < nextKey ? child : next;
+      nextKey = key < nextKey ? key : nextKey;
+    }
+    if (entry.key <= nextKey) break;
+    Place(index, heap_[next]);
+    index = next;
   }
   Place(index, entry);
 }
 
-bool OpenList::Insert(Node* node) {
-  if (!heap_.PushBack({node->f, nextSequence_++, node})) return false;
-  cells_[CellIndex(node->x, node->y)] = node;
-  SiftUp(heap_.Size() - 1);
-  return true;
+void OpenList::Insert(int32_t cell, float f) {
+  const Entry entry = Keyed(cell, f);
+  SiftUp(size_++, entry);
 }
 
-void OpenList::Reinsert(Node* node) {
-  const int64_t index = node->heapIndex;
-  heap_.At(index) = {node->f, nextSequence_++, node};
-  SiftUp(index);
-  SiftDown(node->heapIndex);
+void OpenList::Update(int32_t cell, float f) {
+  const Entry entry = Keyed(cell, f);
+  const int32_t index = cells_[cell].slot;
+  SiftUp(index, entry);
+  SiftDown(cells_[cell].slot, entry);
 }
 
-Node* OpenList::PopNext() {
-  Node* next = heap_.At(0).node;
-  const Entry last = heap_.Back();
-  heap_.PopBack();
-  if (!heap_.Empty()) {
-    heap_.At(0) = last;
-    SiftDown(0);
-  }
-  next->heapIndex = -1;
-  cells_[CellIndex(next->x, next->y)] = nullptr;
+int32_t OpenList::PopNext() {
+  const int32_t next = heap_[0].cell;
+  cells_[next].slot = -1;
+  if (--size_ > 0) SiftDown(0, heap_[size_]);
   return next;
 }
 
 void OpenList::Clear() {
-  while (!heap_.Empty()) {
-    Node* node = heap_.Back().node;
-    cells_[CellIndex(node->x, node->y)] = nullptr;
-    node->heapIndex = -1;
-    heap_.PopBack();
-  }
+  for (int32_t i = 0; i < size_; ++i)
+    cells_[heap_[i].cell].slot = -1;
+  size_ = 0;
   nextSequence_ = 0;
 }
 

@@ -1,62 +1,68 @@
-// The open list: nodes leave smallest f first and, among equal f, in the order they
-// were inserted. A binary heap keyed by (f, insertion count) gives that order with
-// cheap insertion and removal, and a table indexed by cell finds a cell's open node.
-// The heap holds each node's key beside its pointer, so ordering reads no node.
+// The open list: cells leave smallest f first and, among equal f, in the order they
+// were inserted. A 4-ary heap keyed by (f, insertion count) gives that order with
+// cheap insertion and removal. The heap holds each key beside its cell, so ordering
+// reads no cell, and every cell records its place in the heap, so a cell whose f has
+// changed is found and put back in order at once. f is never negative, so its bits
+// order like the numbers, and the key is one integer: f's bits above a 32-bit count.
+// When the count runs out, the open cells are numbered again in their order.
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
-#include "pathfind/FixedDeque.h"
-#include "pathfind/Node.h"
+#include "pathfind/SearchCell.h"
 
 namespace zentoir {
 
 class OpenList {
  public:
-  // Room for `capacity` nodes on a width × height grid; false when the memory cannot
-  // be had.
-  bool Allocate(int64_t capacity, int32_t width, int32_t height);
+  static constexpr uint64_t kSequenceLimit = uint64_t{1} << 32;
 
-  bool Empty() const { return heap_.Empty(); }
+  // sequenceLimit: how many insertions are numbered before the numbers start again
+  // (at most kSequenceLimit).
+  explicit OpenList(uint64_t sequenceLimit = kSequenceLimit)
+      : sequenceLimit_(sequenceLimit < kSequenceLimit ? sequenceLimit : kSequenceLimit) {}
 
-  // False when the list is full.
-  bool Insert(Node* node);
+  // Empties the list and makes room for every one of `count` cells, whose places in the
+  // heap go to `cells`; the room of an earlier call is kept where it is enough. False
+  // when the memory cannot be had. A cell is open at most once, so the list never fills.
+  bool Allocate(int32_t count, SearchCell* cells);
 
-  // Puts a node already in the list back in order after its f has changed, as if it
-  // had been removed and inserted again.
-  void Reinsert(Node* node);
+  // Gives the room back.
+  void Release();
 
-  // Removes and returns the node that leaves next. The list must not be empty.
-  Node* PopNext();
+  bool Empty() const { return size_ == 0; }
 
-  // The open node of cell (x, y), or null.
-  Node* Find(int32_t x, int32_t y) const { return cells_[CellIndex(x, y)]; }
+  // Opens a cell that is not open; f ≥ 0.
+  void Insert(int32_t cell, float f);
+
+  // Gives an open cell the key f ≥ 0 and puts it back in order, as if it had been removed
+  // and inserted again.
+  void Update(int32_t cell, float f);
+
+  // Removes and returns the cell that leaves next. The list must not be empty.
+  int32_t PopNext();
 
   void Clear();
 
  private:
-  struct FreeDeleter {
-    void operator()(Node** p) const { std::free(p); }
-  };
+  static constexpr int32_t kArity = 4;
 
-  int64_t CellIndex(int32_t x, int32_t y) const { return int64_t{y} * width_ + x; }
   struct Entry {
-    float f;
-    uint64_t sequence;
-    Node* node;
+    uint64_t key;  // leaves before every larger key
+    int32_t cell;
   };
-  static bool LeavesBefore(const Entry& a, const Entry& b) {
-    return a.f < b.f || (a.f == b.f && a.sequence < b.sequence);
-  }
-  void Place(int64_t index, const Entry& entry);
-  void SiftUp(int64_t index);
-  void SiftDown(int64_t index);
+  Entry Keyed(int32_t cell, float f);
+  void Renumber();
+  void Place(int32_t index, const Entry& entry);
+  void SiftUp(int32_t index, const Entry& entry);
+  void SiftDown(int32_t index, const Entry& entry);
 
-  FixedDeque<Entry> heap_;
-  std::unique_ptr<Node*[], FreeDeleter> cells_;
-  int32_t width_ = 0;
+  std::unique_ptr<Entry[]> heap_;
+  int32_t capacity_ = 0;
+  int32_t size_ = 0;
+  SearchCell* cells_ = nullptr;
+  uint64_t sequenceLimit_;
   uint64_t nextSequence_ = 0;
 };
 

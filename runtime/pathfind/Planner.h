@@ -1,13 +1,14 @@
 // The grid search state (Planner) and the weighted A* search over it (AStarPlanner).
-// A planner lives for one search: SetUp, StartSearch, RunSearch, ResetSearch.
+// A search runs SetUp, StartSearch, RunSearch, ResetSearch; a planner set up again keeps
+// its room where it is enough. Everything the search knows of a cell lives in one array
+// indexed by cell, so a step costs the same on every shape of map.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
-#include "pathfind/NodeFactory.h"
-#include "pathfind/NodeHashTable.h"
 #include "pathfind/OpenList.h"
+#include "pathfind/SearchCell.h"
 
 namespace zentoir {
 
@@ -18,10 +19,7 @@ struct SearchParameters {
   int32_t goalY = 0;
   uint8_t diagonalCost = 1;   // a diagonal step costs √2 times the cell cost
   uint8_t allowDiagonal = 0;  // the four diagonal neighbours are expanded
-  int64_t poolSize = 0;       // 0: width × height
-  int64_t openCapacity = 0;   // 0: width × height
-  int32_t hashBits = 8;
-  float weight = 0.5f;  // f = g + weight × (h − g), clamped to 0..1
+  float weight = 0.5f;        // f = g + weight × (h − g), clamped to 0..1
   int32_t width = 0;
   int32_t height = 0;
   const double* costData = nullptr;  // width × height map values, x varying fastest
@@ -31,32 +29,37 @@ class Planner {
  public:
   virtual ~Planner() = default;
 
-  // Builds the cost grid and the containers. False, leaving nothing to search, when the
+  // Builds the cell array and the open list. False, leaving nothing to search, when the
   // grid is empty or too large, a map value is NaN or +∞, start or goal lies outside,
   // start equals goal, or the memory cannot be had.
   bool SetUp(const SearchParameters& parameters);
 
   virtual bool StartSearch() = 0;
-  // True when the goal was reached; Result() is then the goal node.
+  // True when the goal was reached; ResultCell() is then the goal's cell.
   virtual bool RunSearch() = 0;
   virtual void ResetSearch();
 
-  const Node* Result() const { return result_; }
+  // Gives the room back; the planner must be set up again.
+  void Release();
+
+  // The goal's cell index (y × width + x) once reached, else −1.
+  int32_t ResultCell() const { return result_; }
+  // The cell that `cell` was reached from; −1 for the start.
+  int32_t ParentOf(int32_t cell) const { return cells_[cell].parent; }
+  int32_t Width() const { return params_.width; }
   int State() const { return state_; }
 
  protected:
-  // The cost of entering cell (x, y): −1 when blocked, else in (1, 2].
-  float CellCost(int32_t x, int32_t y) const { return costs_[int64_t{y} * params_.width + x]; }
-  bool BuildCostGrid();
+  int32_t CellOf(int32_t x, int32_t y) const { return y * params_.width + x; }
+  bool BuildCells();
 
   int state_ = 0;
-  NodeFactory pool_;
   SearchParameters params_;
-  std::unique_ptr<float[]> costs_;
+  std::unique_ptr<SearchCell[]> cells_;
+  int64_t cellCapacity_ = 0;
   OpenList open_;
-  NodeHashTable closed_;
   int searchCount_ = 0;
-  Node* result_ = nullptr;
+  int32_t result_ = -1;
 };
 
 class AStarPlanner : public Planner {
@@ -65,10 +68,9 @@ class AStarPlanner : public Planner {
   bool RunSearch() override;
 
  private:
-  // Relaxes the step from `from` to cell (x, y). False when the pool or the open list
-  // has run out of room.
-  bool Visit(Node* from, int32_t x, int32_t y, bool diagonal);
-  Node* NewNode(Node* parent, int32_t x, int32_t y, float g, float f);
+  void Expand(int32_t cell);
+  // Relaxes the step from cell `from` to the cell (x, y) inside the grid.
+  void Visit(int32_t from, float fromG, int32_t x, int32_t y, bool diagonal);
 };
 
 }  // namespace zentoir

@@ -233,6 +233,20 @@ TEST(FindPath, StraightRunAcrossAnOpenField) {
   EXPECT_EQ(CellsOf(path), (Cells{{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
 }
 
+TEST(FindPath, OneCellWideMapsRunStraightInBothDirections) {
+  constexpr int kLength = 5000;
+  const Grid column{1, kLength, std::vector<double>(kLength, 2.0)};
+  const Grid row{kLength, 1, std::vector<double>(kLength, 2.0)};
+  NumberArray down, left;
+  ASSERT_EQ(FindPath(MapOf(column), down, 0.5, 0, 0, 0, kLength - 1), kLength);
+  ASSERT_EQ(FindPath(MapOf(row), left, 0.5, kLength - 1, 0, 0, 0), kLength);
+  const Cells downCells = CellsOf(down), leftCells = CellsOf(left);
+  for (int i = 0; i < kLength; ++i) {
+    ASSERT_EQ(downCells[i], (std::pair<int, int>{0, i}));
+    ASSERT_EQ(leftCells[i], (std::pair<int, int>{kLength - 1 - i, 0}));
+  }
+}
+
 TEST(FindPath, CoordinatesAreTruncatedTowardZero) {
   const Grid field{6, 5, std::vector<double>(30, 1.0)};
   NumberArray path;

@@ -1,4 +1,4 @@
-// The ring buffer behind the open list, across its wrap-around.
+// The ring buffer, across its wrap-around.
 #include <gtest/gtest.h>
 
 #include <vector>
