@@ -141,11 +141,6 @@ int OpenGLRadazuri::LoadSpriteFromImage(int32_t n, const ImageBuffer& image, boo
   return 1;
 }
 
-SpriteExtent OpenGLRadazuri::Extent(int32_t n) const {
-  const SpriteRecord& s = spriteTable[n];
-  return {s.width, s.height, s.textureWidth, s.textureHeight, s.frameWidth, s.frameHeight};
-}
-
 void OpenGLRadazuri::SetSpriteFrame(int32_t n, int16_t frameWidth, int16_t frameHeight) {
   spriteTable[n].frameWidth = frameWidth;
   spriteTable[n].frameHeight = frameHeight;

@@ -166,7 +166,10 @@ class OpenGLRadazuri {
   // Sprite record n; n must be a sprite number (IsSpriteNumber).
   const SpriteRecord& Sprite(int32_t n) const { return spriteTable[n]; }
   // Its sizes, as the quad geometry takes them.
-  SpriteExtent Extent(int32_t n) const;
+  SpriteExtent Extent(int32_t n) const {
+    const SpriteRecord& s = spriteTable[n];
+    return {s.width, s.height, s.textureWidth, s.textureHeight, s.frameWidth, s.frameHeight};
+  }
   // The frame size the drawing commands cut sprite n into.
   void SetSpriteFrame(int32_t n, int16_t frameWidth, int16_t frameHeight);
   // The sprite bound for drawing (-1: none).
