@@ -26,11 +26,6 @@ uint32_t ColourOf(double colour) {
   return static_cast<uint32_t>(TruncateToInt64(colour));
 }
 
-// The colour's alpha: 0 for the transparent colour, else the current alpha.
-float AlphaFor(const OpenGLRadazuri& r, uint32_t colour) {
-  return colour == r.TransparentColour() ? 0.0f : r.Alpha();
-}
-
 // Draws untextured vertices in the colour without the alpha test (the quad batch moves
 // them by 3/8 pixel so that pixel centres are hit exactly).
 void DrawPrimitive(uint32_t mode, std::initializer_list<float> xy, double colour) {
@@ -86,7 +81,7 @@ void AddPolyVertex(double x, double y, double s, double t, double colour) {
   v.red = float(c & 0xFF) / 255.0f;
   v.green = float((c >> 8) & 0xFF) / 255.0f;
   v.blue = float((c >> 16) & 0xFF) / 255.0f;
-  v.alpha = AlphaFor(*r, c);
+  v.alpha = r->AlphaOfColour(c);
   PolyBuffer().push_back(v);
 }
 

@@ -7,8 +7,8 @@ namespace zentoir {
 
 void OpenGLRadazuri::DrawColoured(uint32_t mode, const float* xy, size_t vertexCount,
                                   uint32_t colour) {
-  const float alpha = colour == transparentColour ? 0.0f : currentAlpha;
-  const auto alphaByte = static_cast<uint8_t>(static_cast<int>(alpha * 255.0f) & 0xFF);
+  const auto alphaByte =
+      static_cast<uint8_t>(static_cast<int>(AlphaOfColour(colour) * 255.0f) & 0xFF);
   const uint8_t rgba[4] = {uint8_t(colour), uint8_t(colour >> 8), uint8_t(colour >> 16), alphaByte};
   glState.SetAlphaTest(false);
   glState.UseBlendMode();

@@ -117,10 +117,12 @@ int OpenGLRadazuri::UploadImage(const ImageBuffer& image, int32_t x, int32_t y, 
 int OpenGLRadazuri::LoadSpriteImage(int32_t n, const std::string& path, int64_t colourKey,
                                     bool normalMap) {
   if (!IsSpriteNumber(n)) return 0;
-  FreeSprite(n);
   ImageBuffer image;
   // Images larger than the largest texture are refused rather than cut.
-  if (!ReadImageFile(path, colourKey, image, MaxTextureSize())) return 0;
+  if (!ReadImageFile(path, colourKey, image, MaxTextureSize())) {
+    FreeSprite(n);  // a failed load leaves the sprite empty
+    return 0;
+  }
   return LoadSpriteFromImage(n, image, normalMap);
 }
 

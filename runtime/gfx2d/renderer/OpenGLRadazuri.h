@@ -181,6 +181,11 @@ class OpenGLRadazuri {
   // current alpha becomes |a| (at most 1), or 1 for 0.
   void SetAlphaMode(float a);
   float Alpha() const { return currentAlpha; }
+  // The alpha a primitive draws a colour with: 0 for the transparent colour, else the
+  // current alpha.
+  float AlphaOfColour(uint32_t colour) const {
+    return colour == transparentColour ? 0.0f : currentAlpha;
+  }
   void SetSmoothing(bool on) { smoothingFlag = on ? 1 : 0; }
   // The texture filter the smoothing flag asks for.
   int32_t SmoothingFilter() const;
