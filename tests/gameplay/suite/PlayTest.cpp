@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "Board.h"
@@ -182,18 +184,20 @@ class Gameplay : public ::testing::Test {
     return zentoir::testing::WaitUntil([&] { return condition(Screen()); }, seconds);
   }
 
-  // Waits until the window has not changed for 0.7 s: balloons settled, pops done,
-  // the pointer drawn where the game has put it.
+  // Waits until the window has shown no new picture for 0.7 s: balloons settled, pops
+  // done, the pointer drawn where the game has put it. A picture shown before in this
+  // wait counts as still, since the frame that takes the game's screen copy (every tenth
+  // of a second) draws the pointer without blending: a still screen shows two pictures.
   void WaitForStillScreen() {
-    auto last = Screen();
+    std::unordered_set<std::string_view::size_type> seen;
     auto since = std::chrono::steady_clock::now();
     const bool still = zentoir::testing::WaitUntil(
         [&] {
-          auto now = Screen();
-          if (!(now == last)) {
-            last = std::move(now);
+          const auto now = Screen();
+          const std::string_view bytes(reinterpret_cast<const char*>(now.rgb.data()),
+                                       now.rgb.size());
+          if (seen.insert(std::hash<std::string_view>{}(bytes)).second)
             since = std::chrono::steady_clock::now();
-          }
           return std::chrono::steady_clock::now() - since > std::chrono::milliseconds(700);
         },
         kLongWait);
