@@ -40,8 +40,9 @@ std::string TemporaryName(const ArchiveEntry& entry) {
 // (full, read-only, missing), into the next writable one of the system's temporary
 // folders; the path written, or "" when none took it.
 std::string WriteExtractedFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-  for (const std::string& dir : {os::TempDirectory(), std::string("/tmp/"),
-                                 std::string("/var/tmp/"), std::string("/dev/shm/")}) {
+  std::vector<std::string> folders = os::SpareTempDirectories();
+  folders.insert(folders.begin(), os::TempDirectory());
+  for (const std::string& dir : folders) {
     if (os::ReplaceFileContents(dir + name, bytes)) return dir + name;
   }
   return "";

@@ -1,5 +1,5 @@
-// Plain files through POSIX descriptors. Only regular files are opened: a FIFO, device
-// or directory at a path is refused without blocking on it. Files are not locked: a
+// Plain files through the system's own file calls. Only regular files are opened: a FIFO,
+// device or directory at a path is refused without blocking on it. Files are not locked: a
 // file is written anew through a new file (see ReplaceFile.h), so a reader keeps
 // the file it opened, and an advisory lock could not keep other openers out anyway.
 #pragma once
@@ -32,7 +32,7 @@ class File {
   // device has that name. Writers that replace a file use ReplaceFile.h instead.
   bool CreateAnew(const std::string& path);
   void Close();
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return handle_ != kClosed; }
 
   // Size in bytes, -1 on failure.
   int64_t Size() const;
@@ -52,7 +52,9 @@ class File {
   bool Sync();
 
  private:
-  int fd_ = -1;
+  // A descriptor, or a handle where the system has those; kClosed when none is open.
+  static constexpr intptr_t kClosed = -1;
+  intptr_t handle_ = kClosed;
 };
 
 // Reads a whole regular file of at most `limit` bytes. False (and `bytes` empty) when

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zentoir::os {
 
 // $TMPDIR, else "/tmp/", always ending in '/'.
 std::string TempDirectory();
+
+// The system's other temporary folders, for when the first is full or read-only.
+std::vector<std::string> SpareTempDirectories();
 
 // Full path of the running executable ("" when it cannot be read).
 std::string ExecutablePath();

@@ -7,6 +7,9 @@
 
 namespace zentoir::os {
 
+// The platform's name as programs ask for it: "LINUX", "WIN32".
+const char* PlatformName();
+
 // Whether a debugger (any tracer) is attached to this process.
 bool DebuggerAttached();
 

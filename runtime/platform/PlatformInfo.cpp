@@ -57,7 +57,7 @@ DynString PlatformInfo(const DynString& key) {
         name.find('\0') == std::string::npos && os::GLEntryPointAvailable(name.c_str());
     return found ? "1" : "0";
   }
-  if (upper.empty()) return "LINUX";
+  if (upper.empty()) return os::PlatformName();
   if (upper == "ID") return MachineIdentifier();
   if (upper == "DEVICE") return "DESKTOP";
   if (upper == "TIME") return LocalTimeText();

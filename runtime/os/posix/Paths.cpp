@@ -15,6 +15,10 @@ std::string TempDirectory() {
   return dir;
 }
 
+std::vector<std::string> SpareTempDirectories() {
+  return {"/tmp/", "/var/tmp/", "/dev/shm/"};
+}
+
 std::string ExecutablePath() {
   std::vector<char> buffer(256);
   for (;;) {

@@ -9,12 +9,12 @@
 
 namespace zentoir::os {
 
-File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     Close();
-    fd_ = std::exchange(other.fd_, -1);
+    handle_ = std::exchange(other.handle_, -1);
   }
   return *this;
 }
@@ -30,14 +30,14 @@ bool File::OpenRead(const std::string& path) {
     close(fd);
     fd = -1;
   }
-  fd_ = fd;
+  handle_ = fd;
   return IsOpen();
 }
 
 bool File::CreateExclusive(const std::string& path) {
   Close();
   // O_EXCL: never write through a link someone placed under this name.
-  fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  handle_ = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   return IsOpen();
 }
 
@@ -52,34 +52,34 @@ bool File::CreateAnew(const std::string& path) {
 }
 
 void File::Close() {
-  if (fd_ >= 0) close(fd_);
-  fd_ = -1;
+  if (handle_ >= 0) close(handle_);
+  handle_ = -1;
 }
 
 int64_t File::Size() const {
   struct stat info;
-  if (fd_ < 0 || fstat(fd_, &info) != 0) return -1;
+  if (handle_ < 0 || fstat(handle_, &info) != 0) return -1;
   return info.st_size;
 }
 
 int64_t File::Position() const {
-  return fd_ < 0 ? -1 : lseek(fd_, 0, SEEK_CUR);
+  return handle_ < 0 ? -1 : lseek(handle_, 0, SEEK_CUR);
 }
 
 bool File::Seek(int64_t offset) {
-  return fd_ >= 0 && offset >= 0 && lseek(fd_, offset, SEEK_SET) == offset;
+  return handle_ >= 0 && offset >= 0 && lseek(handle_, offset, SEEK_SET) == offset;
 }
 
 bool File::SeekBy(int64_t delta) {
-  return fd_ >= 0 && lseek(fd_, delta, SEEK_CUR) >= 0;
+  return handle_ >= 0 && lseek(handle_, delta, SEEK_CUR) >= 0;
 }
 
 int64_t File::Read(void* buffer, size_t count) {
-  if (fd_ < 0) return -1;
+  if (handle_ < 0) return -1;
   auto* out = static_cast<char*>(buffer);
   size_t done = 0;
   while (done < count) {
-    ssize_t n = read(fd_, out + done, count - done);
+    ssize_t n = read(handle_, out + done, count - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return done > 0 ? static_cast<int64_t>(done) : -1;
     if (n == 0) break;
@@ -93,10 +93,10 @@ bool File::ReadExact(void* buffer, size_t count) {
 }
 
 bool File::WriteAll(const void* bytes, size_t count) {
-  if (fd_ < 0) return false;
+  if (handle_ < 0) return false;
   const auto* in = static_cast<const char*>(bytes);
   while (count > 0) {
-    ssize_t n = write(fd_, in, count);
+    ssize_t n = write(handle_, in, count);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     in += n;
@@ -106,7 +106,7 @@ bool File::WriteAll(const void* bytes, size_t count) {
 }
 
 bool File::Sync() {
-  return fd_ >= 0 && fsync(fd_) == 0;
+  return handle_ >= 0 && fsync(handle_) == 0;
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, int64_t limit) {

@@ -55,6 +55,10 @@ bool ReadSmallFile(const std::string& path, std::string& text, size_t limit) {
   return ok;
 }
 
+const char* PlatformName() {
+  return "LINUX";
+}
+
 bool DebuggerAttached() {
   std::string status;
   if (!ReadSmallFile("/proc/self/status", status, 1 << 16)) return false;
