@@ -5,16 +5,20 @@
 //       in MANIFEST (the list a packer or an installer works from);
 //   pindrake_assets_generator icon PNG SIZE
 //       writes the window and desktop icon, SIZE × SIZE pixels;
+//   pindrake_assets_generator ico ICO PNG...
+//       writes an icon file for a program's resources from square PNG pictures;
 //   pindrake_assets_generator contact-sheet DATA_DIR PNG
 //       writes one picture showing every image and font of DATA_DIR.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "Balloon.h"
 #include "ContactSheet.h"
 #include "DataSet.h"
+#include "IconFile.h"
 #include "PngFile.h"
 
 namespace {
@@ -33,7 +37,8 @@ int Fail(const std::string& message) {
 
 int Usage() {
   return Fail(
-      "usage: data DATA_DIR MANIFEST [FONTS_DIR] | icon PNG SIZE | contact-sheet DATA_DIR PNG");
+      "usage: data DATA_DIR MANIFEST [FONTS_DIR] | icon PNG SIZE | ico ICO PNG... | "
+      "contact-sheet DATA_DIR PNG");
 }
 
 int GenerateData(const std::string& dataDir, const std::string& manifest,
@@ -63,6 +68,12 @@ int main(int argc, char** argv) {
     return GenerateData(argv[2], argv[3], argc == 5 ? argv[4] : kDefaultFontsDir);
   }
   if (command == "icon" && argc == 4) return GenerateIcon(argv[2], std::atoi(argv[3]));
+  if (command == "ico" && argc >= 4) {
+    std::string error;
+    if (!pindrake_assets::WriteIconFile(argv[2], {argv + 3, argv + argc}, error))
+      return Fail(error);
+    return 0;
+  }
   if (command == "contact-sheet" && argc == 4) {
     std::string error;
     if (!pindrake_assets::WriteContactSheet(AsFolder(argv[2]), argv[3], error)) return Fail(error);

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include "os/DriverAllocations.h"
+#include "os/WindowClass.h"
 
 namespace zentoir::os {
 namespace {
@@ -33,6 +34,7 @@ bool FindExactMode(int display, int width, int height, int bitsPerPixel, SDL_Dis
 
 bool InitVideo() {
   DriverAllocationScope driver;
+  if (videoState == 0) PrepareWindowClass();
   if (videoState == 0) videoState = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 ? 1 : -1;
   return videoState == 1;
 }

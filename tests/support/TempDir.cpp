@@ -1,12 +1,14 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
+
+#include "os/Environment.h"
 
 namespace zentoir::testing {
 
@@ -15,6 +17,24 @@ namespace {
 // parent's folder so that the parent can read what the child wrote.
 bool InDeathTestChild() {
   return !GTEST_FLAG_GET(internal_run_death_test).empty();
+}
+// The runtime's temporary folder follows TMPDIR on POSIX systems and TMP on Windows.
+void UseTempFolder(const char* path) {
+  os::SetEnvironmentValue("TMPDIR", path);
+  os::SetEnvironmentValue("TMP", path);
+}
+
+// A new folder of a random name in the system's temporary folder; "" when none was made.
+std::string MakeFreshFolder() {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path base = fs::temp_directory_path(error);
+  std::random_device random;
+  for (int attempt = 0; attempt < 100 && !error; ++attempt) {
+    const std::string name = "zentoir-test-" + std::to_string(random() % 1000000000u);
+    if (fs::create_directory(base / name, error)) return (base / name).generic_string();
+  }
+  return "";
 }
 }  // namespace
 
@@ -28,18 +48,14 @@ ScopedTempDir::ScopedTempDir() {
     hadTmpDir_ = true;
     oldTmpDir_ = old;
   }
-  std::string pattern = std::filesystem::temp_directory_path().string() + "/zentoir-test-XXXXXX";
-  if (mkdtemp(pattern.data())) path_ = pattern + "/";
-  setenv("TMPDIR", path_.c_str(), 1);
+  const std::string folder = MakeFreshFolder();
+  if (!folder.empty()) path_ = folder + "/";
+  UseTempFolder(path_.c_str());
 }
 
 ScopedTempDir::~ScopedTempDir() {
   if (!owned_) return;
-  if (hadTmpDir_) {
-    setenv("TMPDIR", oldTmpDir_.c_str(), 1);
-  } else {
-    unsetenv("TMPDIR");
-  }
+  UseTempFolder(hadTmpDir_ ? oldTmpDir_.c_str() : nullptr);
   std::error_code ignored;
   if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }
