@@ -74,7 +74,7 @@ void LoadNextSprite(double& number, const DynString& path) {
 void LoadGame() {
   if (startOptions.scaled) SetScaledScreen(1);
   SetScreenMode(640, 480, 1);
-  SetResourceArchives("Pindrake", "Pindrake");
+  SetResourceArchives(PINDRAKE_EXECUTABLE, PINDRAKE_EXECUTABLE);  // its own file carries the data
   SetWindowIcon(dataDir + "pindrake-64.png");
   LoadSprite(dataDir + "Maus.png", POINTER_SPRITE);
   PlayMusic(dataDir + "ikona.mid");

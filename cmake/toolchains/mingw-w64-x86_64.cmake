@@ -9,7 +9,11 @@ set(CMAKE_C_COMPILER ${triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 
-if(NOT ZENTOIR_WINDOWS_DEPS AND DEFINED ENV{ZENTOIR_WINDOWS_DEPS})
+# The environment carries the prefix into the try_compile projects, which read this file
+# again without the cache (and would leave pkg-config looking in the wrong place).
+if(ZENTOIR_WINDOWS_DEPS)
+  set(ENV{ZENTOIR_WINDOWS_DEPS} ${ZENTOIR_WINDOWS_DEPS})
+elseif(DEFINED ENV{ZENTOIR_WINDOWS_DEPS})
   set(ZENTOIR_WINDOWS_DEPS $ENV{ZENTOIR_WINDOWS_DEPS})
 endif()
 set(CMAKE_FIND_ROOT_PATH /usr/${triple} ${ZENTOIR_WINDOWS_DEPS})

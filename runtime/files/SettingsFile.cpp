@@ -39,7 +39,7 @@ SettingsFileRead ReadSettingsFile(const DynString& name, size_t limit, std::stri
 
 std::string WriteBackPath(const DynString& name) {
   const std::string native = os::NativePath(name.View());
-  if (native.empty() || native.front() == '/') return native;
+  if (native.empty() || os::IsAbsolutePath(native)) return native;
   return os::CurrentDirectory() + native;
 }
 

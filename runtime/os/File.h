@@ -1,7 +1,8 @@
 // Plain files through the system's own file calls. Only regular files are opened: a FIFO,
-// device or directory at a path is refused without blocking on it. Files are not locked: a
-// file is written anew through a new file (see ReplaceFile.h), so a reader keeps
-// the file it opened, and an advisory lock could not keep other openers out anyway.
+// device or directory at a path is refused without blocking on it. Where the system has
+// sharing modes (Windows), files are opened without sharing. Elsewhere they are not
+// locked: a file is written anew through a new file (see ReplaceFile.h), so a reader
+// keeps the file it opened, and an advisory lock could not keep other openers out anyway.
 #pragma once
 
 #include <cstddef>
@@ -66,7 +67,8 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes,
 // never deleted.
 bool RemoveFile(const std::string& path);
 
-// A path as game code writes it, ready for the platform: every '\' becomes '/'.
+// A path as game code writes it, ready for the platform: every separator, '/' or '\',
+// becomes the platform's own.
 std::string NativePath(std::string_view path);
 
 // True when nothing is at the path or a regular file is: a name that may be deleted and

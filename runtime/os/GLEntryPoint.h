@@ -3,9 +3,10 @@
 
 namespace zentoir::os {
 
-// True when the driver gives an address for the name and the system GL library knows
-// the name. The driver alone is not enough: it hands out a dispatch stub for any name
-// that starts with "gl", made-up ones included.
+// True when the driver has an entry point of that name. The driver's answer is not taken
+// alone: some drivers hand out a dispatch stub for any name that starts with "gl"
+// (made-up ones included), others a small number in place of null; it is weighed
+// against what the system GL library knows.
 bool GLEntryPointAvailable(const char* name);
 
 }  // namespace zentoir::os

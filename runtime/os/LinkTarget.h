@@ -7,7 +7,8 @@ namespace zentoir::os {
 
 // Where a write to `path` goes when the file may be kept behind a symbolic link: the path
 // itself when it is no link (or nothing is there); for a link, its final target when that
-// is a regular file owned by this user; "" for any other link (a dangling one, a loop, one
+// is a regular file owned by this user (where the system lets links be followed safely;
+// elsewhere every link gives ""); "" for any other link (a dangling one, a loop, one
 // to a folder, FIFO or device, or to another user's file).
 std::string OwnLinkTarget(const std::string& path);
 

@@ -7,7 +7,8 @@
 
 namespace zentoir::os {
 
-// $TMPDIR, else "/tmp/", always ending in '/'.
+// The user's temporary folder, ending in the platform's separator: $TMPDIR, else
+// "/tmp/", on POSIX systems; what the system reports (from TMP or TEMP) on Windows.
 std::string TempDirectory();
 
 // The system's other temporary folders, for when the first is full or read-only.
@@ -21,6 +22,9 @@ std::string CurrentDirectory();
 
 // Changes the current directory; true on success.
 bool ChangeDirectory(const std::string& path);
+
+// Whether the path names its place without the current directory ("/x", "C:\x").
+bool IsAbsolutePath(const std::string& path);
 
 // The folder part of a path with its trailing '/', or "" for the current folder.
 std::string FolderOf(const std::string& path);

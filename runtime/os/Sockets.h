@@ -1,5 +1,5 @@
-// TCP sockets over POSIX: non-blocking descriptors, name resolution through getaddrinfo
-// (IPv4 and IPv6), waiting with poll, and this machine's addresses.
+// TCP sockets: non-blocking sockets, name resolution through getaddrinfo (IPv4 and IPv6),
+// waiting for sockets to become ready, and this machine's addresses.
 #pragma once
 
 #include <cstddef>
@@ -49,7 +49,7 @@ IoResult SendSome(int socket, const void* bytes, size_t count);
 size_t SendAll(int socket, const void* bytes, size_t count, int timeoutMs);
 
 // Waits up to `timeoutMs` until a socket is readable (or closed or in error).
-// `readable` gets one flag per socket. Returns false when poll itself failed.
+// `readable` gets one flag per socket. Returns false when the wait itself failed.
 bool WaitReadable(const std::vector<int>& sockets, int timeoutMs, std::vector<bool>& readable);
 
 // This machine's interface addresses as numeric texts (IPv4 and IPv6).

@@ -24,12 +24,14 @@ struct LocalTime {
 };
 LocalTime CurrentLocalTime();
 
-// The system's machine identity text (/etc/machine-id or the D-Bus copy), trimmed;
-// "" when there is none.
+// The system's machine identity text, normally 32 hexadecimal digits (Linux:
+// /etc/machine-id or the D-Bus copy, trimmed; Windows: 24 zeros and the 8 digits of the
+// serial number of volume C:); "" when there is none.
 std::string SystemMachineId();
 
-// The runtime's folder in the user's data folder ($XDG_DATA_HOME or ~/.local/share),
-// ending in '/'; "" when neither is known.
+// The runtime's folder in the user's data folder (Linux: $XDG_DATA_HOME or
+// ~/.local/share; Windows: the roaming application data folder), ending in the path
+// separator; "" when it is not known.
 std::string UserDataFolder();
 
 // A small regular file's bytes (FIFOs and devices are refused without blocking); false

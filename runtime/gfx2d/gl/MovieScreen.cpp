@@ -1,6 +1,7 @@
 #include "gfx2d/gl/MovieScreen.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <SDL.h>
 
 namespace zentoir {

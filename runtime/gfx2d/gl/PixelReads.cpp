@@ -1,6 +1,7 @@
 #include "gfx2d/gl/PixelReads.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 namespace zentoir {
 

@@ -44,6 +44,10 @@ bool ChangeDirectory(const std::string& path) {
   return chdir(path.c_str()) == 0;
 }
 
+bool IsAbsolutePath(const std::string& path) {
+  return !path.empty() && path.front() == '/';
+}
+
 std::string FolderOf(const std::string& path) {
   const size_t cut = path.find_last_of('/');
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
