@@ -81,8 +81,9 @@ bool ReplaceArchive(const std::string& target, int64_t oldArchive,
   os::FileReplacement to;
   if (!from.OpenRead(target) || !to.Begin(target)) return false;
   const int64_t keep = oldArchive >= 0 ? oldArchive : from.Size();
-  return keep >= 0 && CopyPrefix(from, keep, to.Output()) &&
-         to.Output().WriteAll(archive.data(), archive.size()) && to.Commit();
+  if (keep < 0 || !CopyPrefix(from, keep, to.Output())) return false;
+  from.Close();  // where files are opened without sharing, an open file cannot be replaced
+  return to.Output().WriteAll(archive.data(), archive.size()) && to.Commit();
 }
 
 bool OpenArchive(const std::string& file, ArchiveReader& reader, std::string& error) {
