@@ -1,0 +1,13 @@
+// What a test needs to know about the system it runs on, asked at run time.
+#pragma once
+
+namespace zentoir::testing {
+
+// True on Windows (also under Wine).
+bool OnWindows();
+
+// SDL's video driver for tests without a display of their own: the offscreen driver
+// has OpenGL only on POSIX systems, so Windows uses its own driver.
+const char* HeadlessVideoDriver();
+
+}  // namespace zentoir::testing
