@@ -10,16 +10,14 @@
 #include "AudioFiles.h"
 #include "audio/SoundDevice.h"
 #include "base/Shutdown.h"
+#include "os/Environment.h"
 #include "support/TempDir.h"
 
 namespace zentoir::testing {
 
 class SoundDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    ASSERT_EQ(InitSoundDevice(), 1);
-  }
+  void SetUp() override { ASSERT_EQ(InitSoundDevice(), 1); }
   void TearDown() override { ShutdownRuntime(); }
 
   // Writes a WAV file into the test's folder and returns its path.

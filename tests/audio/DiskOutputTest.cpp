@@ -8,6 +8,7 @@
 #include "audio/SoundDevice.h"
 #include "base/Shutdown.h"
 #include "os/Clock.h"
+#include "os/Environment.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -23,13 +24,13 @@ class ScopedEnv {
       had_ = true;
       old_ = old;
     }
-    setenv(name, value.c_str(), 1);
+    os::SetEnvironmentValue(name, value.c_str(), true);
   }
   ~ScopedEnv() {
     if (had_) {
-      setenv(name_, old_.c_str(), 1);
+      os::SetEnvironmentValue(name_, old_.c_str(), true);
     } else {
-      unsetenv(name_);
+      os::SetEnvironmentValue(name_, nullptr);
     }
   }
 

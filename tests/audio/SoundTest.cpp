@@ -12,6 +12,7 @@
 #include "base/ErrorLogFile.h"
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
+#include "os/Environment.h"
 
 namespace zentoir {
 namespace {
@@ -123,7 +124,7 @@ TEST(SoundWithoutDevice, TheProgramGoesOnSilentlyWithOneLogLine) {
   const char* oldDriver = std::getenv("SDL_AUDIODRIVER");
   const bool hadDriver = oldDriver != nullptr;
   const std::string saved = hadDriver ? oldDriver : "";
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  os::SetEnvironmentValue("SDL_AUDIODRIVER", "no-such-driver", true);
   EXPECT_EQ(InitSoundDevice(), 0);
   EXPECT_EQ(InitSoundDevice(), 0);  // already made: no second line
   const std::string sound = tmp.Path() + "pop.wav";
@@ -134,9 +135,9 @@ TEST(SoundWithoutDevice, TheProgramGoesOnSilentlyWithOneLogLine) {
   StopAllSounds();
   ShutdownRuntime();
   if (hadDriver) {
-    setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    os::SetEnvironmentValue("SDL_AUDIODRIVER", saved.c_str(), true);
   } else {
-    unsetenv("SDL_AUDIODRIVER");
+    os::SetEnvironmentValue("SDL_AUDIODRIVER", nullptr);
   }
 
   const std::string log = testing::ReadFileBytes(ErrorLogPath());

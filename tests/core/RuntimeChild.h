@@ -9,15 +9,14 @@
 #include <cstdio>
 
 #include "base/RuntimeContext.h"
+#include "os/Environment.h"
 #include "zentoir.h"
 
 namespace zentoir::testing {
 
 // Headless defaults, also when the test program is run by hand.
 inline void UseHeadlessVideo() {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
+  os::SetEnvironmentValue("ZENTOIR_NO_MESSAGE_BOX", "1", true);
 }
 
 // In the child: standard output joins standard error, so "Init OK" can be matched.

@@ -12,6 +12,7 @@
 #include "gfx2d/gl/GLExtensions.h"
 #include "gfx2d/renderer/Renderer.h"
 #include "gfx2d/renderer/SoftwareWarning.h"
+#include "os/Environment.h"
 #include "os/Paths.h"
 #include "support/TempDir.h"
 #include "zentoir.h"
@@ -52,6 +53,12 @@ class Startup : public ::testing::Test {
 
 void Print(const char* label) {
   std::fprintf(stderr, "[%s]", label);
+  std::fflush(stderr);  // in its place before "Init OK" also where stderr is buffered
+}
+
+// The same folder, whichever separators the names use ('\\' too on Windows).
+bool SameFolder(const std::string& a, const std::string& b) {
+  return std::filesystem::path(a) == std::filesystem::path(b);
 }
 
 // The loading screen is what puts a font into slot 0.
@@ -100,7 +107,7 @@ void PrintStartupStep(StartupStep step) {
       return Print("init devices");
     case StartupStep::ResourceArchives: {
       const bool inProgramDir =
-          os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/";
+          SameFolder(os::CurrentDirectory(), std::string(ProgramDirectory().View()) + "/");
       Print(inProgramDir ? "archives in program dir" : "archives elsewhere");
       if (LoadingScreenShown()) Print("loading too early");
       return;
@@ -128,12 +135,12 @@ TEST_F(Startup, ProgramDirectoryBecomesCurrentWhereverItStarted) {
       std::filesystem::path(os::ExecutablePath()).parent_path().string() + "/";
   EXPECT_EXIT(
       {
-        ASSERT_EQ(chdir(tmp_.Path().c_str()), 0);
+        ASSERT_TRUE(os::ChangeDirectory(tmp_.Path()));
         StartRuntime();
-        if (os::CurrentDirectory() == programDir) Print("at start");
-        ASSERT_EQ(chdir(tmp_.Path().c_str()), 0);
+        if (SameFolder(os::CurrentDirectory(), programDir)) Print("at start");
+        ASSERT_TRUE(os::ChangeDirectory(tmp_.Path()));
         AddShutdownStep(ShutdownStage::Archives, [] {
-          Print(os::CurrentDirectory() == std::string(ProgramDirectory().View()) + "/"
+          Print(SameFolder(os::CurrentDirectory(), std::string(ProgramDirectory().View()) + "/")
                     ? "at shutdown"
                     : "elsewhere at shutdown");
         });
@@ -211,7 +218,7 @@ TEST_F(Startup, MultisampleRequestFallsBackToAFormatTheDisplayHas) {
 }
 
 TEST_F(Startup, NoWindowEndsCleanlyWithALogLine) {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);  // a driver without OpenGL
+  os::SetEnvironmentValue("SDL_VIDEODRIVER", "dummy", true);  // a driver without OpenGL
   EXPECT_EXIT(
       {
         StartRuntime();

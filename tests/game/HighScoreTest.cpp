@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -165,7 +164,7 @@ TEST_F(HighScores, RecordsNoGameCanWriteAreLeftOutWithOneLogLine) {
 
 TEST_F(HighScores, AFailedSaveKeepsTheTableAndTheNextSaveWritesIt) {
   const std::string path = tmp_.Path() + "Score.dat";
-  ASSERT_EQ(mkdir(path.c_str(), 0755), 0);  // a folder where the file should be
+  ASSERT_TRUE(std::filesystem::create_directory(path));  // a folder where the file should be
   SetTable({{"Anna", 30}});
   EXPECT_EQ(AccessScoreFile("Save"), 0);  // reported, and the program carries on
   EXPECT_EQ(Name(1), "Anna");
@@ -173,7 +172,7 @@ TEST_F(HighScores, AFailedSaveKeepsTheTableAndTheNextSaveWritesIt) {
   ASSERT_EQ(zentoir::testing::ErrorLogLines().size(), 1u);
   EXPECT_EQ(zentoir::testing::ErrorLogLines()[0].rfind("Score file not saved: " + path, 0), 0u);
   ExpectNoTemporaryFileBeside();
-  ASSERT_EQ(rmdir(path.c_str()), 0);
+  ASSERT_TRUE(std::filesystem::remove(path));
   EXPECT_EQ(AccessScoreFile("Save"), 1);
   EXPECT_EQ(ScoreFile().substr(0, 8), std::string("\x1E\x00"
                                                   "Anna\r\n",

@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-
 #include <cstring>
 
 #include "RenderFixture.h"
@@ -13,7 +10,6 @@
 #include "gfx2d/image/ImageWriter.h"
 #include "gfx2d/image/PngReader.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
-#include "support/FifoWatchdog.h"
 #include "zentoir.h"
 
 namespace zentoir {
@@ -129,24 +125,6 @@ TEST_F(ImageSave, FailuresGiveZero) {
   EXPECT_EQ(SaveSprite(PathOf("free.bmp").c_str(), 4321), 0);
   EXPECT_EQ(SaveSprite(PathOf("bad.bmp").c_str(), -3), 0);
   EXPECT_EQ(SaveSprite(PathOf("bad.bmp").c_str(), 1e20), 0);
-}
-
-TEST_F(ImageSave, FifosAndDevicesAreNeverReplaced) {
-  const std::string fifo = PathOf("shot.bmp");
-  ASSERT_TRUE(testing::MakeFifo(fifo));
-  EXPECT_EQ(SaveScreen(fifo.c_str()), 0);
-  std::vector<std::pair<std::string, mode_t>> kept = {{fifo, S_IFIFO}};
-  // A node for the null device of our own (only root may make one).
-  const std::string device = PathOf("full.png");
-  if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
-    EXPECT_EQ(SaveScreen(device.c_str()), 0);
-    kept.emplace_back(device, S_IFCHR);
-  }
-  for (const auto& [path, kind] : kept) {
-    struct stat info;
-    ASSERT_EQ(lstat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & S_IFMT, kind) << path;
-  }
 }
 
 TEST(ImagePaths, OnlyDotPngWithANameIsAPng) {

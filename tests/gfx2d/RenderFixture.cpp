@@ -6,13 +6,13 @@
 
 #include "base/RuntimeContext.h"
 #include "gfx2d/renderer/Renderer.h"
+#include "os/Environment.h"
 
 namespace zentoir::testing {
 
 void RenderTest::SetUpTestSuite() {
   if (Renderer()) return;
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
+  os::SetEnvironmentValue("ZENTOIR_NO_MESSAGE_BOX", "1", true);
   InitRuntime("", 1, "Render Test");
 }
 

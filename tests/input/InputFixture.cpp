@@ -7,6 +7,7 @@
 #include "base/RuntimeContext.h"
 #include "gfx2d/renderer/Renderer.h"
 #include "input/InputState.h"
+#include "os/Environment.h"
 #include "support/TempDir.h"
 #include "zentoir.h"
 
@@ -14,8 +15,7 @@ namespace zentoir::testing {
 
 void InputTest::SetUpTestSuite() {
   if (Renderer()) return;
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
+  os::SetEnvironmentValue("ZENTOIR_NO_MESSAGE_BOX", "1", true);
   // The error log's folder for the whole program, made its TMPDIR; removed when the
   // program ends, after the runtime's own exit steps.
   static ScopedTempDir logFolder;

@@ -13,6 +13,7 @@
 #include "NetTestSupport.h"
 #include "net/Download.h"
 #include "net/DownloadSettings.h"
+#include "os/Environment.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -81,7 +82,7 @@ class Download : public ::testing::Test {
   // Every request here goes to this machine, never through a proxy of the environment.
   void SetUp() override {
     for (const char* name : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
-      unsetenv(name);
+      os::SetEnvironmentValue(name, nullptr);
   }
   void TearDown() override { DownloadSettingsInUse() = DownloadSettings(); }
   std::string File(const char* name) const { return tmp_.Path() + name; }

@@ -7,6 +7,7 @@
 #include "base/RuntimeContext.h"
 #include "base/Shutdown.h"
 #include "gfx2d/renderer/Renderer.h"
+#include "os/Environment.h"
 #include "video/MoviePlayer.h"
 #include "zentoir.h"
 
@@ -52,8 +53,7 @@ void PictureDrawn(double seconds) {
 
 void MovieTest::SetUpTestSuite() {
   if (Renderer()) return;
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("ZENTOIR_NO_MESSAGE_BOX", "1", 1);
+  os::SetEnvironmentValue("ZENTOIR_NO_MESSAGE_BOX", "1", true);
   suiteDir_ = std::make_unique<ScopedTempDir>();  // the error log's folder
   Settings().screenWidth = 640;
   Settings().screenHeight = 480;
