@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/FileChannels.h"
+#include "support/Platform.h"
 #include "support/StopReport.h"
 #include "support/TempDir.h"
 
@@ -13,6 +14,10 @@ using testing::ReadFileBytes;
 using testing::ScopedTempDir;
 using testing::WriteFileBytes;
 
+// A death test's child runs the test again from its start; on Windows it cannot open
+// the file that the parent's channel holds without sharing.
+constexpr const char* kHeldFile = "a death test's child cannot open the file the test holds";
+
 class ChannelTest : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -22,6 +27,7 @@ class ChannelTest : public ::testing::Test {
 
   // Opens channel 0 for reading on a file holding `bytes`.
   void OpenWith(const std::string& bytes) {
+    CloseFileChannel(0);  // Windows writes no file that is open without sharing
     WriteFileBytes(path_, bytes);
     ASSERT_EQ(OpenFileChannel(0, path_.c_str(), 1), 1.0);
   }
@@ -91,6 +97,7 @@ TEST_F(ChannelTest, ReadLineSplitsAtCrLfAndLfAndEndsAtTheEndOfTheFile) {
   ReadLine(0, line);
   EXPECT_STREQ(line.CStr(), "def");
   EXPECT_EQ(EndOfFile(0), 1.0);
+  if (testing::OnWindows()) GTEST_SKIP() << kHeldFile;
   EXPECT_STOPS_WITH_ERROR(3, ReadLine(0, line));
 
   OpenWith("one\n\r\nthree\r\n");
@@ -138,6 +145,7 @@ TEST_F(ChannelTest, ReadingPastTheEndIsErrorThree) {
   ReadWord(0, value);
   EXPECT_EQ(value, 0x0201);
   EXPECT_EQ(EndOfFile(0), 0.0);
+  if (testing::OnWindows()) GTEST_SKIP() << kHeldFile;
   EXPECT_STOPS_WITH_ERROR(3, ReadWord(0, value));
   EXPECT_STOPS_WITH_ERROR(3, ReadLong(0, value));
   DynString text;
@@ -154,6 +162,7 @@ TEST_F(ChannelTest, ClosedChannelsAndFailedOpensAreErrorThree) {
   EXPECT_STOPS_WITH_ERROR(3, ReadLine(3, text));
   EXPECT_STOPS_WITH_ERROR(3, WriteByte(4, 1));
   OpenWith("abc");
+  if (testing::OnWindows()) GTEST_SKIP() << kHeldFile;
   EXPECT_STOPS_WITH_ERROR(3, WriteLine(0, "no"));  // opened for reading
 }
 

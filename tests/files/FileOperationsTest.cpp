@@ -64,7 +64,8 @@ TEST(FileOperationsTest, CurrentDirectoryEndsInSlashAndFollowsChangeDirectory) {
   fs::create_directory(fs::path(dir.Path()) / "sub");
   ChangeDirectory((dir.Path() + "\\sub").c_str());
   const DynString now = CurrentDirectory();
-  EXPECT_EQ(std::string(now.View()), fs::canonical(fs::path(dir.Path()) / "sub").string() + "/");
+  EXPECT_EQ(std::string(now.View()),
+            fs::canonical(fs::path(dir.Path()) / "sub").generic_string() + "/");
   WriteFileBytes(std::string(now.View()) + "Score.dat", "1");
   EXPECT_EQ(FileExists("Score.dat"), 1.0);
   ChangeDirectory(before);

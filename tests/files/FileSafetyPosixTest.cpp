@@ -1,5 +1,5 @@
-// Files that are not ours: FIFOs are never waited on, folders, FIFOs and devices are
-// never replaced, a failed write keeps the old file, and sizes beyond 4 GiB are read.
+// Files that are not ours on POSIX systems: FIFOs are never waited on, folders, FIFOs
+// and devices are never replaced, a failed write keeps the old file, and a file mode stays.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -85,7 +85,7 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = nullptr;
 };
 
-class FileSafetyTest : public ::testing::Test {
+class FileSafetyPosixTest : public ::testing::Test {
  protected:
   void TearDown() override {
     for (int channel = 0; channel < kChannelCount; ++channel)
@@ -96,7 +96,7 @@ class FileSafetyTest : public ::testing::Test {
   ScopedTempDir dir_;
 };
 
-TEST_F(FileSafetyTest, AFifoIsNoFileAndNothingWaitsForItsWriter) {
+TEST_F(FileSafetyPosixTest, AFifoIsNoFileAndNothingWaitsForItsWriter) {
   const std::string fifo = PathOf("pipe");
   ASSERT_TRUE(testing::MakeFifo(fifo));
   const DynString name = fifo.c_str();
@@ -122,7 +122,7 @@ TEST_F(FileSafetyTest, AFifoIsNoFileAndNothingWaitsForItsWriter) {
   EXPECT_EQ(KindOf(fifo), static_cast<mode_t>(S_IFIFO));
 }
 
-TEST_F(FileSafetyTest, WritersLeaveFoldersFifosAndDevicesAlone) {
+TEST_F(FileSafetyPosixTest, WritersLeaveFoldersFifosAndDevicesAlone) {
   std::vector<std::pair<std::string, mode_t>> targets = {{PathOf("pipe"), S_IFIFO},
                                                          {PathOf("folder"), S_IFDIR}};
   ASSERT_TRUE(testing::MakeFifo(targets[0].first));
@@ -150,7 +150,7 @@ TEST_F(FileSafetyTest, WritersLeaveFoldersFifosAndDevicesAlone) {
   EXPECT_EQ(HiddenFilesIn(dir_.Path()), 0);
 }
 
-TEST_F(FileSafetyTest, AReplacedFileKeepsItsPermissions) {
+TEST_F(FileSafetyPosixTest, AReplacedFileKeepsItsPermissions) {
   const std::string file = PathOf("data");
   WriteFileBytes(file, "old");
   ASSERT_EQ(chmod(file.c_str(), 0640), 0);
@@ -161,7 +161,7 @@ TEST_F(FileSafetyTest, AReplacedFileKeepsItsPermissions) {
   EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-TEST_F(FileSafetyTest, AFailedWriteLeavesTheOldFile) {
+TEST_F(FileSafetyPosixTest, AFailedWriteLeavesTheOldFile) {
   const std::string file = PathOf("Score.dat");
   const std::string old(1000, 'o');
   WriteFileBytes(file, old);
@@ -183,7 +183,7 @@ TEST_F(FileSafetyTest, AFailedWriteLeavesTheOldFile) {
   EXPECT_EQ(HiddenFilesIn(dir_.Path()), 0);
 }
 
-TEST_F(FileSafetyTest, ASaveRemovesOnlyTheTemporaryFilesOfGoneWriters) {
+TEST_F(FileSafetyPosixTest, ASaveRemovesOnlyTheTemporaryFilesOfGoneWriters) {
   const std::string file = PathOf("Score.dat");
   const std::string gone = ".~zentoir-" + std::to_string(KilledSaveOf(file));
   ASSERT_EQ(HiddenFilesIn(dir_.Path()), 1);
@@ -204,40 +204,6 @@ TEST_F(FileSafetyTest, ASaveRemovesOnlyTheTemporaryFilesOfGoneWriters) {
             1u);
   EXPECT_EQ(left, (std::vector<std::string>{".~zentoir-1-0", gone + "-90", gone + "-91",
                                             gone + "-92", gone + "-9x"}));
-}
-
-TEST_F(FileSafetyTest, WhatAProgramWroteWithoutClosingIsKeptAtItsEnd) {
-  const std::string file = PathOf("Score.dat");
-  WriteFileBytes(file, "old");
-  EXPECT_EXIT(
-      {
-        OpenFileChannel(0, file.c_str(), 0);
-        WriteText(0, "written");
-        std::exit(0);
-      },
-      ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(ReadFileBytes(file), "written");
-}
-
-TEST_F(FileSafetyTest, ChannelsReadFilesBeyondFourGibibytesToTheirEnd) {
-  const std::string file = PathOf("huge");
-  const int fd = open(file.c_str(), O_WRONLY | O_CREAT, 0600);
-  ASSERT_GE(fd, 0);
-  const off_t fourGiB = off_t{1} << 32;
-  const bool sparse = ftruncate(fd, fourGiB) == 0;
-  close(fd);
-  if (!sparse) GTEST_SKIP() << "no sparse 4 GiB file here";
-
-  EXPECT_EQ(FileSize(file.c_str()), 4294967296.0);
-  ASSERT_EQ(OpenFileChannel(0, file.c_str(), 1), 1.0);
-  EXPECT_EQ(EndOfFile(0), 0.0);
-
-  ASSERT_EQ(truncate(file.c_str(), fourGiB + 1), 0);
-  ASSERT_EQ(OpenFileChannel(0, file.c_str(), 1), 1.0);
-  double value = -1;
-  ReadByte(0, value);
-  EXPECT_EQ(value, 0.0);
-  EXPECT_EQ(EndOfFile(0), 0.0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "base/Shutdown.h"
 #include "files/ArchiveBytes.h"
 #include "files/ArchiveSlot.h"
+#include "os/Environment.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -62,7 +63,9 @@ TEST_F(ResolverTest, ArchiveIsSearchedByBaseNameIgnoringCase) {
 TEST_F(ResolverTest, AnUnwritableTemporaryFolderFallsBackToAnotherOne) {
   const std::string notAFolder = dir_.Path() + "file";
   WriteFileBytes(notAFolder, "");
-  setenv("TMPDIR", notAFolder.c_str(), 1);  // the ScopedTempDir puts it back
+  // TMPDIR on POSIX systems, TMP on Windows; the ScopedTempDir puts both back.
+  os::SetEnvironmentValue("TMPDIR", notAFolder.c_str());
+  os::SetEnvironmentValue("TMP", notAFolder.c_str());
   EXPECT_EQ(Resolve(Data("Blau.png")), 1);
   EXPECT_FALSE(out_.starts_with(notAFolder)) << out_;
   EXPECT_EQ(ReadFileBytes(out_), "blue");
@@ -96,7 +99,7 @@ TEST_F(ResolverTest, TemporaryNameFollowsPositionAndSizeLetters) {
                            testing::Trailer(-static_cast<int64_t>(directory.size()) - 7));
   ASSERT_EQ(fs::file_size(exe_), 348650u);
   EXPECT_EQ(Resolve(Data("Blau.png")), 1);
-  EXPECT_EQ(out_, dir_.Path() + "dozWTBlau.png");
+  EXPECT_EQ(fs::path(out_), fs::path(dir_.Path() + "dozWTBlau.png"));  // either separator
   EXPECT_EQ(ReadFileBytes(out_), contents);
 }
 
