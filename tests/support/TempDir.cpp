@@ -24,6 +24,13 @@ void UseTempFolder(const char* path) {
   os::SetEnvironmentValue("TMP", path);
 }
 
+// The variable's value into `value`; false when it is not set.
+bool Saved(const char* name, std::string& value) {
+  const char* current = std::getenv(name);
+  if (current) value = current;
+  return current != nullptr;
+}
+
 // A new folder of a random name in the system's temporary folder; "" when none was made.
 std::string MakeFreshFolder() {
   namespace fs = std::filesystem;
@@ -44,10 +51,8 @@ ScopedTempDir::ScopedTempDir() {
     owned_ = false;
     return;
   }
-  if (const char* old = std::getenv("TMPDIR")) {
-    hadTmpDir_ = true;
-    oldTmpDir_ = old;
-  }
+  hadTmpDir_ = Saved("TMPDIR", oldTmpDir_);
+  hadTmp_ = Saved("TMP", oldTmp_);
   const std::string folder = MakeFreshFolder();
   if (!folder.empty()) path_ = folder + "/";
   UseTempFolder(path_.c_str());
@@ -55,7 +60,8 @@ ScopedTempDir::ScopedTempDir() {
 
 ScopedTempDir::~ScopedTempDir() {
   if (!owned_) return;
-  UseTempFolder(hadTmpDir_ ? oldTmpDir_.c_str() : nullptr);
+  os::SetEnvironmentValue("TMPDIR", hadTmpDir_ ? oldTmpDir_.c_str() : nullptr);
+  os::SetEnvironmentValue("TMP", hadTmp_ ? oldTmp_.c_str() : nullptr);
   std::error_code ignored;
   if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }

@@ -1,4 +1,5 @@
-// A fresh temporary folder for one test, made the process's TMPDIR while it lives.
+// A fresh temporary folder for one test, made the process's TMPDIR (and TMP, which
+// Windows follows) while it lives.
 #pragma once
 
 #include <string>
@@ -17,8 +18,9 @@ class ScopedTempDir {
 
  private:
   std::string path_;
-  std::string oldTmpDir_;
-  bool hadTmpDir_ = false;
+  // TMPDIR and TMP as they were, put back at the end.
+  std::string oldTmpDir_, oldTmp_;
+  bool hadTmpDir_ = false, hadTmp_ = false;
   bool owned_ = true;
 };
 
