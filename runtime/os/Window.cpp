@@ -10,7 +10,21 @@ namespace {
 
 constexpr int kFallbackBitsPerPixel = 24;
 
-int videoState = 0;  // 0 not tried, 1 running, -1 failed
+int videoState = 0;        // 0 not tried, 1 running, -1 failed
+std::string startFailure;  // why video did not start; later calls overwrite SDL's error
+
+// A display server that is still starting (or busy) may refuse the first connection.
+constexpr int kVideoStartAttempts = 3;
+constexpr Uint32 kVideoStartPauseMs = 200;
+
+bool StartVideo() {
+  for (int attempt = 1; attempt <= kVideoStartAttempts; ++attempt) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+    startFailure = SDL_GetError();
+    if (attempt < kVideoStartAttempts) SDL_Delay(kVideoStartPauseMs);
+  }
+  return false;
+}
 
 // The display mode with exactly this size; the wanted depth first, else any depth.
 bool FindExactMode(int display, int width, int height, int bitsPerPixel, SDL_DisplayMode& found) {
@@ -35,7 +49,7 @@ bool FindExactMode(int display, int width, int height, int bitsPerPixel, SDL_Dis
 bool InitVideo() {
   DriverAllocationScope driver;
   if (videoState == 0) PrepareWindowClass();
-  if (videoState == 0) videoState = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 ? 1 : -1;
+  if (videoState == 0) videoState = StartVideo() ? 1 : -1;
   return videoState == 1;
 }
 
@@ -50,6 +64,7 @@ std::string VideoDriverName() {
 }
 
 std::string LastVideoError() {
+  if (videoState == -1) return startFailure;
   const char* reason = SDL_GetError();
   return reason ? reason : "";
 }

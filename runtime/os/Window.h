@@ -10,13 +10,15 @@ namespace zentoir::os {
 
 using WindowHandle = SDL_Window*;
 
-// Starts the video subsystem once per process (later calls return the first result).
+// Starts the video subsystem once per process, trying again twice over 0.4 s when the
+// display refuses (later calls return the first result).
 bool InitVideo();
 // Stops the video subsystem; a later InitVideo starts it again.
 void QuitVideo();
 // Name of the active video driver ("" before InitVideo).
 std::string VideoDriverName();
-// Why the last video call failed, in the driver's words ("" when it gave none).
+// Why the last video call failed, in the driver's words ("" when it gave none); after a
+// failed start, why video did not start.
 std::string LastVideoError();
 
 // Bits per pixel and size of the primary display's desktop mode (24 and 0 × 0 when the
