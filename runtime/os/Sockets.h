@@ -44,6 +44,10 @@ IoResult ReceiveSome(int socket, void* buffer, size_t count);
 // signal.
 IoResult SendSome(int socket, const void* bytes, size_t count);
 
+// Waits up to `timeoutMs` until a socket has room to write (or is in error); true when it
+// came in time.
+bool WaitWritable(int socket, int timeoutMs);
+
 // Writes every byte, waiting for room at most `timeoutMs` in total. Returns the number
 // of bytes written (all of them on success).
 size_t SendAll(int socket, const void* bytes, size_t count, int timeoutMs);

@@ -12,7 +12,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstring>
 
 namespace zentoir::os {
@@ -162,23 +161,8 @@ IoResult SendSome(int socket, const void* bytes, size_t count) {
   }
 }
 
-size_t SendAll(int socket, const void* bytes, size_t count, int timeoutMs) {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  const auto* next = static_cast<const unsigned char*>(bytes);
-  size_t sent = 0;
-  while (sent < count) {
-    const IoResult r = SendSome(socket, next + sent, count - sent);
-    if (r.status == IoStatus::Done) {
-      sent += r.bytes;
-      continue;
-    }
-    if (r.status != IoStatus::WouldBlock) break;
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0 || !WaitFor(socket, POLLOUT, static_cast<int>(left))) break;
-  }
-  return sent;
+bool WaitWritable(int socket, int timeoutMs) {
+  return WaitFor(socket, POLLOUT, timeoutMs);
 }
 
 bool WaitReadable(const std::vector<int>& sockets, int timeoutMs, std::vector<bool>& readable) {

@@ -253,28 +253,12 @@ int64_t File::Read(void* buffer, size_t count) {
   return static_cast<int64_t>(done);
 }
 
-bool File::ReadExact(void* buffer, size_t count) {
-  return Read(buffer, count) == static_cast<int64_t>(count);
-}
-
 bool File::WriteAll(const void* bytes, size_t count) {
   return IsOpen() && win32::WriteAllTo(AsHandle(handle_), bytes, count);
 }
 
 bool File::Sync() {
   return IsOpen() && FlushFileBuffers(AsHandle(handle_));
-}
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, int64_t limit) {
-  bytes.clear();
-  File file;
-  if (!file.OpenRead(path)) return false;
-  const int64_t size = file.Size();
-  if (size < 0 || size > limit) return false;
-  bytes.resize(static_cast<size_t>(size));
-  if (file.ReadExact(bytes.data(), bytes.size())) return true;
-  bytes.clear();
-  return false;
 }
 
 bool RemoveFile(const std::string& path) {

@@ -1,13 +1,7 @@
 // What File.cpp tells the other file code of this folder about names and open handles.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "os/windows/SystemHeaders.h"
 
 #include <cstddef>
 #include <string>

@@ -66,10 +66,4 @@ void FileReplacement::Discard() {
   temporary_.clear();
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  FileReplacement replacement;
-  return replacement.Begin(path) && replacement.Output().WriteAll(bytes.data(), bytes.size()) &&
-         replacement.Commit();
-}
-
 }  // namespace zentoir::os

@@ -1,20 +1,10 @@
 #include "os/Sockets.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-// Winsock before the rest of the system headers, which would bring in its old version.
-#include <winsock2.h>
-#include <ws2tcpip.h>
+#include "os/windows/SystemHeaders.h"
 
 #include <iphlpapi.h>
-#include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 
 namespace zentoir::os {
@@ -110,12 +100,6 @@ bool WaitConnectEnded(SOCKET socket, int timeoutMs) {
   FD_SET(socket, &failed);
   timeval wait = Timeval(timeoutMs);
   return select(0, nullptr, &writable, &failed, &wait) > 0;
-}
-
-// Waits until a socket has room to write (or is in error); true when it came in time.
-bool WaitWritable(SOCKET socket, int timeoutMs) {
-  WSAPOLLFD entry{socket, POLLWRNORM, 0};
-  return WSAPoll(&entry, 1, std::max(timeoutMs, 0)) > 0;
 }
 
 bool ConnectFailed(SOCKET socket) {
@@ -241,23 +225,9 @@ IoResult SendSome(int socket, const void* bytes, size_t count) {
   return {IoStatus::Failed, 0};
 }
 
-size_t SendAll(int socket, const void* bytes, size_t count, int timeoutMs) {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  const auto* next = static_cast<const unsigned char*>(bytes);
-  size_t sent = 0;
-  while (sent < count) {
-    const IoResult r = SendSome(socket, next + sent, count - sent);
-    if (r.status == IoStatus::Done) {
-      sent += r.bytes;
-      continue;
-    }
-    if (r.status != IoStatus::WouldBlock) break;
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0 || !WaitWritable(ToSocket(socket), static_cast<int>(left))) break;
-  }
-  return sent;
+bool WaitWritable(int socket, int timeoutMs) {
+  WSAPOLLFD entry{ToSocket(socket), POLLWRNORM, 0};
+  return WSAPoll(&entry, 1, std::max(timeoutMs, 0)) > 0;
 }
 
 bool WaitReadable(const std::vector<int>& sockets, int timeoutMs, std::vector<bool>& readable) {

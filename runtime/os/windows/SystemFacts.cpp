@@ -1,12 +1,6 @@
 #include "os/SystemFacts.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "os/windows/SystemHeaders.h"
 
 #include <bcrypt.h>
 #include <shlobj.h>

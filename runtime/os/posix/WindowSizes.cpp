@@ -3,8 +3,6 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>
 
-#include <algorithm>
-
 namespace zentoir::os {
 namespace {
 
@@ -31,13 +29,6 @@ bool X11WindowSize(WindowHandle window, int& width, int& height) {
 
 }  // namespace
 
-void SetWindowResizable(WindowHandle window, bool resizable, int minWidth, int minHeight) {
-  if (!window) return;
-  SDL_SetWindowResizable(window, resizable ? SDL_TRUE : SDL_FALSE);
-  if (!resizable) minWidth = minHeight = 1;  // SDL's smallest minimum: none
-  SDL_SetWindowMinimumSize(window, std::max(minWidth, 1), std::max(minHeight, 1));
-}
-
 void WindowClientSize(WindowHandle window, int& width, int& height) {
   width = height = 0;
   if (window && !X11WindowSize(window, width, height)) SDL_GetWindowSize(window, &width, &height);
@@ -48,10 +39,6 @@ void DrawableSize(WindowHandle window, int& width, int& height) {
   width = height = 0;
   if (window && !X11WindowSize(window, width, height))
     SDL_GL_GetDrawableSize(window, &width, &height);
-}
-
-bool EnterDesktopFullScreen(WindowHandle window) {
-  return window && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
 }
 
 }  // namespace zentoir::os

@@ -1,3 +1,5 @@
+// What every system does alike through SDL; the window's sizes are each system's own
+// (WindowSizes.cpp in its folder).
 #include "os/WindowScaling.h"
 
 #include <SDL2/SDL.h>
@@ -11,16 +13,6 @@ void SetWindowResizable(WindowHandle window, bool resizable, int minWidth, int m
   SDL_SetWindowResizable(window, resizable ? SDL_TRUE : SDL_FALSE);
   if (!resizable) minWidth = minHeight = 1;  // SDL's smallest minimum: none
   SDL_SetWindowMinimumSize(window, std::max(minWidth, 1), std::max(minHeight, 1));
-}
-
-void WindowClientSize(WindowHandle window, int& width, int& height) {
-  width = height = 0;
-  if (window) SDL_GetWindowSize(window, &width, &height);
-}
-
-void DrawableSize(WindowHandle window, int& width, int& height) {
-  width = height = 0;
-  if (window) SDL_GL_GetDrawableSize(window, &width, &height);
 }
 
 bool EnterDesktopFullScreen(WindowHandle window) {
