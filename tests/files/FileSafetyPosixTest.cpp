@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "FolderFixtures.h"
 #include "files/ArchiveSlot.h"
 #include "files/FileChannels.h"
 #include "files/FileOperations.h"
@@ -85,16 +86,7 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = nullptr;
 };
 
-class FileSafetyPosixTest : public ::testing::Test {
- protected:
-  void TearDown() override {
-    for (int channel = 0; channel < kChannelCount; ++channel)
-      CloseFileChannel(channel);
-  }
-  std::string PathOf(const std::string& name) const { return dir_.Path() + name; }
-
-  ScopedTempDir dir_;
-};
+class FileSafetyPosixTest : public testing::ChannelFolderTest {};
 
 TEST_F(FileSafetyPosixTest, AFifoIsNoFileAndNothingWaitsForItsWriter) {
   const std::string fifo = PathOf("pipe");

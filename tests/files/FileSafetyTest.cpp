@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FolderFixtures.h"
 #include "files/FileChannels.h"
 #include "files/FileOperations.h"
 #include "support/TempDir.h"
@@ -17,16 +18,7 @@ using testing::ReadFileBytes;
 using testing::ScopedTempDir;
 using testing::WriteFileBytes;
 
-class FileSafetyTest : public ::testing::Test {
- protected:
-  void TearDown() override {
-    for (int channel = 0; channel < kChannelCount; ++channel)
-      CloseFileChannel(channel);
-  }
-  std::string PathOf(const std::string& name) const { return dir_.Path() + name; }
-
-  ScopedTempDir dir_;
-};
+class FileSafetyTest : public testing::ChannelFolderTest {};
 
 TEST_F(FileSafetyTest, WhatAProgramWroteWithoutClosingIsKeptAtItsEnd) {
   const std::string file = PathOf("Score.dat");

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FolderFixtures.h"
 #include "base/RuntimeContext.h"
 #include "files/ArchiveSlot.h"
 #include "files/GameIniStore.h"
@@ -30,29 +31,7 @@ using testing::ScopedTempDir;
 using testing::WriteFileBytes;
 namespace fs = std::filesystem;
 
-class SettingsFilesPosixTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    CreateArchiveSlots();
-    Runtime().errorCode = 0;
-  }
-  void TearDown() override {
-    GameIniStore() = IniStore();  // nothing pending for the next test's write-back
-    GameLineStore() = LineFileStore();
-    DeleteExtractedFiles();
-  }
-
-  std::string Path(const std::string& name) const { return dir_.Path() + name; }
-  std::vector<std::string> FolderContents() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_.Path()))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  ScopedTempDir dir_;
-};
+class SettingsFilesPosixTest : public testing::SettingsFolderTest {};
 
 TEST_F(SettingsFilesPosixTest, AFailedWriteLeavesTheOldFileAndOneLogLine) {
   WriteFileBytes(Path("keep.ini"), "[Old]\r\nk=v\r\n");
