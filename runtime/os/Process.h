@@ -7,4 +7,7 @@ namespace zentoir::os {
 // handing it our open files beyond the standard ones. False if it could not start.
 bool StartCommandLine(const char* commandLine);
 
+// This process's id.
+unsigned long CurrentProcessId();
+
 }  // namespace zentoir::os

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace zentoir::os {
 
@@ -15,5 +16,11 @@ std::string TemporaryNameBeside(const std::string& path);
 // exactly the form above whose process no longer exists, and only regular files of this
 // user. Links, FIFOs, folders and the files of running processes stay.
 void RemoveLeftoverTemporariesBeside(const std::string& path);
+
+// The name's start that all our temporary names share.
+inline constexpr std::string_view kTemporaryPrefix = ".~zentoir-";
+
+// The writer's process id in one of our temporary names; 0 for any other name.
+unsigned long WriterOfTemporaryName(std::string_view name);
 
 }  // namespace zentoir::os

@@ -2,10 +2,15 @@
 
 #include <spawn.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 extern char** environ;
 
 namespace zentoir::os {
+
+unsigned long CurrentProcessId() {
+  return static_cast<unsigned long>(getpid());
+}
 
 bool StartCommandLine(const char* commandLine) {
   if (!commandLine || !*commandLine) return false;

@@ -28,6 +28,10 @@ DWORD ConsoleFlags() {
 
 }  // namespace
 
+unsigned long CurrentProcessId() {
+  return GetCurrentProcessId();
+}
+
 bool StartCommandLine(const char* commandLine) {
   if (!commandLine || !*commandLine) return false;
   const std::string interpreter = CommandInterpreter();

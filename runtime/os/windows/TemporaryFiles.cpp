@@ -1,9 +1,5 @@
 #include "os/TemporaryFiles.h"
 
-#include <algorithm>
-#include <atomic>
-#include <charconv>
-#include <string_view>
 #include <vector>
 
 #include "os/Paths.h"
@@ -15,31 +11,9 @@
 namespace zentoir::os {
 namespace {
 
-constexpr std::string_view kPrefix = ".~zentoir-";
-
 // Attributes no leftover of ours has: it is a plain file of data kept on this disk.
 constexpr DWORD kNotPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE |
                             FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_OFFLINE;
-
-bool AllDigits(std::string_view text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The writer's process id in one of our temporary names; 0 for any other name.
-DWORD WriterOf(std::string_view name) {
-  if (!name.starts_with(kPrefix)) return 0;
-  name.remove_prefix(kPrefix.size());
-  const size_t dash = name.find('-');
-  if (dash == std::string_view::npos || !AllDigits(name.substr(dash + 1))) return 0;
-  const std::string_view digits = name.substr(0, dash);
-  DWORD pid = 0;
-  if (!AllDigits(digits) ||
-      std::from_chars(digits.data(), digits.data() + digits.size(), pid).ec != std::errc()) {
-    return 0;
-  }
-  return pid;
-}
 
 // Gone: the system knows no process of that id, or it has ended (one of another user
 // that may not be looked at still counts as running).
@@ -87,21 +61,15 @@ bool OwnedByThisUser(const std::string& path) {
 
 }  // namespace
 
-std::string TemporaryNameBeside(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return FolderOf(path) + std::string(kPrefix) + std::to_string(GetCurrentProcessId()) + "-" +
-         std::to_string(counter++);
-}
-
 void RemoveLeftoverTemporariesBeside(const std::string& path) {
   const std::string folder = FolderOf(path);
   WIN32_FIND_DATAA entry;
-  HANDLE listing = FindFirstFileA((folder + std::string(kPrefix) + "*").c_str(), &entry);
+  HANDLE listing = FindFirstFileA((folder + std::string(kTemporaryPrefix) + "*").c_str(), &entry);
   if (listing == INVALID_HANDLE_VALUE) return;
   do {
     const std::string name = folder + entry.cFileName;
-    if (!(entry.dwFileAttributes & kNotPlain) && ProcessGone(WriterOf(entry.cFileName)) &&
-        OwnedByThisUser(name)) {
+    if (!(entry.dwFileAttributes & kNotPlain) &&
+        ProcessGone(WriterOfTemporaryName(entry.cFileName)) && OwnedByThisUser(name)) {
       DeleteFileA(name.c_str());
     }
   } while (FindNextFileA(listing, &entry));
