@@ -1,5 +1,6 @@
 // Frames per second drawing N sprites in alpha mode -1 (normal blending) at 640 × 480:
-// ours, ours without the fragment shortcuts (the full blending, alpha test and colour
+// ours (through shaders, and on the fixed-function pipeline), ours without the fragment
+// shortcuts (the full blending, alpha test and colour
 // multiply for every sprite), SDL's own 2D renderer drawing the same sprites blended,
 // and the limit: the same quads as one bare vertex-array draw per frame in our context,
 // with the GL state our sprites end up drawn with ("bare, our state") and with blending,
@@ -22,6 +23,7 @@
 
 #include "BenchRuntime.h"
 #include "base/RuntimeContext.h"
+#include "gfx2d/gl/DrawBackend.h"
 #include "gfx2d/image/ImageBuffer.h"
 #include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
@@ -125,7 +127,9 @@ void EndOurFrame() {
   glFinish();  // count frames rendered, not frames queued
 }
 
-Rate OursRound(int count, bool shortcuts, bool smooth) {
+Rate OursRound(int count, bool shortcuts, bool smooth,
+               DrawBackendKind backend = DrawBackendKind::Shaders) {
+  Renderer()->UseDrawBackend(backend);
   Renderer()->SetFragmentShortcuts(shortcuts);
   const Rate rate = MeasureRound([&](int frame) {
     SetAlphaMode(-1);
@@ -135,8 +139,15 @@ Rate OursRound(int count, bool shortcuts, bool smooth) {
     EndOurFrame();
   });
   Renderer()->SetFragmentShortcuts(true);
+  Renderer()->UseDrawBackend(DrawBackendKind::Shaders);
   return rate;
 }
+
+// The bare draws below set the fixed-function pipeline's state themselves.
+struct FixedFunctionOnly {
+  FixedFunctionOnly() { Renderer()->UseDrawBackend(DrawBackendKind::FixedFunction); }
+  ~FixedFunctionOnly() { Renderer()->UseDrawBackend(DrawBackendKind::Shaders); }
+};
 
 struct FragmentGL {
   bool blending, alphaTest;
@@ -173,6 +184,11 @@ FragmentGL OurSpriteState(bool smooth) {
   const FragmentGL state = CurrentFragmentGL();
   glClear(GL_COLOR_BUFFER_BIT);
   return state;
+}
+
+const char* DescribeOurState(bool smooth) {
+  const FixedFunctionOnly fixed;
+  return Describe(OurSpriteState(smooth));
 }
 
 struct BareVertex {
@@ -213,6 +229,7 @@ std::vector<uint8_t> ReadPicture() {
 
 // Whether the bare draw in our state makes our picture (of N sprites, over black).
 bool BareDrawsOurPicture(int count, bool smooth) {
+  const FixedFunctionOnly fixed;
   OpenGLRadazuri& r = *Renderer();
   const FragmentGL ours = OurSpriteState(smooth);
   for (int i = 0; i < count; ++i)
@@ -228,6 +245,7 @@ bool BareDrawsOurPicture(int count, bool smooth) {
 
 // The bare draw, in the state our sprites are drawn with or in the full blended state.
 Rate LimitRound(int count, bool smooth, bool blended) {
+  const FixedFunctionOnly fixed;
   OpenGLRadazuri& r = *Renderer();
   const FragmentGL ours = OurSpriteState(smooth);  // binds the sprite with its filter
   r.ForgetGLState();
@@ -274,12 +292,18 @@ Rate SdlRendererRound(const SpriteKind& kind, int count, bool smooth) {
   return rate;
 }
 
-void PrintRow(const char* unit, int count, double ours, double full, double sdl, double bare,
-              double blended) {
+struct Row {
+  Rate ours, fixed, full, sdl, bare, blended;
+};
+
+void PrintRow(const char* unit, int count, const Row& row, double Rate::*of) {
+  const double ours = row.ours.*of, sdl = row.sdl.*of, bare = row.bare.*of;
   std::printf(
-      "N = %5d %-9s ours %7.1f  no shortcuts %7.1f  SDL_Renderer %7.1f  bare, our state %7.1f"
-      "  bare, blended %7.1f   ours/SDL %.2f  ours/bare %.2f  ours/bare blended %.2f\n",
-      count, unit, ours, full, sdl, bare, blended, ours / sdl, ours / bare, ours / blended);
+      "N = %5d %-9s ours %7.1f  fixed function %7.1f  no shortcuts %7.1f  SDL_Renderer %7.1f"
+      "  bare, our state %7.1f  bare, blended %7.1f   ours/SDL %.2f (limit 1.00)"
+      "  fixed function/SDL %.2f  ours/bare %.2f\n",
+      count, unit, ours, row.fixed.*of, row.full.*of, sdl, bare, row.blended.*of, ours / sdl,
+      row.fixed.*of / sdl, ours / bare);
 }
 
 }  // namespace
@@ -298,20 +322,20 @@ int main() {
           "%s, %s filtering (smoothing %s, SDL scale quality %s); ours draws with %s; the "
           "bare draw's picture is %s:\n",
           kind.name, smooth ? "linear" : "nearest", smooth ? "on" : "off",
-          smooth ? "linear" : "nearest", Describe(OurSpriteState(smooth)),
+          smooth ? "linear" : "nearest", DescribeOurState(smooth),
           BareDrawsOurPicture(1000, smooth) ? "ours" : "NOT ours");
       for (int count : {1000, 10000}) {
-        Rate ours, full, sdl, bare, blended;
+        Row row;
         for (int round = 0; round < kRounds; ++round) {
-          ours.KeepBest(OursRound(count, true, smooth));
-          sdl.KeepBest(SdlRendererRound(kind, count, smooth));
-          bare.KeepBest(LimitRound(count, smooth, false));
-          blended.KeepBest(LimitRound(count, smooth, true));
-          full.KeepBest(OursRound(count, false, smooth));
+          row.ours.KeepBest(OursRound(count, true, smooth));
+          row.sdl.KeepBest(SdlRendererRound(kind, count, smooth));
+          row.fixed.KeepBest(OursRound(count, true, smooth, DrawBackendKind::FixedFunction));
+          row.bare.KeepBest(LimitRound(count, smooth, false));
+          row.blended.KeepBest(LimitRound(count, smooth, true));
+          row.full.KeepBest(OursRound(count, false, smooth));
         }
-        PrintRow("wall", count, ours.wall, full.wall, sdl.wall, bare.wall, blended.wall);
-        PrintRow("processor", count, ours.processor, full.processor, sdl.processor, bare.processor,
-                 blended.processor);
+        PrintRow("wall", count, row, &Rate::wall);
+        PrintRow("processor", count, row, &Rate::processor);
         std::fflush(stdout);
       }
     }

@@ -7,6 +7,7 @@
 
 #include "RenderFixture.h"
 #include "base/RuntimeContext.h"
+#include "gfx2d/gl/DrawBackends.h"
 #include "gfx2d/gl/SpriteGeometry.h"
 #include "gfx2d/renderer/Renderer.h"
 #include "zentoir.h"
@@ -17,6 +18,7 @@ namespace {
 class Batching : public testing::RenderTest {
  protected:
   void TearDown() override {
+    Renderer()->UseDrawBackend(DrawBackends::StartupChoice());
     Renderer()->SetBatching(true);
     Renderer()->SetFragmentShortcuts(true);
     SetSmoothing(1);
@@ -223,6 +225,7 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
   };
   OpenGLRadazuri& r = *Renderer();
   auto prepare = [&] { r.PrepareSprite(1); };
+  r.UseDrawBackend(DrawBackendKind::FixedFunction);  // for the immediate-mode reference
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
     r.ForgetGLState();
@@ -236,12 +239,41 @@ TEST_F(Batching, MirroredQuadsGiveThePixelsOfQuadsTurnedToTheFront) {
     glFrontFace(GL_CCW);
   });
   const std::vector<uint8_t> reference = ReadFrame();
+  r.UseDrawBackend(DrawBackendKind::Shaders);
   SetUp();
   drawQuads([&](const SpriteQuad& quad) {
     prepare();
     r.AddSpriteQuad(quad);
   });
   ExpectSameDrawnFrame(ReadFrame(), reference, 10000);
+}
+
+// Shaders draw what the fixed-function pipeline draws, byte for byte: sprites, text,
+// primitives, polygons and a background, into the back buffer and offscreen screens.
+TEST_F(Batching, ShadersDrawTheFixedFunctionPipelinesPixels) {
+  const std::string background = SolidBmp("back.bmp", 700, 300, {30, 90, 160});
+  auto draw = [&] {
+    LoadBackground(background.c_str());
+    std::vector<uint8_t> frame = DrawScenes();
+    for (int sprite : {-1, 1}) {
+      SetAlphaMode(sprite < 0 ? 0 : -0.8);
+      StartPolyVector(sprite);
+      AddPolyVertex(420, 300, 0, 0, 0xFF0000);
+      AddPolyVertex(400 + sprite * 20, 380, 0, 16, 0x00FF00);
+      AddPolyVertex(500, 390, 24, 16, 0x0000FF);
+      AddPolyVertex(520, 310, 24, 0, 0xFFFFFF);
+      EndPolyVector();
+    }
+    const std::vector<uint8_t> last = ReadFrame();
+    frame.insert(frame.end(), last.begin(), last.end());
+    return frame;
+  };
+  ASSERT_EQ(Renderer()->UseDrawBackend(DrawBackendKind::FixedFunction),
+            DrawBackendKind::FixedFunction);
+  const std::vector<uint8_t> fixed = draw();
+  SetUp();
+  ASSERT_EQ(Renderer()->UseDrawBackend(DrawBackendKind::Shaders), DrawBackendKind::Shaders);
+  ExpectSameDrawnFrame(draw(), fixed, 10000);
 }
 
 // A run of lines shares a draw; each line's end pixel is drawn as before, a point after

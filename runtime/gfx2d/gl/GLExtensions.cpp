@@ -1,5 +1,6 @@
 #include "gfx2d/gl/GLExtensions.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "os/GLContext.h"
@@ -22,6 +23,10 @@ void LoadShaderObjects(GLExtensionFunctions& f) {
   ZENTOIR_GL_SHADER_OBJECTS(ZENTOIR_GL_LOAD)
 }
 
+void LoadShaders(GLExtensionFunctions& f) {
+  ZENTOIR_GL_SHADERS(ZENTOIR_GL_LOAD)
+}
+
 void LoadFramebufferObjects(GLExtensionFunctions& f) {
   ZENTOIR_GL_FRAMEBUFFER_OBJECTS(ZENTOIR_GL_LOAD)
 }
@@ -35,18 +40,40 @@ GLExtensionFunctions& GLExtensions() {
   return functions;
 }
 
-bool HasFramebufferObjects() {
-  const GLExtensionFunctions& f = GLExtensions();
 #define ZENTOIR_GL_REQUIRE(type, name) \
   if (!f.name) return false;
+
+bool HasFramebufferObjects() {
+  const GLExtensionFunctions& f = GLExtensions();
   ZENTOIR_GL_FRAMEBUFFER_OBJECTS(ZENTOIR_GL_REQUIRE)
-#undef ZENTOIR_GL_REQUIRE
   return true;
 }
+
+bool HasShaders() {
+  const GLExtensionFunctions& f = GLExtensions();
+  ZENTOIR_GL_SHADERS(ZENTOIR_GL_REQUIRE)
+  return true;
+}
+
+#undef ZENTOIR_GL_REQUIRE
 
 const char* CurrentGLExtensionString() {
   const auto* list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
   return list ? list : "";
+}
+
+// "major.minor ..." on the desktop, "OpenGL ES major.minor ..." on ES and WebGL.
+int CurrentGLMajorVersion() {
+  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  if (!version) return 0;
+  while (*version && (*version < '0' || *version > '9'))
+    ++version;
+  return std::atoi(version);
+}
+
+bool CurrentGLIsEmbedded() {
+  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  return version && std::strncmp(version, "OpenGL ES", 9) == 0;
 }
 
 const char* CurrentGLRendererName() {
@@ -58,8 +85,11 @@ const char* CurrentGLRendererName() {
 void LoadGLExtensionFunctions() {
   GLExtensionFunctions& f = GLExtensions();
   const char* list = CurrentGLExtensionString();
+  // Names of a version the context lacks may still be found, so they are not looked up.
+  f = GLExtensionFunctions{};
   if (std::strstr(list, "GL_ARB_multitexture")) LoadMultitexture(f);
   if (std::strstr(list, "GL_ARB_fragment_program")) LoadShaderObjects(f);
+  if (CurrentGLMajorVersion() >= 2) LoadShaders(f);
   LoadFramebufferObjects(f);
 }
 

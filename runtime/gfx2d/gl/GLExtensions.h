@@ -35,6 +35,34 @@ namespace zentoir {
   X(PFNGLGETUNIFORMLOCATIONARBPROC, glGetUniformLocationARB)     \
   X(PFNGLUNIFORM1FARBPROC, glUniform1fARB)                       \
   X(PFNGLUNIFORM1IARBPROC, glUniform1iARB)
+// With OpenGL 2.0 (or OpenGL ES 2.0): shaders and vertex buffers, by their core names.
+#define ZENTOIR_GL_SHADERS(X)                                      \
+  X(PFNGLCREATESHADERPROC, glCreateShader)                         \
+  X(PFNGLSHADERSOURCEPROC, glShaderSource)                         \
+  X(PFNGLCOMPILESHADERPROC, glCompileShader)                       \
+  X(PFNGLGETSHADERIVPROC, glGetShaderiv)                           \
+  X(PFNGLGETSHADERINFOLOGPROC, glGetShaderInfoLog)                 \
+  X(PFNGLDELETESHADERPROC, glDeleteShader)                         \
+  X(PFNGLCREATEPROGRAMPROC, glCreateProgram)                       \
+  X(PFNGLATTACHSHADERPROC, glAttachShader)                         \
+  X(PFNGLBINDATTRIBLOCATIONPROC, glBindAttribLocation)             \
+  X(PFNGLLINKPROGRAMPROC, glLinkProgram)                           \
+  X(PFNGLGETPROGRAMIVPROC, glGetProgramiv)                         \
+  X(PFNGLGETPROGRAMINFOLOGPROC, glGetProgramInfoLog)               \
+  X(PFNGLDELETEPROGRAMPROC, glDeleteProgram)                       \
+  X(PFNGLUSEPROGRAMPROC, glUseProgram)                             \
+  X(PFNGLGETUNIFORMLOCATIONPROC, glGetUniformLocation)             \
+  X(PFNGLUNIFORM1IPROC, glUniform1i)                               \
+  X(PFNGLUNIFORM4FPROC, glUniform4f)                               \
+  X(PFNGLUNIFORMMATRIX4FVPROC, glUniformMatrix4fv)                 \
+  X(PFNGLENABLEVERTEXATTRIBARRAYPROC, glEnableVertexAttribArray)   \
+  X(PFNGLDISABLEVERTEXATTRIBARRAYPROC, glDisableVertexAttribArray) \
+  X(PFNGLVERTEXATTRIBPOINTERPROC, glVertexAttribPointer)           \
+  X(PFNGLVERTEXATTRIB4FPROC, glVertexAttrib4f)                     \
+  X(PFNGLGENBUFFERSPROC, glGenBuffers)                             \
+  X(PFNGLBINDBUFFERPROC, glBindBuffer)                             \
+  X(PFNGLBUFFERDATAPROC, glBufferData)                             \
+  X(PFNGLDELETEBUFFERSPROC, glDeleteBuffers)
 // Always looked up: framebuffer objects (offscreen screens, the scaled screen).
 #define ZENTOIR_GL_FRAMEBUFFER_OBJECTS(X)                            \
   X(PFNGLBINDRENDERBUFFEREXTPROC, glBindRenderbufferEXT)             \
@@ -52,6 +80,7 @@ namespace zentoir {
 struct GLExtensionFunctions {
   ZENTOIR_GL_MULTITEXTURE(ZENTOIR_GL_FIELD)
   ZENTOIR_GL_SHADER_OBJECTS(ZENTOIR_GL_FIELD)
+  ZENTOIR_GL_SHADERS(ZENTOIR_GL_FIELD)
   ZENTOIR_GL_FRAMEBUFFER_OBJECTS(ZENTOIR_GL_FIELD)
 };
 #undef ZENTOIR_GL_FIELD
@@ -62,11 +91,19 @@ GLExtensionFunctions& GLExtensions();
 // Whether every framebuffer-object entry point was found.
 bool HasFramebufferObjects();
 
+// Whether every shader and vertex-buffer entry point was found.
+bool HasShaders();
+
 // Looks the entry points up for the current context, by its extension string.
 void LoadGLExtensionFunctions();
 
 // The current context's extension string ("" without a context).
 const char* CurrentGLExtensionString();
+// The major version of the current context's OpenGL (or OpenGL ES); 0 without a context.
+int CurrentGLMajorVersion();
+// Whether the current context is OpenGL ES (or WebGL), which has no fixed-function
+// pipeline.
+bool CurrentGLIsEmbedded();
 // The current context's renderer name (null without a context).
 const char* CurrentGLRendererName();
 

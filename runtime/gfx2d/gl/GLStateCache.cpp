@@ -14,28 +14,29 @@ void GLStateCache::BindTexture(uint32_t texture) {
   texture_ = texture;
 }
 
-void GLStateCache::SetCapability(uint32_t capability, bool on, Known& known) {
-  const Known wanted = on ? Known::On : Known::Off;
-  if (known == wanted) return;
-  pending_.Flush();
+void GLStateCache::SetBlending(bool on) {
+  if (!Changes(on, blending_)) return;
   if (on) {
-    glEnable(capability);
+    glEnable(GL_BLEND);
   } else {
-    glDisable(capability);
+    glDisable(GL_BLEND);
   }
+}
+
+bool GLStateCache::Changes(bool on, Known& known) {
+  const Known wanted = on ? Known::On : Known::Off;
+  if (known == wanted) return false;
+  pending_.Flush();
   known = wanted;
+  return true;
 }
 
 void GLStateCache::SetTexturing(bool on) {
-  SetCapability(GL_TEXTURE_2D, on, texturing_);
+  if (Changes(on, texturing_)) backends_.Current().SetTexturing(on);
 }
 
 void GLStateCache::SetAlphaTest(bool on) {
-  SetCapability(GL_ALPHA_TEST, on, alphaTest_);
-}
-
-void GLStateCache::SetBlending(bool on) {
-  SetCapability(GL_BLEND, on, blending_);
+  if (Changes(on, alphaTest_)) backends_.Current().SetAlphaTest(on);
 }
 
 void GLStateCache::SetBlendFunction(uint32_t source, uint32_t destination) {
@@ -51,17 +52,13 @@ void GLStateCache::SetColour(float red, float green, float blue, float alpha) {
   const std::array<float, 4> wanted{red, green, blue, alpha};
   if (colourKnown_ && colour_ == wanted) return;
   pending_.Flush();
-  glColor4f(red, green, blue, alpha);
+  backends_.Current().SetColour(red, green, blue, alpha);
   colourKnown_ = true;
   colour_ = wanted;
 }
 
 void GLStateCache::SetTextureReplace(bool on) {
-  const Known wanted = on ? Known::On : Known::Off;
-  if (replace_ == wanted) return;
-  pending_.Flush();
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, on ? GL_REPLACE : GL_MODULATE);
-  replace_ = wanted;
+  if (Changes(on, replace_)) backends_.Current().SetTextureReplace(on);
 }
 
 void GLStateCache::SetBlendMode(BlendMode mode) {
@@ -77,10 +74,6 @@ bool GLStateCache::WhiteColourAlpha(float& alpha) const {
   return true;
 }
 
-void GLStateCache::ReapplyColour() {
-  if (colourKnown_) glColor4f(colour_[0], colour_[1], colour_[2], colour_[3]);
-}
-
 void GLStateCache::Forget() {
   textureKnown_ = blendKnown_ = colourKnown_ = false;
   texturing_ = alphaTest_ = blending_ = replace_ = Known::Unknown;
@@ -90,6 +83,7 @@ void GLStateCache::FlushAndForget() {
   pending_.Flush();
   if (blending_ != Known::Unknown) UseBlendMode();
   if (replace_ == Known::On) SetTextureReplace(false);
+  backends_.Current().HandBack();
   Forget();
 }
 

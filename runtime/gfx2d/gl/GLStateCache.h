@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 
+#include "gfx2d/gl/DrawBackends.h"
 #include "gfx2d/image/TextureAlpha.h"
 
 namespace zentoir {
@@ -18,7 +19,8 @@ class QuadBatch;
 
 class GLStateCache {
  public:
-  explicit GLStateCache(QuadBatch& pending) : pending_(pending) {}
+  GLStateCache(QuadBatch& pending, DrawBackends& backends)
+      : pending_(pending), backends_(backends) {}
   GLStateCache(const GLStateCache&) = delete;
   GLStateCache& operator=(const GLStateCache&) = delete;
 
@@ -39,22 +41,21 @@ class GLStateCache {
   void UseBlendMode() { SetBlending(blendMode_ != BlendMode::Off); }
   // The current colour's alpha when the colour is known to be white; false otherwise.
   bool WhiteColourAlpha(float& alpha) const;
-  // Sets the remembered colour again after a draw that left the current colour undefined
-  // (a colour array); nothing when none is remembered.
-  void ReapplyColour();
-
   // Forgets every value.
   void Forget();
   // Draws the pending quads, puts back the blending of the blend mode and the texture
-  // environment's default, and forgets every value: call before changing GL state or
-  // reading the picture directly.
+  // environment's default, hands GL back from the draw back end and forgets every
+  // value: call before changing GL state or reading the picture directly.
   void FlushAndForget();
 
  private:
   enum class Known : uint8_t { Unknown, Off, On };
-  void SetCapability(uint32_t capability, bool on, Known& known);
+  // Whether `on` differs from the known value; if so, draws the pending quads first
+  // and remembers it.
+  bool Changes(bool on, Known& known);
 
   QuadBatch& pending_;
+  DrawBackends& backends_;
   bool textureKnown_ = false;
   uint32_t texture_ = 0;
   Known texturing_ = Known::Unknown;

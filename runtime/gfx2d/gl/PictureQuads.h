@@ -1,17 +1,19 @@
-// Whole pictures drawn as textured quads with GL directly: background tiles and the
-// scaled screen.
+// Whole pictures drawn as textured quads: background tiles and the scaled screen.
 #pragma once
 
 #include <cstdint>
 
+#include "gfx2d/gl/DrawBackend.h"
+
 namespace zentoir {
 
 // Background tiles are drawn opaque: texturing on, the alpha test off until the end.
-void BeginBackgroundTiles();
-void EndBackgroundTiles();
+void BeginBackgroundTiles(DrawBackend& backend);
+void EndBackgroundTiles(DrawBackend& backend);
 // A tile of w × h pixels at (x, y), showing texture coordinates (0, 0)..(s, t) with
 // its first row at the bottom.
-void DrawBackgroundTile(uint32_t texture, float x, float y, float w, float h, float s, float t);
+void DrawBackgroundTile(DrawBackend& backend, uint32_t texture, float x, float y, float w, float h,
+                        float s, float t);
 
 // Where the scaled screen lands in a drawable of drawableWidth × drawableHeight.
 struct PictureRect {
@@ -20,7 +22,7 @@ struct PictureRect {
 };
 // Clears the drawable to black and draws the texture (first row at the bottom) into the
 // rectangle, unblended, with a fresh projection for the drawable.
-void DrawScaledPicture(uint32_t texture, const PictureRect& rect, int32_t drawableWidth,
-                       int32_t drawableHeight);
+void DrawScaledPicture(DrawBackend& backend, uint32_t texture, const PictureRect& rect,
+                       int32_t drawableWidth, int32_t drawableHeight);
 
 }  // namespace zentoir

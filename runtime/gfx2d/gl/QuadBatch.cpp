@@ -4,9 +4,6 @@
 
 #include <cstddef>
 
-#include "gfx2d/gl/GLStateCache.h"
-#include "os/DriverAllocations.h"
-
 namespace zentoir {
 namespace {
 
@@ -96,44 +93,7 @@ void QuadBatch::Flush() {
 
 // Draws the first `count` pending vertices.
 void QuadBatch::DrawPending(size_t count) {
-  const BatchVertex* first = vertices_.data();
-  const bool coloured = kind_ == Kind::Coloured;
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glVertexPointer(3, GL_FLOAT, sizeof(BatchVertex), &first->x);
-  if (coloured) {
-    glEnableClientState(GL_COLOR_ARRAY);
-    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(BatchVertex), first->rgba);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glTranslatef(0.375f, 0.375f, 0);
-    glMatrixMode(GL_MODELVIEW);
-  } else {
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glTexCoordPointer(2, GL_FLOAT, sizeof(BatchVertex), &first->s);
-  }
-  // Mirrored quads run clockwise. Every 2D quad is meant to be seen, so instead of
-  // switching the front face per quad, the batch is drawn without face culling: the same
-  // pixels as each quad drawn facing the front (reversing a mirrored quad's vertices
-  // instead would move texel boundaries by rounding).
-  const bool culling = mode_ == GL_QUADS && glIsEnabled(GL_CULL_FACE);
-  if (culling) glDisable(GL_CULL_FACE);
-  {
-    // The driver keeps state for client-array quads past the context (see
-    // DriverAllocationScope); that is not ours to free.
-    os::DriverAllocationScope driver;
-    glDrawArrays(mode_, 0, GLsizei(count));
-  }
-  if (culling) glEnable(GL_CULL_FACE);
-  glDisableClientState(GL_VERTEX_ARRAY);
-  if (coloured) {
-    glDisableClientState(GL_COLOR_ARRAY);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    state_.ReapplyColour();  // a colour array leaves the current colour undefined
-  } else {
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  }
+  backends_.Current().DrawBatch(mode_, vertices_.data(), count, kind_ == Kind::Coloured);
 }
 
 }  // namespace zentoir

@@ -8,22 +8,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "gfx2d/gl/DrawBackends.h"
 #include "gfx2d/gl/SpriteGeometry.h"
 #include "gfx2d/gl/TextLayout.h"
 
 namespace zentoir {
 
-class GLStateCache;
-
-struct BatchVertex {
-  float x, y, z;
-  float s, t;
-  uint8_t rgba[4];
-};
-
 class QuadBatch {
  public:
-  explicit QuadBatch(GLStateCache& state) : state_(state) {}
+  explicit QuadBatch(DrawBackends& backends) : backends_(backends) {}
   QuadBatch(const QuadBatch&) = delete;
   QuadBatch& operator=(const QuadBatch&) = delete;
 
@@ -56,7 +49,7 @@ class QuadBatch {
   bool InsideArea(size_t first) const;
   void DrawPending(size_t count);
 
-  GLStateCache& state_;
+  DrawBackends& backends_;
   std::vector<BatchVertex> vertices_;
   Kind kind_ = Kind::Textured;
   uint32_t mode_ = 0;

@@ -12,10 +12,10 @@ namespace {
 
 constexpr int32_t kLargestTile = 512;
 
-void DrawTile(const BackgroundImage& image, int tile, float x, float y) {
+void DrawTile(DrawBackend& backend, const BackgroundImage& image, int tile, float x, float y) {
   const float w = float(image.tileWidth[tile]), h = float(image.tileHeight[tile]);
   const float s = w / float(image.textureWidth[tile]), t = h / float(image.textureHeight[tile]);
-  DrawBackgroundTile(uint32_t(image.texture[tile]), x, y, w, h, s, t);
+  DrawBackgroundTile(backend, uint32_t(image.texture[tile]), x, y, w, h, s, t);
 }
 
 }  // namespace
@@ -69,7 +69,8 @@ void OpenGLRadazuri::DrawBackgroundImage(int32_t slot) {
   const BackgroundImage& background = backgrounds[size_t(slot)];
   DirectGL direct(glState);  // the picture is drawn over
   DisableSecondTextureUnit();
-  BeginBackgroundTiles();
+  DrawBackend& backend = drawBackends.Current();
+  BeginBackgroundTiles(backend);
   currentSprite = 0;
   float x = 0;
   for (int32_t column = 0; column < background.columns; ++column) {
@@ -77,12 +78,12 @@ void OpenGLRadazuri::DrawBackgroundImage(int32_t slot) {
     int last = column * kBackgroundTiles;
     for (int32_t row = 0; row < background.rows; ++row) {
       last = column * kBackgroundTiles + row;
-      DrawTile(background, last, x, y);
+      DrawTile(backend, background, last, x, y);
       y += float(background.textureHeight[last]);
     }
     x += float(background.textureWidth[last]);
   }
-  EndBackgroundTiles();
+  EndBackgroundTiles(backend);
   BindSprite(-1);
 }
 

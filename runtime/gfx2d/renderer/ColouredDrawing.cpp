@@ -23,7 +23,7 @@ void OpenGLRadazuri::DrawPolygon(const std::vector<PolygonVertex>& vertices) {
   const DirectGL direct(glState);
   const bool textured = IsSpriteNumber(currentSprite);
   if (textured) SetBoundTextureFilter(spriteTable[currentSprite].texture, SmoothingFilter());
-  DrawPolygonFan(vertices.data(), vertices.size(), textured, currentAlpha);
+  drawBackends.Current().DrawFan(vertices.data(), vertices.size(), textured, currentAlpha);
 }
 
 }  // namespace zentoir

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gfx2d/gl/FixedState.h"
+#include "gfx2d/gl/TargetClears.h"
 #include "gfx2d/gl/Textures.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 
@@ -24,7 +24,15 @@ void OpenGLRadazuri::ResetDrawingState(int32_t x, int32_t y, int32_t w, int32_t 
 void OpenGLRadazuri::SetViewportDirectly(int32_t x, int32_t y, int32_t w, int32_t h) {
   DirectGL direct(glState);
   quadBatch.SetDrawingArea(float(w), float(h));
-  SetFixed2DState(x, y, w, h, height);
+  drawBackends.Current().Set2DState(x, y, w, h, height);
+}
+
+DrawBackendKind OpenGLRadazuri::UseDrawBackend(DrawBackendKind kind) {
+  if (!GLReady()) return drawBackends.CurrentKind();
+  glState.FlushAndForget();
+  drawBackends.Choose(context, kind);
+  ResetFullDrawingState();
+  return drawBackends.CurrentKind();
 }
 
 void OpenGLRadazuri::PrepareSprite(int32_t n) {

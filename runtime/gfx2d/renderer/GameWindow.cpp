@@ -25,6 +25,7 @@ OpenGLRadazuri::OpenGLRadazuri() : nextFrameTime(os::MonotonicMs()) {}
 OpenGLRadazuri::~OpenGLRadazuri() {
   if (initialised && context) ReleaseEverything();
   os::ClearCurrent();
+  drawBackends.ContextLost();
   os::DeleteGLContext(context);
   context = nullptr;
 }
@@ -52,6 +53,7 @@ int OpenGLRadazuri::CreateGameWindow(int w, int h, int depth, int framesPerSecon
   WarnOnceIfSoftwareRendering();
   nextFrameTime = os::MonotonicMs();
   LoadGLExtensionFunctions();
+  drawBackends.Choose(context, DrawBackends::StartupChoice());
   os::SetSwapInterval(verticalSync);
   StartSwapCheck();
   os::ShowWindow(Window());
@@ -79,6 +81,7 @@ bool OpenGLRadazuri::TryOpenWindow(int samples) {
   }
   os::GLContextHandle fresh = os::CreateGLContext(created);
   if (fresh && os::MakeCurrent(created, fresh)) {
+    drawBackends.ContextLost();
     os::DeleteGLContext(context);
     context = fresh;
     Runtime().mainWindow = created;

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "gfx2d/gl/DrawBackends.h"
 #include "gfx2d/gl/GLStateCache.h"
-#include "gfx2d/gl/PolygonFan.h"
 #include "gfx2d/gl/QuadBatch.h"
 #include "gfx2d/gl/SpriteGeometry.h"
 #include "gfx2d/gl/SwapWait.h"
@@ -218,6 +218,11 @@ class OpenGLRadazuri {
   // Off: sprites and text always draw with the alpha mode's blending, the alpha test and
   // the colour multiplied in (for tests and benchmarks that compare).
   void SetFragmentShortcuts(bool on) { fragmentShortcuts = on; }
+  // Drawing through shaders or the fixed-function pipeline (start-up picks shaders
+  // where the context runs them): the kind in use afterwards, with the full-screen 2D
+  // state set again. For tests and benchmarks that compare the two.
+  DrawBackendKind UseDrawBackend(DrawBackendKind kind);
+  DrawBackendKind DrawBackendInUse() const { return drawBackends.CurrentKind(); }
   // A new or reused texture name: its filter is unknown again and it counts as translucent.
   void ForgetTextureState(uint32_t texture);
   // Background slot 0..7 and its tiles.
@@ -284,8 +289,9 @@ class OpenGLRadazuri {
   uint8_t secondUnitDisabled = 0;
   std::vector<TextureAlpha> textureAlphas;  // by texture name, as uploaded
   bool fragmentShortcuts = true;
-  QuadBatch quadBatch{glState};
-  GLStateCache glState{quadBatch};
+  DrawBackends drawBackends;
+  QuadBatch quadBatch{drawBackends};
+  GLStateCache glState{quadBatch, drawBackends};
 
   // Text.
   int32_t selectedFont = 0;

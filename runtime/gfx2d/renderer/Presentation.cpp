@@ -2,7 +2,7 @@
 // starting the next frame, and releasing everything the renderer holds in GL.
 #include <algorithm>
 
-#include "gfx2d/gl/FixedState.h"
+#include "gfx2d/gl/TargetClears.h"
 #include "gfx2d/gl/FramePacing.h"
 #include "gfx2d/renderer/OpenGLRadazuri.h"
 #include "os/Clock.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "base/WindowMapping.h"
-#include "gfx2d/gl/FixedState.h"
+#include "gfx2d/gl/TargetClears.h"
 #include "gfx2d/gl/Framebuffers.h"
 #include "gfx2d/gl/GLExtensions.h"
 #include "gfx2d/gl/PictureQuads.h"
@@ -120,13 +120,14 @@ void OpenGLRadazuri::PresentScaledScreen() {
   if (!GLReady() || !scaled.on) return;
   if (scaled.width == width && scaled.height == height) {
     UpdateWindowMapping();
+    DirectGL direct(glState);
     int w = 0, h = 0;
     os::DrawableSize(Window(), w, h);
     const WindowMapping picture = LetterboxFor(w, h, width, height);
     BindFramebuffer(0);
     const PictureRect rect{picture.offsetX, picture.offsetY, picture.width, picture.height,
                            picture.scale == 1};
-    DrawScaledPicture(scaled.texture, rect, w, h);
+    DrawScaledPicture(drawBackends.Current(), scaled.texture, rect, w, h);
   }
   if (!FitScaledTarget()) return TurnOffScaledScreen();  // the screen size changed
   BindFramebuffer(scaled.framebuffer);

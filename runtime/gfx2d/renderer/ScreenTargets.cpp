@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include "gfx2d/gl/FixedState.h"
+#include "gfx2d/gl/TargetClears.h"
 #include "gfx2d/gl/Framebuffers.h"
 #include "gfx2d/gl/GLExtensions.h"
 #include "gfx2d/image/ImageBuffer.h"
