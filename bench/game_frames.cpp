@@ -88,9 +88,10 @@ void TitleScreenParts(NumberArray& floaters) {
     }));
     bare.KeepBest(Measure(EndBareFrame));
   }
-  std::printf("  its parts: the sky %.2f, the balloons %.2f, the high-score table %.2f, a bare"
-              " swap %.2f\n",
-              sky.processorMs, balloons.processorMs, table.processorMs, bare.processorMs);
+  std::printf(
+      "  its parts: the sky %.2f, the balloons %.2f, the high-score table %.2f, a bare"
+      " swap %.2f\n",
+      sky.processorMs, balloons.processorMs, table.processorMs, bare.processorMs);
 }
 
 }  // namespace
@@ -136,10 +137,11 @@ int main() {
   const double titleLimitMs = 0.4 * 1000 / 60;
   std::printf("Title screen, %d balloons, per frame (processor ms, wall ms):\n",
               int(zentoir::ArrayBound(floaters, 0)));
-  std::printf("  through shaders           %6.2f  %6.2f   %.0f %% of a core at 60 a second"
-              " (limit %.2f ms, 40 %%): %.2f x the limit\n",
-              title.processorMs, title.wallMs, title.processorMs * 6, titleLimitMs,
-              title.processorMs / titleLimitMs);
+  std::printf(
+      "  through shaders           %6.2f  %6.2f   %.0f %% of a core at 60 a second"
+      " (limit %.2f ms, 40 %%): %.2f x the limit\n",
+      title.processorMs, title.wallMs, title.processorMs * 6, titleLimitMs,
+      title.processorMs / titleLimitMs);
   std::printf("  fixed-function pipeline   %6.2f  %6.2f   %.0f %% of a core at 60 a second\n",
               titleFixed.processorMs, titleFixed.wallMs, titleFixed.processorMs * 6);
   TitleScreenParts(floaters);

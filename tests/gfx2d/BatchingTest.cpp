@@ -274,6 +274,18 @@ TEST_F(Batching, ShadersDrawTheFixedFunctionPipelinesPixels) {
   SetUp();
   ASSERT_EQ(Renderer()->UseDrawBackend(DrawBackendKind::Shaders), DrawBackendKind::Shaders);
   ExpectSameDrawnFrame(draw(), fixed, 10000);
+  // With the alpha test in the shader, as on OpenGL ES, a software rasteriser may draw
+  // either pipeline's fragments by a faster path of its own that rounds filtered texels
+  // by a step or two differently. Where a texel's alpha lies at the alpha test's
+  // threshold, the two pictures then differ in that pixel: a few on the edges of quads.
+  SetUp();
+  ASSERT_EQ(Renderer()->UseDrawBackend(DrawBackendKind::ShadersOnly), DrawBackendKind::ShadersOnly);
+  const std::vector<uint8_t> alone = draw();
+  ASSERT_EQ(alone.size(), fixed.size());
+  size_t differing = 0;
+  for (size_t i = 0; i < alone.size(); ++i)
+    differing += alone[i] != fixed[i];
+  EXPECT_LE(differing, alone.size() / 5000);
 }
 
 // A run of lines shares a draw; each line's end pixel is drawn as before, a point after

@@ -22,7 +22,13 @@ struct PolygonVertex {
   float x, y, s, t, red, green, blue, alpha;
 };
 
-enum class DrawBackendKind : uint8_t { FixedFunction, Shaders };
+enum class DrawBackendKind : uint8_t {
+  FixedFunction,
+  Shaders,
+  // Shaders with nothing of the fixed-function pipeline (the alpha test too is in the
+  // shader), as OpenGL ES and WebGL draw.
+  ShadersOnly,
+};
 
 class DrawBackend {
  public:

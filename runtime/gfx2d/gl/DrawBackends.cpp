@@ -7,14 +7,17 @@ namespace zentoir {
 
 DrawBackendKind DrawBackends::Choose(const void* context, DrawBackendKind wanted) {
   current_->HandBack();
-  const bool shaders = wanted == DrawBackendKind::Shaders && shaders_.Start(context);
+  const bool shaders = wanted != DrawBackendKind::FixedFunction && shaders_.Start(context);
+  if (shaders) shaders_.KeepAlphaTestInShader(wanted == DrawBackendKind::ShadersOnly);
   current_ = shaders ? static_cast<DrawBackend*>(&shaders_) : &fixed_;
-  return CurrentKind();
+  kind_ = shaders ? wanted : DrawBackendKind::FixedFunction;
+  return kind_;
 }
 
 void DrawBackends::ContextLost() {
   shaders_.Abandon();
   current_ = &fixed_;
+  kind_ = DrawBackendKind::FixedFunction;
 }
 
 DrawBackendKind DrawBackends::StartupChoice() {

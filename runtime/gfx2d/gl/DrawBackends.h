@@ -11,9 +11,7 @@ namespace zentoir {
 class DrawBackends {
  public:
   DrawBackend& Current() { return *current_; }
-  DrawBackendKind CurrentKind() const {
-    return current_ == &shaders_ ? DrawBackendKind::Shaders : DrawBackendKind::FixedFunction;
-  }
+  DrawBackendKind CurrentKind() const { return kind_; }
   // With `context` current: the kind asked for where the context can draw with it, else
   // the fixed-function pipeline. The kind in use afterwards.
   DrawBackendKind Choose(const void* context, DrawBackendKind wanted);
@@ -27,6 +25,7 @@ class DrawBackends {
   FixedFunctionBackend fixed_;
   ShaderBackend shaders_;
   DrawBackend* current_ = &fixed_;
+  DrawBackendKind kind_ = DrawBackendKind::FixedFunction;
 };
 
 }  // namespace zentoir

@@ -74,6 +74,7 @@ bool ShaderBackend::Start(const void* context) {
                   indices.data(), GL_STATIC_DRAW);
   context_ = context;
   embedded_ = CurrentGLIsEmbedded();
+  alphaTestInShader_ = embedded_;
   bound_ = true;  // building bound the first program
   HandBack();
   return true;
@@ -110,11 +111,16 @@ void ShaderBackend::Set2DState(int32_t x, int32_t y, int32_t w, int32_t h, int32
 void ShaderBackend::SetAlphaTest(bool on) {
   alphaTest_ = on;
   if (embedded_) return;
-  if (on) {
+  if (on && !alphaTestInShader_) {
     glEnable(GL_ALPHA_TEST);
   } else {
     glDisable(GL_ALPHA_TEST);
   }
+}
+
+void ShaderBackend::KeepAlphaTestInShader(bool on) {
+  alphaTestInShader_ = on || embedded_;
+  SetAlphaTest(alphaTest_);
 }
 
 void ShaderBackend::SetWholeDrawable(int32_t w, int32_t h) {
@@ -137,7 +143,7 @@ bool ShaderBackend::UseProgram(bool vertexColour, bool pixelCentres) {
   ShaderVariant variant;
   variant.textured = texturing_;
   variant.replace = texturing_ && replace_;
-  variant.alphaTest = alphaTest_ && embedded_;
+  variant.alphaTest = alphaTest_ && alphaTestInShader_;
   variant.vertexColour = vertexColour;
   ShaderProgram& program = programs_[variant.Index()];
   const GLExtensionFunctions& gl = GLExtensions();

@@ -23,6 +23,9 @@ class ShaderBackend final : public DrawBackend {
   bool Start(const void* context);
   // Forgets the GL objects without deleting them: their context is gone.
   void Abandon();
+  // The alpha test in the shader even where the context has its own (OpenGL ES always
+  // has it there).
+  void KeepAlphaTestInShader(bool on);
 
   void Set2DState(int32_t x, int32_t y, int32_t w, int32_t h, int32_t targetHeight) override;
   void SetWholeDrawable(int32_t w, int32_t h) override;
@@ -50,6 +53,7 @@ class ShaderBackend final : public DrawBackend {
   uint32_t boundProgram_ = 0;
   bool texCoordsOn_ = false, coloursOn_ = false;
   bool embedded_ = false;  // OpenGL ES: no fixed-function capabilities to turn off
+  bool alphaTestInShader_ = false;
 
   bool texturing_ = true, alphaTest_ = true, replace_ = false;
   std::array<float, 4> colour_{1, 1, 1, 1};
