@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The Windows game as a player gets it, under Wine: unpacked into an empty folder and
 started, it shows its title screen within 30 s; on the board a click leads to, it saves
-a screenshot on S, and it ends with code 0 on Esc. It leaves nothing in its folder but
-the screenshot, and its error log in the Wine user's temporary folder.
+a screenshot on S; a whole game played to its end takes a name into the high-score
+table and saves it in "Score.dat"; and it ends with code 0 on Esc. It leaves nothing in
+its folder but the screenshot, the score file and its statistics, and its error log in
+the Wine user's temporary folder.
 
     play_zip.py GAME.zip      (DISPLAY and WINEPREFIX set by the caller)
 """
@@ -75,6 +77,53 @@ def sky_share(window):
     return share
 
 
+# The centres of the board's cells in the 640 x 480 picture, row by row, each row the
+# other way round, so that the pointer moves one cell at a time.
+CELL_CENTRES = [(x if y % 80 == 60 else 640 - x, y) for y in range(60, 461, 40)
+                for x in range(160, 481, 40)]
+
+
+def move_by(dx, dy):
+    # The game moves its own pointer by the mouse's motion, so moves are relative.
+    return ["mousemove_relative", "--", str(dx), str(dy), "sleep", "0.06"]
+
+
+CLICK = ["mousedown", "1", "sleep", "0.06", "mouseup", "1", "sleep", "0.03"]
+
+
+def corner(window, dx, dy):
+    """The pointer pushed into a corner of the area the game keeps it in."""
+    chain = ["mousemove", "--window", window, "320", "240", "sleep", "0.1"]
+    for _ in range(4):
+        chain += move_by(dx, dy)
+    return chain
+
+
+def sweep_chain(window):
+    """xdotool commands that click every cell from the top-left corner on, then the OK
+    button of a message dialog (the dialog keeps the pointer in its box, 200 right of
+    its button and 24 below); on the board that last click lands on a cell."""
+    chain = corner(window, -300, -300)
+    x, y = 0, 0
+    for cx, cy in CELL_CENTRES:
+        chain += move_by(cx - x, cy - y) + CLICK
+        x, y = cx, cy
+    return chain + corner(window, 300, 300) + move_by(-200, -24) + CLICK
+
+
+def play_whole_game(window, score_file, seconds):
+    """Clicks every cell of the board over and over, so that every group of two or more
+    balloons bursts, until the game is over; then closes the "Game Over" dialog and
+    enters a name. True once the score file is written."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        subprocess.run(["xdotool"] + sweep_chain(window), check=True)
+        subprocess.run(["xdotool", "key", "--delay", "80", "w", "Return"], check=True)
+        if until(lambda: os.path.exists(score_file), 1):
+            return True
+    return False
+
+
 def main():
     if len(sys.argv) != 2:
         fail("usage: play_zip.py GAME.zip")
@@ -85,7 +134,8 @@ def main():
         game = os.path.join(folder, game)
         before = set(os.listdir(game))
         env = dict(os.environ, ZENTOIR_NO_MESSAGE_BOX="1", SDL_AUDIODRIVER="dummy")
-        program = subprocess.Popen(["wine", "Pindrake.exe", "--windowed"], cwd=game, env=env,
+        program = subprocess.Popen(["wine", "Pindrake.exe", "--windowed", "--seed", "7"],
+                                   cwd=game, env=env,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             window = until(find_window, 60)
@@ -104,6 +154,8 @@ def main():
             subprocess.run(["xdotool", "keyup", "s"], check=True)
             if not saved:
                 fail("no ScreenShot.png on S")
+            if not play_whole_game(window, os.path.join(game, "Score.dat"), 480):
+                fail("no Score.dat after a whole game")
             subprocess.run(["xdotool", "key", "Escape"], check=True)
             code = program.wait(60)
         finally:
@@ -112,14 +164,16 @@ def main():
         if code != 0:
             fail("exit code %d on Esc" % code)
         written = set(os.listdir(game)) - before
-        if written != {"ScreenShot.png"}:
+        if not {"ScreenShot.png", "Score.dat"} <= written <= {"ScreenShot.png", "Score.dat",
+                                                               "Pindrake.ini"}:
             fail("the game wrote %s beside itself" % sorted(written))
     users = os.path.join(os.environ["WINEPREFIX"], "drive_c", "users")
     logs = [os.path.join(root, "ErrorLog.txt") for root, _, files in os.walk(users)
             if "ErrorLog.txt" in files and os.path.basename(root).lower() == "temp"]
     if not logs:
         fail("no ErrorLog.txt in the user's temporary folder")
-    print("play_zip: title screen, screenshot, Esc and the error log as expected")
+    print("play_zip: title screen, screenshot, a whole game with its score, Esc and the "
+          "error log as expected")
 
 
 main()
