@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "gfx2d/gl/GLExtensions.h"
+#include "os/DriverAllocations.h"
 
 namespace zentoir {
 namespace {
@@ -56,6 +57,9 @@ bool ShaderBackend::Start(const void* context) {
   if (context_ == context && programs_[0].name) return true;
   Abandon();
   if (!context || !HasShaders()) return false;
+  // The driver keeps some of what it makes for programs and draws past the context;
+  // that is not ours to free.
+  const os::DriverAllocationScope driver;
   ShaderProgram first = BuildShaderProgram(ShaderVariant{});
   if (!first.name) return false;
   programs_[0] = first;
@@ -148,6 +152,7 @@ bool ShaderBackend::UseProgram(bool vertexColour, bool pixelCentres) {
   ShaderProgram& program = programs_[variant.Index()];
   const GLExtensionFunctions& gl = GLExtensions();
   if (!program.name) {
+    const os::DriverAllocationScope driver;
     program = BuildShaderProgram(variant);
     boundProgram_ = program.name;
     if (!program.name) return false;
@@ -210,6 +215,7 @@ void ShaderBackend::DrawBatch(uint32_t mode, const BatchVertex* vertices, size_t
                              Offset(offsetof(BatchVertex, s)));
     gl.glVertexAttribPointer(kColourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                              Offset(offsetof(BatchVertex, rgba)));
+    const os::DriverAllocationScope driver;
     glDrawArrays(mode, 0, GLsizei(count));
     return;
   }
@@ -225,6 +231,7 @@ void ShaderBackend::DrawBatch(uint32_t mode, const BatchVertex* vertices, size_t
     gl.glVertexAttribPointer(kColourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                              Offset(base + offsetof(BatchVertex, rgba)));
     const size_t quads = std::min(kQuadsPerDraw, (count - first) / 4);
+    const os::DriverAllocationScope driver;
     glDrawElements(GL_TRIANGLES, GLsizei(quads * 6), GL_UNSIGNED_SHORT, nullptr);
   }
   if (culling) glEnable(GL_CULL_FACE);
@@ -244,6 +251,7 @@ void ShaderBackend::DrawFan(const PolygonVertex* vertices, size_t count, bool te
                              Offset(offsetof(PolygonVertex, red)));
     if (!textured) UseAttributes(false, true);
     glEnable(GL_DITHER);
+    const os::DriverAllocationScope driver;
     glDrawArrays(GL_TRIANGLE_FAN, 0, GLsizei(count));
     glDisable(GL_DITHER);
   }
