@@ -177,24 +177,35 @@ bool ShaderBackend::UseProgram(bool vertexColour, bool pixelCentres) {
   return true;
 }
 
-void ShaderBackend::UseAttributes(bool texCoords, bool colours) {
+namespace {
+
+void SetAttributeArray(uint32_t attribute, bool on, bool& isOn) {
+  if (on == isOn) return;
+  if (on) {
+    GLExtensions().glEnableVertexAttribArray(attribute);
+  } else {
+    GLExtensions().glDisableVertexAttribArray(attribute);
+  }
+  isOn = on;
+}
+
+// The batch's vertices from byte `base` of the vertex buffer on.
+void PointAtBatchVertices(size_t base) {
   const GLExtensionFunctions& gl = GLExtensions();
-  if (texCoords != texCoordsOn_) {
-    if (texCoords) {
-      gl.glEnableVertexAttribArray(kTexCoordAttribute);
-    } else {
-      gl.glDisableVertexAttribArray(kTexCoordAttribute);
-    }
-    texCoordsOn_ = texCoords;
-  }
-  if (colours != coloursOn_) {
-    if (colours) {
-      gl.glEnableVertexAttribArray(kColourAttribute);
-    } else {
-      gl.glDisableVertexAttribArray(kColourAttribute);
-    }
-    coloursOn_ = colours;
-  }
+  constexpr GLsizei stride = sizeof(BatchVertex);
+  gl.glVertexAttribPointer(kPositionAttribute, 3, GL_FLOAT, GL_FALSE, stride,
+                           Offset(base + offsetof(BatchVertex, x)));
+  gl.glVertexAttribPointer(kTexCoordAttribute, 2, GL_FLOAT, GL_FALSE, stride,
+                           Offset(base + offsetof(BatchVertex, s)));
+  gl.glVertexAttribPointer(kColourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                           Offset(base + offsetof(BatchVertex, rgba)));
+}
+
+}  // namespace
+
+void ShaderBackend::UseAttributes(bool texCoords, bool colours) {
+  SetAttributeArray(kTexCoordAttribute, texCoords, texCoordsOn_);
+  SetAttributeArray(kColourAttribute, colours, coloursOn_);
 }
 
 // A fresh store each time: the driver need not wait for draws still reading the last.
@@ -205,16 +216,9 @@ void ShaderBackend::Upload(const void* data, size_t bytes) {
 void ShaderBackend::DrawBatch(uint32_t mode, const BatchVertex* vertices, size_t count,
                               bool coloured) {
   if (count == 0 || !UseProgram(coloured, coloured)) return;
-  const GLExtensionFunctions& gl = GLExtensions();
   Upload(vertices, count * sizeof(BatchVertex));
-  constexpr GLsizei stride = sizeof(BatchVertex);
   if (mode != GL_QUADS) {
-    gl.glVertexAttribPointer(kPositionAttribute, 3, GL_FLOAT, GL_FALSE, stride,
-                             Offset(offsetof(BatchVertex, x)));
-    gl.glVertexAttribPointer(kTexCoordAttribute, 2, GL_FLOAT, GL_FALSE, stride,
-                             Offset(offsetof(BatchVertex, s)));
-    gl.glVertexAttribPointer(kColourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
-                             Offset(offsetof(BatchVertex, rgba)));
+    PointAtBatchVertices(0);
     const os::DriverAllocationScope driver;
     glDrawArrays(mode, 0, GLsizei(count));
     return;
@@ -223,13 +227,7 @@ void ShaderBackend::DrawBatch(uint32_t mode, const BatchVertex* vertices, size_t
   const bool culling = glIsEnabled(GL_CULL_FACE);
   if (culling) glDisable(GL_CULL_FACE);
   for (size_t first = 0; first + 4 <= count; first += kQuadsPerDraw * 4) {
-    const size_t base = first * sizeof(BatchVertex);
-    gl.glVertexAttribPointer(kPositionAttribute, 3, GL_FLOAT, GL_FALSE, stride,
-                             Offset(base + offsetof(BatchVertex, x)));
-    gl.glVertexAttribPointer(kTexCoordAttribute, 2, GL_FLOAT, GL_FALSE, stride,
-                             Offset(base + offsetof(BatchVertex, s)));
-    gl.glVertexAttribPointer(kColourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
-                             Offset(base + offsetof(BatchVertex, rgba)));
+    PointAtBatchVertices(first * sizeof(BatchVertex));
     const size_t quads = std::min(kQuadsPerDraw, (count - first) / 4);
     const os::DriverAllocationScope driver;
     glDrawElements(GL_TRIANGLES, GLsizei(quads * 6), GL_UNSIGNED_SHORT, nullptr);

@@ -64,8 +64,17 @@ std::string Defines(ShaderVariant variant) {
   return defines;
 }
 
-void LogRefusal(const char* what, const char* log) {
+// Whether the shader's or program's status is set; if not, its log goes to the error log.
+template <typename GetStatus, typename GetLog>
+bool Succeeded(uint32_t object, uint32_t status, GetStatus getStatus, GetLog getLog,
+               const char* what) {
+  GLint done = 0;
+  getStatus(object, status, &done);
+  if (done) return true;
+  char log[512] = "";
+  getLog(object, sizeof log, nullptr, log);
   AppendErrorLog(std::string("OpenGL refused the 2D ") + what + ": " + log);
+  return false;
 }
 
 uint32_t CompileShader(uint32_t kind, const std::string& defines, const char* source) {
@@ -74,12 +83,8 @@ uint32_t CompileShader(uint32_t kind, const std::string& defines, const char* so
   const char* parts[] = {defines.c_str(), source};
   gl.glShaderSource(shader, 2, parts, nullptr);
   gl.glCompileShader(shader);
-  GLint compiled = 0;
-  gl.glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-  if (compiled) return shader;
-  char log[512] = "";
-  gl.glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-  LogRefusal("shader", log);
+  if (Succeeded(shader, GL_COMPILE_STATUS, gl.glGetShaderiv, gl.glGetShaderInfoLog, "shader"))
+    return shader;
   gl.glDeleteShader(shader);
   return 0;
 }
@@ -90,13 +95,8 @@ bool Link(uint32_t program) {
   gl.glBindAttribLocation(program, kTexCoordAttribute, "texCoord");
   gl.glBindAttribLocation(program, kColourAttribute, "vertexColour");
   gl.glLinkProgram(program);
-  GLint linked = 0;
-  gl.glGetProgramiv(program, GL_LINK_STATUS, &linked);
-  if (linked) return true;
-  char log[512] = "";
-  gl.glGetProgramInfoLog(program, sizeof log, nullptr, log);
-  LogRefusal("shader program", log);
-  return false;
+  return Succeeded(program, GL_LINK_STATUS, gl.glGetProgramiv, gl.glGetProgramInfoLog,
+                   "shader program");
 }
 
 }  // namespace
