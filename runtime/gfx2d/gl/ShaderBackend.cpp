@@ -12,8 +12,8 @@
 namespace zentoir {
 namespace {
 
-// Quads are drawn as two triangles each, (0, 1, 3) and (1, 2, 3), as the fixed-function
-// pipeline splits them, through one index list for this many quads at a time.
+// Quads are drawn as two triangles each, (0, 1, 2) and (0, 2, 3), through one index
+// list for this many quads at a time (16-bit indices, as OpenGL ES takes them).
 constexpr size_t kQuadsPerDraw = 16384;
 
 const void* Offset(size_t bytes) {
