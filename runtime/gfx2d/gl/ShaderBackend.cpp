@@ -151,6 +151,7 @@ bool ShaderBackend::UseProgram(bool vertexColour, bool pixelCentres) {
   variant.vertexColour = vertexColour;
   ShaderProgram& program = programs_[variant.Index()];
   const GLExtensionFunctions& gl = GLExtensions();
+  if (program.refused) return false;  // logged once, when it was built
   if (!program.name) {
     const os::DriverAllocationScope driver;
     program = BuildShaderProgram(variant);

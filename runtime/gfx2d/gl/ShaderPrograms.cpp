@@ -115,7 +115,10 @@ ShaderProgram BuildShaderProgram(ShaderVariant variant) {
   }
   if (vertex) gl.glDeleteShader(vertex);  // kept by the program while it is attached
   if (fragment) gl.glDeleteShader(fragment);
-  if (!program.name) return program;
+  if (!program.name) {
+    program.refused = true;
+    return program;
+  }
   program.projectionLocation = gl.glGetUniformLocation(program.name, "projection");
   program.colourLocation = gl.glGetUniformLocation(program.name, "colour");
   gl.glUseProgram(program.name);

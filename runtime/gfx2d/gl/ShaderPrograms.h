@@ -35,6 +35,7 @@ struct ShaderProgram {
   std::array<float, 16> projection{};
   std::array<float, 4> colour{};
   bool projectionSet = false, colourSet = false;
+  bool refused = false;  // built once and refused: not built again
 };
 
 // Compiles and links the variant, its sampler on texture unit 0. A program of name 0
