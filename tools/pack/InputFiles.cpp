@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "pack/NarrowNames.h"
+
 namespace zentoir::pack {
 namespace {
 
@@ -43,7 +45,7 @@ bool PathsInList(const fs::path& list, std::vector<std::string>& paths, std::str
   }
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) paths.push_back((list.parent_path() / line).string());
+    if (!line.empty()) paths.push_back(NarrowName(list.parent_path() / line));
   }
   return true;
 }
@@ -79,7 +81,7 @@ bool CollectInputs(const std::vector<std::string>& paths, std::vector<ArchiveInp
   }
   for (const fs::path& file : files) {
     ArchiveInput input;
-    input.name = file.filename().string();
+    input.name = NarrowName(file.filename());
     if (!ReadWholeFile(file, input.bytes)) {
       error = "cannot read " + file.string();
       return false;

@@ -10,6 +10,7 @@
 #include "os/File.h"
 #include "os/ReplaceFile.h"
 #include "pack/InputFiles.h"
+#include "pack/NarrowNames.h"
 
 namespace zentoir::pack {
 namespace {
@@ -162,8 +163,8 @@ int ExtractArchive(const std::string& file, const std::string& folder) {
     const auto bytes = reader.ReadFile(entry);
     if (!bytes) {
       status = Fail("damaged entry: " + entry.name);
-    } else if (!os::ReplaceFileContents((fs::path(folder) / entry.name).string(), *bytes)) {
-      status = Fail("cannot write " + (fs::path(folder) / entry.name).string());
+    } else if (!os::ReplaceFileContents(NarrowName(fs::path(folder) / entry.name), *bytes)) {
+      status = Fail("cannot write " + NarrowName(fs::path(folder) / entry.name));
     }
   }
   if (!reader.DirectoryComplete()) return Fail("the directory of " + file + " is damaged");

@@ -1,5 +1,6 @@
 // zentoir-pack: appends a resource archive to an executable, and lists or extracts the
 // archive a file carries.
+#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Names are in the system's code page, as the runtime's file calls take them; where
+  // paths are wide, the C library converts them by that code page.
+  std::setlocale(LC_CTYPE, "");
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return Usage();
   const std::string& command = args[0];
