@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -65,7 +64,7 @@ class HostileCrowd {
         const int32_t own = testing::RegisterPlayer(s, "");
         floods_.push_back(EncodeNetMessage(NetMessage{kNetGameMessage, 7777777, own, "spam"}));
       }
-      fcntl(s, F_SETFL, O_NONBLOCK);
+      testing::SetNonBlocking(s);
       flooders_.push_back(s);
     }
     thread_ = std::thread([this] { Flood(); });
@@ -73,9 +72,9 @@ class HostileCrowd {
   ~HostileCrowd() {
     StopFlooding();
     for (int s : sockets_)
-      close(s);
+      testing::CloseRaw(s);
     for (int s : flooders_)
-      close(s);
+      testing::CloseRaw(s);
   }
   void StopFlooding() {
     stop_ = true;
@@ -95,8 +94,8 @@ class HostileCrowd {
     while (!stop_) {
       for (size_t i = 0; i < flooders_.size(); ++i) {
         const std::string& message = floods_[i];
-        const ssize_t n = send(flooders_[i], message.data() + offsets[i],
-                               message.size() - offsets[i], MSG_NOSIGNAL | MSG_DONTWAIT);
+        const long n = testing::SendRaw(flooders_[i], message.data() + offsets[i],
+                                        message.size() - offsets[i]);
         if (n > 0) offsets[i] = (offsets[i] + static_cast<size_t>(n)) % message.size();
       }
       std::this_thread::sleep_for(std::chrono::microseconds(500));
@@ -196,7 +195,7 @@ TEST_F(NetHostile, AMessageInAnotherPlayersNameDropsItsPeer) {
     const NetMessage forged{kNetGameMessage, forgery.target, forgery.sender, "forged"};
     ASSERT_TRUE(SendBytes(forger, EncodeNetMessage(forged)));
     EXPECT_TRUE(testing::WaitForClose(forger));
-    close(forger);
+    testing::CloseRaw(forger);
     // Anything relayed before the close would arrive before this.
     ASSERT_TRUE(ann.SendMessage(forgery.sender, forgery.recipient, "honest"));
     EXPECT_EQ(Collect(ann, forgery.recipient, 1), std::vector<std::string>{"honest"});
@@ -216,7 +215,7 @@ TEST_F(NetHostile, ConnectionsBeyondTheCapAreClosedAtOnce) {
   EXPECT_TRUE(WaitUntil([&] { return host.Statistics().droppedConnections >= 21; }, 60000));
   EXPECT_EQ(host.Statistics().connections, kNetMaxConnections);
   for (int s : sockets)
-    close(s);
+    testing::CloseRaw(s);
   // The host's own connection stays.
   EXPECT_TRUE(WaitUntil([&] { return host.Statistics().connections == 1; }, 60000));
 }

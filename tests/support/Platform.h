@@ -10,4 +10,8 @@ bool OnWindows();
 // has OpenGL only on POSIX systems, so Windows uses its own driver.
 const char* HeadlessVideoDriver();
 
+// The exit code of a program run by std::system, from what that returned; -1 when it
+// did not end by itself.
+int ExitCodeOf(int systemResult);
+
 }  // namespace zentoir::testing
