@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "os/Paths.h"
 #include "pack/NarrowNames.h"
 
 namespace zentoir::pack {
@@ -37,15 +38,17 @@ bool FilesBelow(const fs::path& folder, std::vector<fs::path>& files, std::strin
 }
 
 // The paths listed in a list file, one a line, relative to the list's own folder.
-bool PathsInList(const fs::path& list, std::vector<std::string>& paths, std::string& error) {
+bool PathsInList(const std::string& list, std::vector<std::string>& paths, std::string& error) {
   std::ifstream in(list, std::ios::binary);
   if (!in) {
-    error = "cannot read list " + list.string();
+    error = "cannot read list " + list;
     return false;
   }
+  const std::string folder = os::FolderOf(list);
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) paths.push_back(NarrowName(list.parent_path() / line));
+    if (line.empty()) continue;
+    paths.push_back(os::IsAbsolutePath(line) ? line : folder + line);
   }
   return true;
 }

@@ -161,10 +161,11 @@ int ExtractArchive(const std::string& file, const std::string& folder) {
       continue;
     }
     const auto bytes = reader.ReadFile(entry);
+    const std::string path = NarrowName(fs::path(folder) / entry.name);
     if (!bytes) {
       status = Fail("damaged entry: " + entry.name);
-    } else if (!os::ReplaceFileContents(NarrowName(fs::path(folder) / entry.name), *bytes)) {
-      status = Fail("cannot write " + NarrowName(fs::path(folder) / entry.name));
+    } else if (!os::ReplaceFileContents(path, *bytes)) {
+      status = Fail("cannot write " + path);
     }
   }
   if (!reader.DirectoryComplete()) return Fail("the directory of " + file + " is damaged");
