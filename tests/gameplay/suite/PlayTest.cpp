@@ -134,6 +134,10 @@ bool SameArea(const zentoir::testing::WindowPixels& a, const zentoir::testing::W
 const char* WindowsProgram() {
   return std::getenv("PINDRAKE_WINDOWS_PROGRAM");
 }
+// The game the tests play, as it was built, and its name in a test's folder.
+const char* BuiltGame() {
+  return WindowsProgram() ? WindowsProgram() : PINDRAKE_PROGRAM;
+}
 std::string GameFileName() {
   return WindowsProgram() ? "Pindrake.exe" : "Pindrake";
 }
@@ -151,7 +155,7 @@ class Gameplay : public ::testing::Test {
   Gameplay(int displayWidth = 800, int displayHeight = 600) : x_(displayWidth, displayHeight) {}
   void SetUp() override {
     ASSERT_FALSE(x_.Display().empty()) << "Xvfb did not start";
-    fs::copy_file(WindowsProgram() ? WindowsProgram() : PINDRAKE_PROGRAM, Program());
+    fs::copy_file(BuiltGame(), Program());
     fs::permissions(Program(), fs::perms::owner_all);
     ASSERT_EQ(chdir(dir_.Path().c_str()), 0);
     testing::ResetGame();  // the board's place on the screen; its balloons are read there
@@ -647,8 +651,7 @@ TEST_F(FullScreenGameplay, TheUnscaledDemoPlaysWholeGamesInItsWindow) {
 // The command line, without a display: the help, and refusals of what it does not know.
 TEST(GameOptions, HelpAndBadOptions) {
   auto run = [](const std::string& arguments, std::string& output) {
-    return RunWithoutDisplay(WindowsProgram() ? WindowsProgram() : PINDRAKE_PROGRAM, arguments,
-                             output);
+    return RunWithoutDisplay(BuiltGame(), arguments, output);
   };
   std::string output;
   EXPECT_EQ(run("--help", output), 0);
