@@ -52,13 +52,21 @@ class UnderXvfb : public ::testing::Test {
     return "";
   }
 
-  // Starts the demo, gives it the focus and holds the keys down until it ends (a slow
-  // frame must not miss a press that was already released); the demo's exit code.
+  // Starts the demo, waits until its start-up is over (its window shows before that, and
+  // a key pressed meanwhile ends it there), gives it the focus and holds the keys down
+  // until it ends (a slow frame must not miss a press that was already released); the
+  // demo's exit code.
   int ExitCodeAfterKeys(const std::string& title, const std::string& keys) {
     pid_t pid;
     const std::string window = StartDemo(title, pid);
     if (window.empty()) return -2;
     int code = -3;
+    testing::WaitUntil(
+        [&] {
+          return Output().find("Init OK\n") != std::string::npos || testing::HasExited(pid, code);
+        },
+        60);
+    if (code != -3) return code;  // ended before the keys
     testing::WaitUntil(
         [&] {
           Focus(window);
