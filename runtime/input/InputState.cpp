@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "base/MessagePump.h"
 #include "base/RuntimeContext.h"
 #include "base/WindowMapping.h"
+#include "os/Events.h"
 #include "text/Latin1Text.h"
 
 namespace zentoir {
@@ -56,6 +56,10 @@ std::unique_ptr<InputState>& InputObject() {
   return input;
 }
 
+void HandDeviceEvent(const os::Event& event) {
+  if (InputObject() && event.raw) InputObject()->HandleEvent(*event.raw);
+}
+
 }  // namespace
 
 void CreateInputObject() {
@@ -73,9 +77,12 @@ InputState* ActiveInput() {
   return InputObject().get();
 }
 
+// As the keyboard device's read takes the key messages off the queue: the device
+// events reach the input object at once, and the window's own events wait for the
+// frame's message pump.
 InputState* InputAfterEvents() {
   InputState* input = ActiveInput();
-  if (input) PumpMessages();
+  if (input) os::TakeDeviceEvents(HandDeviceEvent);
   return input;
 }
 

@@ -126,7 +126,7 @@ class InputState {
 
 // The input object while the runtime runs, else null.
 InputState* ActiveInput();
-// The same, once the window events waiting for it have reached it: for the commands
+// The same, once the device events waiting for it have reached it: for the commands
 // that read the keyboard, the mouse and the joysticks as they are now.
 InputState* InputAfterEvents();
 // The input object is created at start-up (once) and released at shutdown.

@@ -31,4 +31,16 @@ bool PollEvent(Event& event) {
   return true;
 }
 
+void TakeDeviceEvents(void (*handle)(const Event& event)) {
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+  SDL_PumpEvents();
+  // Keys and text, mouse, joysticks and game controllers: the types up to touch input.
+  SDL_Event current;
+  while (SDL_PeepEvents(&current, 1, SDL_GETEVENT, SDL_KEYDOWN, SDL_FINGERDOWN - 1) == 1) {
+    Event event;
+    event.raw = &current;
+    handle(event);
+  }
+}
+
 }  // namespace zentoir::os

@@ -21,4 +21,8 @@ struct Event {
 // Takes the next waiting event off the queue; false when none is waiting.
 bool PollEvent(Event& event);
 
+// Takes every waiting keyboard, mouse and joystick event off the queue, in order, and
+// hands it to `handle`; window events (close, focus, size) stay queued for PollEvent.
+void TakeDeviceEvents(void (*handle)(const Event& event));
+
 }  // namespace zentoir::os

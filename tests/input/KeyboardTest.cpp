@@ -7,6 +7,7 @@
 #include "zentoir.h"
 
 #include "base/Hooks.h"
+#include "base/RuntimeContext.h"
 
 namespace zentoir {
 namespace {
@@ -82,6 +83,23 @@ TEST_F(InputTest, KeyStateFollowsPressAndRelease) {
   Release(SDL_SCANCODE_S);
   EXPECT_EQ(KeyState(31), 0);
   EXPECT_EQ(KeyState(130), 0);  // no key has this code
+}
+
+// A key read takes the device's events only: the window's own events (a close request,
+// the focus) wait for the frame's message pump, and none ends the program in KeyState.
+TEST_F(InputTest, KeyReadsLeaveTheWindowsEventsQueued) {
+  SDL_Event exposed{};
+  exposed.type = SDL_WINDOWEVENT;
+  exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+  exposed.window.windowID = SDL_GetWindowID(Runtime().mainWindow);
+  SDL_PushEvent(&exposed);
+  Press(SDL_SCANCODE_S);
+  EXPECT_EQ(KeyState(31), 1);
+  SDL_Event left[2];
+  ASSERT_EQ(SDL_PeepEvents(left, 2, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 1);
+  EXPECT_EQ(left[0].type, SDL_WINDOWEVENT);
+  Frame();
+  EXPECT_EQ(SDL_PeepEvents(left, 2, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
 }
 
 TEST_F(InputTest, KeyTappedWithinAFrameReadsDownOnce) {
