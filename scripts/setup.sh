@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev clang-format
   clang libclang-rt-14-dev
   dpkg-dev lintian doxygen
+  emscripten autoconf automake libtool autotools-dev chromium
 )
 
 missing=()

@@ -11,4 +11,8 @@ void SleepMilliseconds(long long ms);
 // Sleeps for the given microseconds (nothing for 0 or less).
 void SleepMicroseconds(long long us);
 
+// Hands control to the system for a moment where a program must, to be shown and to
+// get its events (a web page, after each picture); nothing elsewhere.
+void GiveWayToSystem();
+
 }  // namespace zentoir::os

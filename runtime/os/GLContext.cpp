@@ -1,9 +1,11 @@
 #include "os/GLContext.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_opengl.h>
 
 #include <cstring>
 
+#include "os/Clock.h"
 #include "os/DriverAllocations.h"
 
 namespace zentoir::os {
@@ -22,7 +24,14 @@ void SetGLAttributes(int colourBits, int samples) {
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
   SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+#ifdef __EMSCRIPTEN__
+  // A page's context is WebGL 1, which is OpenGL ES 2.0.
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+#else
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+#endif
   SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, samples > 0 ? 1 : 0);
   SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, samples > 0 ? samples : 0);
 }
@@ -53,8 +62,16 @@ int CurrentSampleCount() {
   return samples > 0 ? samples : 0;
 }
 
+// "OpenGL ES major.minor ..." on ES and WebGL, "major.minor ..." on the desktop.
+bool CurrentContextIsEmbedded() {
+  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  return version && std::strncmp(version, "OpenGL ES", 9) == 0;
+}
+
 void SwapWindow(WindowHandle window) {
-  if (window) SDL_GL_SwapWindow(window);
+  if (!window) return;
+  SDL_GL_SwapWindow(window);
+  GiveWayToSystem();
 }
 
 bool SetSwapInterval(int interval) {

@@ -8,8 +8,9 @@ namespace zentoir::os {
 using GLContextHandle = void*;
 
 // Asks for an RGBA double-buffered format with 24-bit depth and 8-bit stencil, a legacy
-// (compatibility) context and, for samples > 0, a multisample buffer with that many
-// samples. Applies to windows and contexts created afterwards.
+// (compatibility) context (OpenGL ES 2.0 in a web page) and, for samples > 0, a
+// multisample buffer with that many samples. Applies to windows and contexts created
+// afterwards.
 void SetGLAttributes(int colourBits, int samples);
 
 // Null on failure.
@@ -18,10 +19,14 @@ void DeleteGLContext(GLContextHandle context);
 bool MakeCurrent(WindowHandle window, GLContextHandle context);
 void ClearCurrent();
 
+// Whether the current context is OpenGL ES (or WebGL), which has no fixed-function
+// pipeline and fewer pixel formats.
+bool CurrentContextIsEmbedded();
+
 // Samples per pixel of the current context's format (0 = no multisample buffer).
 int CurrentSampleCount();
 
-// Presents the back buffer.
+// Presents the back buffer, then gives way to the system (Clock.h).
 void SwapWindow(WindowHandle window);
 // True where the driver's swap does not flush the GL work (the offscreen driver renders
 // into a surface that is never presented): the caller flushes first, or the queued work

@@ -52,6 +52,11 @@ class FileReplacement {
   std::string temporary_;
 };
 
+// Makes a replacement that took the name `path` last: its folder's new entry reaches
+// the disk, or, in the browser, the file reaches the page's lasting storage. Best
+// effort: the replacement itself is already done.
+void KeepReplacement(const std::string& path);
+
 // Replaces the file at `path` with `bytes`, or creates it, in one call. False when the
 // path holds anything but a regular file or the write fails; the old file then stays.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);

@@ -1,10 +1,20 @@
 #include "pathfind/OpenList.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 #include <new>
 
 namespace zentoir {
+namespace {
+
+// A non-negative float's bits order as the float does.
+uint32_t FloatBits(float f) {
+  uint32_t bits;
+  std::memcpy(&bits, &f, sizeof bits);
+  return bits;
+}
+
+}  // namespace
 
 bool OpenList::Allocate(int32_t count, SearchCell* cells) {
   size_ = 0;
@@ -26,7 +36,7 @@ void OpenList::Release() {
 
 OpenList::Entry OpenList::Keyed(int32_t cell, float f) {
   if (nextSequence_ >= sequenceLimit_) Renumber();
-  return {uint64_t{std::bit_cast<uint32_t>(f)} << 32 | nextSequence_++, cell};
+  return {uint64_t{FloatBits(f)} << 32 | nextSequence_++, cell};
 }
 
 // Numbers the open cells 0, 1, ... in the order they leave; a sorted array is a heap.

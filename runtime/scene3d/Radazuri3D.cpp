@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "os/GLContext.h"
+
 namespace zentoir {
 namespace {
 
@@ -27,8 +29,10 @@ void Radazuri3D::ResetFrame() {
 
 void Radazuri3D::ResetFrameSettings() {
   glDisable(GL_DEPTH_TEST);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_FOG);
+  if (!os::CurrentContextIsEmbedded()) {  // OpenGL ES has neither
+    glDisable(GL_LIGHTING);
+    glDisable(GL_FOG);
+  }
   glDisable(GL_CULL_FACE);
   glDisable(GL_STENCIL_TEST);
 }

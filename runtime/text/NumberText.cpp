@@ -1,5 +1,6 @@
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -52,6 +53,22 @@ uint32_t StripFractionZeros(char* text, uint32_t length) {
   return static_cast<uint32_t>(last - text) + static_cast<uint32_t>(tail);
 }
 
+// One correctly rounded conversion (ties to even) of the value to [-]d.ddddddddde±XX,
+// terminated; returns its end. A C++ library without floating-point to_chars (the
+// browser's) has printf convert, which rounds the same way.
+char* WriteScientific(char* out, size_t room, double value) {
+#if defined(__cpp_lib_to_chars)
+  char* end = std::to_chars(out, out + room - 1, value, std::chars_format::scientific,
+                            kSignificantDigits - 1)
+                  .ptr;
+  *end = 0;
+  return end;
+#else
+  const int length = std::snprintf(out, room, "%.*e", kSignificantDigits - 1, value);
+  return out + (length > 0 ? std::min<size_t>(size_t(length), room - 1) : 0);
+#endif
+}
+
 // The classic general conversion with a number of significant digits: fixed notation
 // while the decimal exponent lies in -1 .. digits-1, else d.ddd e±XX; trailing zeros of
 // the fraction are dropped and the point is always written.
@@ -61,12 +78,8 @@ uint32_t WriteGeneralText(char* out, double value) {
     std::strcpy(out, text);
     return static_cast<uint32_t>(std::strlen(text));
   }
-  // One correctly rounded conversion (ties to even) gives the digits: [-]d.ddddddddde±XX.
   char scientific[48];
-  char* end = std::to_chars(scientific, scientific + sizeof scientific - 1, value,
-                            std::chars_format::scientific, kSignificantDigits - 1)
-                  .ptr;
-  *end = 0;
+  const char* end = WriteScientific(scientific, sizeof scientific, value);
   const int length = static_cast<int>(end - scientific);
   const int sign = scientific[0] == '-' ? 1 : 0;
   const char* mantissa = scientific + sign;

@@ -144,11 +144,6 @@ double FrameSecondsOf(const AVStream* stream) {
 
 }  // namespace
 
-int MovieSoundFormat::FrameBytes() const {
-  const int sampleBytes = type == MovieSampleType::U8 ? 1 : type == MovieSampleType::S16 ? 2 : 4;
-  return sampleBytes * channels;
-}
-
 struct Decoder {
   AVCodecContext* context = nullptr;
   int stream = -1;

@@ -25,7 +25,10 @@ struct MovieSoundFormat {
   int rate = 0;
   int channels = 0;
   MovieSampleType type = MovieSampleType::S16;
-  int FrameBytes() const;
+  int FrameBytes() const {
+    const int sampleBytes = type == MovieSampleType::U8 ? 1 : type == MovieSampleType::S16 ? 2 : 4;
+    return sampleBytes * channels;
+  }
 };
 
 struct MoviePicture {

@@ -1,5 +1,7 @@
 #include "gfx2d/gl/Framebuffers.h"
 
+#include <span>
+
 #include "gfx2d/gl/GLExtensions.h"
 
 namespace zentoir {
@@ -18,7 +20,12 @@ bool MakeFramebuffer(uint32_t texture, int32_t w, int32_t h,
                                0);
   gl.glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, renderbuffer);
   bool complete = false;
-  for (GLenum format : depthFormats) {
+  // 16-bit depth is the one depth format that OpenGL ES and WebGL always have.
+  static const uint32_t embeddedDepth[] = {GL_DEPTH_COMPONENT16};
+  const std::span<const uint32_t> formats =
+      EmbeddedGL() ? std::span<const uint32_t>(embeddedDepth)
+                   : std::span<const uint32_t>(depthFormats.begin(), depthFormats.size());
+  for (GLenum format : formats) {
     gl.glRenderbufferStorageEXT(GL_RENDERBUFFER_EXT, format, w, h);
     gl.glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT,
                                     GL_RENDERBUFFER_EXT, renderbuffer);

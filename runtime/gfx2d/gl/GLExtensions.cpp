@@ -71,11 +71,6 @@ int CurrentGLMajorVersion() {
   return std::atoi(version);
 }
 
-bool CurrentGLIsEmbedded() {
-  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-  return version && std::strncmp(version, "OpenGL ES", 9) == 0;
-}
-
 const char* CurrentGLRendererName() {
   return reinterpret_cast<const char*>(glGetString(GL_RENDERER));
 }
@@ -91,6 +86,7 @@ void LoadGLExtensionFunctions() {
   if (std::strstr(list, "GL_ARB_fragment_program")) LoadShaderObjects(f);
   if (CurrentGLMajorVersion() >= 2) LoadShaders(f);
   LoadFramebufferObjects(f);
+  f.embedded = os::CurrentContextIsEmbedded();
 }
 
 bool ExtensionListHas(const char* list, const char* name) {

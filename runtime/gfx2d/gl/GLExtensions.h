@@ -82,11 +82,17 @@ struct GLExtensionFunctions {
   ZENTOIR_GL_SHADER_OBJECTS(ZENTOIR_GL_FIELD)
   ZENTOIR_GL_SHADERS(ZENTOIR_GL_FIELD)
   ZENTOIR_GL_FRAMEBUFFER_OBJECTS(ZENTOIR_GL_FIELD)
+  bool embedded = false;  // the context is OpenGL ES or WebGL
 };
 #undef ZENTOIR_GL_FIELD
 
 // The process-wide entry points.
 GLExtensionFunctions& GLExtensions();
+
+// Whether the context the entry points were looked up for is OpenGL ES or WebGL.
+inline bool EmbeddedGL() {
+  return GLExtensions().embedded;
+}
 
 // Whether every framebuffer-object entry point was found.
 bool HasFramebufferObjects();
@@ -101,9 +107,6 @@ void LoadGLExtensionFunctions();
 const char* CurrentGLExtensionString();
 // The major version of the current context's OpenGL (or OpenGL ES); 0 without a context.
 int CurrentGLMajorVersion();
-// Whether the current context is OpenGL ES (or WebGL), which has no fixed-function
-// pipeline.
-bool CurrentGLIsEmbedded();
 // The current context's renderer name (null without a context).
 const char* CurrentGLRendererName();
 

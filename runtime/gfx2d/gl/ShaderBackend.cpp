@@ -77,7 +77,7 @@ bool ShaderBackend::Start(const void* context) {
   gl.glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint16_t)),
                   indices.data(), GL_STATIC_DRAW);
   context_ = context;
-  embedded_ = CurrentGLIsEmbedded();
+  embedded_ = EmbeddedGL();
   alphaTestInShader_ = embedded_;
   bound_ = true;  // building bound the first program
   HandBack();

@@ -36,9 +36,10 @@ void UploadBgra(int32_t T, int32_t U, const uint8_t* bgra, bool alpha = true);
 // texture's first texels.
 void CopyTargetToBound(int32_t x, int32_t yFromBottom, int32_t w, int32_t h);
 
-// The texture's first level read back, tightly packed, as BGR or as alpha alone.
-void ReadTextureBgr(uint32_t texture, uint8_t* pixels);
-void ReadTextureAlpha(uint32_t texture, uint8_t* alpha);
+// The texture's first level (w × h texels) read back, tightly packed, as BGR or as
+// alpha alone.
+void ReadTextureBgr(uint32_t texture, int32_t w, int32_t h, uint8_t* pixels);
+void ReadTextureAlpha(uint32_t texture, int32_t w, int32_t h, uint8_t* alpha);
 
 // The context's largest texture side.
 int32_t LargestTextureSide();

@@ -161,7 +161,7 @@ const std::vector<uint8_t>& OpenGLRadazuri::AlphaMask(int32_t n) {
   if (!mask.empty() || sprite.texture == 0 || !GLReady()) return mask;
   mask.resize(size_t(sprite.textureWidth) * size_t(sprite.textureHeight));
   DirectGL direct(glState);
-  ReadTextureAlpha(sprite.texture, mask.data());
+  ReadTextureAlpha(sprite.texture, sprite.textureWidth, sprite.textureHeight, mask.data());
   BindSprite(currentSprite);
   return mask;
 }
@@ -171,7 +171,7 @@ std::vector<uint8_t> OpenGLRadazuri::SpriteTexels(int32_t n) {
   if (sprite.texture == 0 || !GLReady()) return {};
   std::vector<uint8_t> pixels(size_t(sprite.textureWidth) * size_t(sprite.textureHeight) * 3);
   ForgetGLState();  // the texture is bound directly
-  ReadTextureBgr(sprite.texture, pixels.data());
+  ReadTextureBgr(sprite.texture, sprite.textureWidth, sprite.textureHeight, pixels.data());
   BindSprite(currentSprite);
   return pixels;
 }

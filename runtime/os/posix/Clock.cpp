@@ -24,4 +24,6 @@ void SleepMicroseconds(long long us) {
   }
 }
 
+void GiveWayToSystem() {}
+
 }  // namespace zentoir::os

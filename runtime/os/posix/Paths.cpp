@@ -19,16 +19,6 @@ std::vector<std::string> SpareTempDirectories() {
   return {"/tmp/", "/var/tmp/", "/dev/shm/"};
 }
 
-std::string ExecutablePath() {
-  std::vector<char> buffer(256);
-  for (;;) {
-    ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (n < 0) return "";
-    if (static_cast<size_t>(n) < buffer.size()) return std::string(buffer.data(), n);
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
 std::string CurrentDirectory() {
   std::vector<char> buffer(256);
   while (!getcwd(buffer.data(), buffer.size())) {

@@ -30,15 +30,6 @@ void CopyModeAndOwner(const std::string& temporary, const struct stat& old) {
   }
 }
 
-// Makes the rename itself durable; best effort, the rename is already done.
-void SyncFolder(const std::string& path) {
-  const std::string folder = FolderOf(path);
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
 }  // namespace
 
 bool FileReplacement::Begin(const std::string& path) {
@@ -73,7 +64,7 @@ bool FileReplacement::Commit() {
     return false;
   }
   temporary_.clear();
-  SyncFolder(target_);
+  KeepReplacement(target_);
   return true;
 }
 

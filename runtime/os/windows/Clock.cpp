@@ -93,4 +93,6 @@ void SleepMicroseconds(long long us) {
     timer.Wait(left);
 }
 
+void GiveWayToSystem() {}
+
 }  // namespace zentoir::os

@@ -60,6 +60,9 @@ bool FileReplacement::Commit() {
   return true;
 }
 
+// MOVEFILE_WRITE_THROUGH has made the rename last already.
+void KeepReplacement(const std::string&) {}
+
 void FileReplacement::Discard() {
   output_.Close();
   if (!temporary_.empty()) DeleteFileA(temporary_.c_str());

@@ -1,0 +1,27 @@
+// The files the game saves ("Score.dat", "Pindrake.ini") live in the browser's
+// IndexedDB, mounted at /saved, which the runtime writes through after every save.
+// Before the program starts, what was saved there is copied back to its own path.
+Module.preRun = Module.preRun || [];
+Module.preRun.push(function () {
+  FS.mkdir('/saved');
+  FS.mount(IDBFS, {}, '/saved');
+  addRunDependency('saved-files');
+  FS.syncfs(true, function (error) {
+    if (error) console.warn('The saved files could not be read: ' + error);
+    else copySavedFiles('/saved');
+    removeRunDependency('saved-files');
+  });
+});
+
+function copySavedFiles(folder) {
+  FS.readdir(folder).forEach(function (name) {
+    if (name === '.' || name === '..') return;
+    var from = folder + '/' + name, to = from.substring('/saved'.length);
+    if (FS.isDir(FS.stat(from).mode)) {
+      FS.mkdirTree(to);
+      copySavedFiles(from);
+    } else {
+      FS.writeFile(to, FS.readFile(from));
+    }
+  });
+}
