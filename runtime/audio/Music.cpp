@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "audio/AudioFiles.h"
@@ -38,19 +39,47 @@ void SetLoopTime(const MusicTrack& track, double startMs) {
       track.lengthMs < 0 ? 0 : startMs + std::max(track.lengthMs, kMinimumMusicLoopMs);
 }
 
-// Replaces the current tune by the file, not yet playing; null when it cannot be used.
-MusicTrack* OpenTrack(const DynString& path) {
-  StopMusic();
-  const std::string file = ResolveAudioFile(path, AudioFileKind::Music);
-  if (file.empty() || !MixerOpen()) return nullptr;
+// Where a tune "name.mid" cannot be played (a web page has no MIDI synthesizer), it is
+// played from "name.ogg", rendered from it when the game was built, with the tune's own
+// length where that is known.
+std::string ResolveRenderedTune(const DynString& path) {
+  const std::string_view name = path.View();
+  const size_t dot = name.find_last_of('.');
+  if (dot == std::string_view::npos) return "";
+  std::string extension(name.substr(dot));
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return char(std::tolower(c)); });
+  if (extension != ".mid" && extension != ".midi") return "";
+  const std::string rendered = std::string(name.substr(0, dot)) + ".ogg";
+  return ResolveAudioFile(DynString(rendered.c_str()), AudioFileKind::Music);
+}
+
+// The file as music; null when there is none, it is too large or the mixer refuses it.
+Mix_Music* LoadMusicFile(const std::string& file) {
+  if (file.empty()) return nullptr;
   if (!RegularFileWithin(file, kMaxMusicFileBytes)) {
     AppendErrorLog(DynString(("Music file too large: " + file).c_str()));
     return nullptr;
   }
-  Mix_Music* music = Mix_LoadMUS(file.c_str());
-  if (music == nullptr) return nullptr;
+  return Mix_LoadMUS(file.c_str());
+}
+
+// Replaces the current tune by the file, not yet playing; null when it cannot be used.
+MusicTrack* OpenTrack(const DynString& path) {
+  StopMusic();
+  std::string file = ResolveAudioFile(path, AudioFileKind::Music);
+  if (!MixerOpen()) return nullptr;
+  Mix_Music* music = LoadMusicFile(file);
+  double lengthMs = file.empty() ? -1 : MusicFileLengthMs(file, music);
+  if (music == nullptr) {
+    // Resolving the rendering drops the extracted tune: its length was taken first.
+    file = ResolveRenderedTune(path);
+    music = LoadMusicFile(file);
+    if (music == nullptr) return nullptr;
+    if (lengthMs < 0) lengthMs = MusicFileLengthMs(file, music);
+  }
   AudioState& audio = Audio();
-  audio.music.reset(new MusicTrack{music, file, MusicFileLengthMs(file, music)});
+  audio.music.reset(new MusicTrack{music, file, lengthMs});
   MusicTrack* track = audio.music.get();
   audio.musicVolume = 1.0;
   Mix_VolumeMusic(MIX_MAX_VOLUME);

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -98,6 +99,21 @@ TEST_F(Music, OtherFormatsUseTheLengthTheMixerReports) {
   PlayMusicAt(path.c_str(), 0);
   ASSERT_NE(Audio().music, nullptr);
   EXPECT_NEAR(LoopTime(), 1000, 1);
+}
+
+// A page has no synthesizer: its build renders each tune into an OGG file of its name.
+TEST_F(Music, ATuneThatCannotBePlayedIsPlayedFromItsRendering) {
+  if (testing::OnWindows()) GTEST_SKIP() << "no renderer of tunes under Wine";
+  const std::string rendered = tmp_.Path() + "tune.ogg";
+  const DynString tune = WriteTune("source.mid", TuneOfTicks(120));
+  const std::string render = "fluidsynth -n -i -q -T oga -F '" + rendered +
+                             "' /usr/share/sounds/sf2/TimGM6mb.sf2 '" + tune.CStr() + "'";
+  ASSERT_EQ(std::system(render.c_str()), 0);
+  PlayMusicAt((tmp_.Path() + "tune.mid").c_str(), 0);  // not there: its rendering plays
+  ASSERT_NE(Audio().music, nullptr);
+  EXPECT_EQ(Audio().music->path, rendered);
+  EXPECT_EQ(Mix_PlayingMusic(), 1);
+  EXPECT_GE(LoopTime(), 625);  // the rendering's length, with the notes' last sound
 }
 
 TEST_F(Music, StopMusicAndAMissingFileLeaveSilence) {
