@@ -6,6 +6,7 @@
 #include "os/Clock.h"
 #include "os/ExclusiveFile.h"
 #include "os/File.h"
+#include "os/LogEcho.h"
 #include "os/Paths.h"
 
 namespace zentoir {
@@ -20,6 +21,7 @@ std::string ErrorLogPath() {
 }
 
 void AppendErrorLog(std::string_view text) {
+  os::EchoErrorLogLine(text);
   const std::string path = ErrorLogPath();
   std::string line(text);
   line += "\r\n";
