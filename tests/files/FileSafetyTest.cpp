@@ -9,6 +9,7 @@
 #include "FolderFixtures.h"
 #include "files/FileChannels.h"
 #include "files/FileOperations.h"
+#include "support/StopReport.h"
 #include "support/TempDir.h"
 
 namespace zentoir {
@@ -23,7 +24,7 @@ class FileSafetyTest : public testing::ChannelFolderTest {};
 TEST_F(FileSafetyTest, WhatAProgramWroteWithoutClosingIsKeptAtItsEnd) {
   const std::string file = PathOf("Score.dat");
   WriteFileBytes(file, "old");
-  EXPECT_EXIT(
+  EXPECT_EXIT_IF_SUPPORTED(
       {
         OpenFileChannel(0, file.c_str(), 0);
         WriteText(0, "written");
@@ -39,7 +40,9 @@ TEST_F(FileSafetyTest, ChannelsReadFilesBeyondFourGibibytesToTheirEnd) {
   ASSERT_TRUE(WriteFileBytes(file, ""));
   std::error_code error;
   std::filesystem::resize_file(file, fourGiB, error);
-  if (error) GTEST_SKIP() << "no sparse 4 GiB file here";
+  // WebAssembly's 32-bit calls cut the size silently.
+  if (error || std::filesystem::file_size(file) != fourGiB)
+    GTEST_SKIP() << "no sparse 4 GiB file here";
 
   EXPECT_EQ(FileSize(file.c_str()), 4294967296.0);
   ASSERT_EQ(OpenFileChannel(0, file.c_str(), 1), 1.0);

@@ -106,7 +106,8 @@ TEST(DynString, AppendingItselfAndItsOwnBytesIsSafe) {
   EXPECT_EQ(Str(big), std::string(1200, 'q'));
   s = s.CStr() + 3;
   EXPECT_EQ(Str(s), "abc");
-  s = s;
+  const DynString& same = s;
+  s = same;
   EXPECT_EQ(Str(s), "abc");
 }
 

@@ -6,6 +6,7 @@ import json
 import os
 import select
 import shutil
+import signal
 import struct
 import subprocess
 import time
@@ -30,9 +31,10 @@ class Browser:
                    f"--user-data-dir={profile}", f"--window-size={width},{height}"]
         if os.geteuid() == 0:
             command.append("--no-sandbox")
+        # In a session of its own: its helpers (the crash handler among them) end with it.
         self.process = subprocess.Popen(command, preexec_fn=pipes_as_3_and_4,
-                                        close_fds=False, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        close_fds=False, start_new_session=True,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(to_browser_read)
         os.close(from_browser_write)
         self._next_id = 0
@@ -47,6 +49,10 @@ class Browser:
         except Exception:
             self.process.kill()
             self.process.wait()
+        try:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
         os.close(self._to_browser)
         os.close(self._from_browser)
 
