@@ -12,6 +12,10 @@ void SetWindowResizable(WindowHandle window, bool resizable, int minWidth, int m
 void WindowClientSize(WindowHandle window, int& width, int& height);
 // The client size in pixels of the GL drawable (larger on high-density displays).
 void DrawableSize(WindowHandle window, int& width, int& height);
+// The size the window system itself gives the window where SDL's answer can be wrong
+// (a full-screen X window without a window manager, whose request is never carried
+// out); false where SDL is right, and on systems that need no such check.
+bool WindowSystemSize(WindowHandle window, int& width, int& height);
 // Full screen at the desktop's own mode (no display-mode change); false if it failed.
 bool EnterDesktopFullScreen(WindowHandle window);
 
