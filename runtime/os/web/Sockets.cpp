@@ -1,11 +1,24 @@
 // A web page has no TCP sockets: nothing listens or connects, so the network commands
-// answer with the failures they give when the network is down.
+// answer with the failures they give when the network is down, and the console says why
+// once.
 #include "os/Sockets.h"
 
+#include <emscripten.h>
+
 namespace zentoir::os {
+namespace {
+
+int NoSocket() {
+  static bool told = false;
+  if (!told) emscripten_log(EM_LOG_CONSOLE | EM_LOG_WARN, "A web page has no network games");
+  told = true;
+  return kNoSocket;
+}
+
+}  // namespace
 
 int ListenOnPort(uint16_t) {
-  return kNoSocket;
+  return NoSocket();
 }
 
 uint16_t LocalPort(int) {
@@ -13,7 +26,7 @@ uint16_t LocalPort(int) {
 }
 
 int ConnectToHost(const std::string&, uint16_t, int) {
-  return kNoSocket;
+  return NoSocket();
 }
 
 AcceptResult AcceptPending(int, int& connection, int) {
