@@ -1,6 +1,7 @@
 """Plays the web build (build-web/) in headless chromium: the page starts the game with
-no error on its console, a seeded board looks as the desktop game draws it, and what
-the game saved is still there after a reload.
+no error on its console, a seeded board looks as the desktop game draws it, a whole
+game played by the rules ends with the player's name in the table, and the table is
+still there after a reload.
 
     tests/web/play_in_browser.py BUILD_WEB DESKTOP_SCREENSHOT
 
