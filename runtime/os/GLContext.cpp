@@ -62,10 +62,18 @@ int CurrentSampleCount() {
   return samples > 0 ? samples : 0;
 }
 
-// "OpenGL ES major.minor ..." on ES and WebGL, "major.minor ..." on the desktop.
+// "OpenGL ES major.minor ..." on ES and WebGL, "major.minor ..." on the desktop. Asked
+// every frame, so the answer is kept for the context it was read from.
 bool CurrentContextIsEmbedded() {
-  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-  return version && std::strncmp(version, "OpenGL ES", 9) == 0;
+  static SDL_GLContext askedOf = nullptr;
+  static bool embedded = false;
+  const SDL_GLContext current = SDL_GL_GetCurrentContext();
+  if (current != askedOf) {
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    embedded = version && std::strncmp(version, "OpenGL ES", 9) == 0;
+    askedOf = current;
+  }
+  return embedded;
 }
 
 void SwapWindow(WindowHandle window) {

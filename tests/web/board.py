@@ -53,8 +53,9 @@ def largest_group(board):
     best, size = None, 1
     for c in range(COLUMNS):
         for r in range(ROWS):
-            if board[c][r] and len(group(board, (c, r))) > size:
-                best, size = (c, r), len(group(board, (c, r)))
+            found = len(group(board, (c, r))) if board[c][r] else 0
+            if found > size:
+                best, size = (c, r), found
     return best
 
 

@@ -25,6 +25,7 @@ std::vector<uint8_t> ReadTextureRgba(uint32_t texture, int32_t w, int32_t h) {
 }
 
 std::vector<uint8_t> ReadTargetRgba(int32_t x, int32_t yFromBottom, int32_t w, int32_t h) {
+  if (w <= 0 || h <= 0) return {};
   std::vector<uint8_t> rgba(size_t(w) * size_t(h) * 4);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, yFromBottom, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());

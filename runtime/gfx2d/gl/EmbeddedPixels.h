@@ -12,7 +12,8 @@ namespace zentoir {
 // The w × h texels of the texture's first level, as RGBA, read through a framebuffer
 // of their own. The bound framebuffer stays bound.
 std::vector<uint8_t> ReadTextureRgba(uint32_t texture, int32_t w, int32_t h);
-// A rectangle of the drawing target (y counted from its bottom), as RGBA.
+// A rectangle of the drawing target (y counted from its bottom), as RGBA; empty for an
+// empty rectangle.
 std::vector<uint8_t> ReadTargetRgba(int32_t x, int32_t yFromBottom, int32_t w, int32_t h);
 // RGBA texels from BGRA ones, each alpha 255 where `alpha` is false.
 std::vector<uint8_t> RgbaFromBgra(const uint8_t* bgra, size_t texels, bool alpha);

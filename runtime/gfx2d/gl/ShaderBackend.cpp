@@ -77,9 +77,8 @@ bool ShaderBackend::Start(const void* context) {
   gl.glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint16_t)),
                   indices.data(), GL_STATIC_DRAW);
   context_ = context;
-  embedded_ = EmbeddedGL();
-  alphaTestInShader_ = embedded_;
-  bound_ = true;  // building bound the first program
+  alphaTestInShader_ = EmbeddedGL();  // OpenGL ES has no fixed-function alpha test
+  bound_ = true;                      // building bound the first program
   HandBack();
   return true;
 }
@@ -99,7 +98,7 @@ void ShaderBackend::Set2DState(int32_t x, int32_t y, int32_t w, int32_t h, int32
   projectionHeight_ = h;
   texturing_ = true;
   SetColour(1, 1, 1, 1);
-  if (!embedded_) glAlphaFunc(GL_GREATER, 0.05f);
+  if (!EmbeddedGL()) glAlphaFunc(GL_GREATER, 0.05f);
   SetAlphaTest(true);
   glDisable(GL_DEPTH_TEST);
   glEnable(GL_CULL_FACE);
@@ -107,14 +106,14 @@ void ShaderBackend::Set2DState(int32_t x, int32_t y, int32_t w, int32_t h, int32
   glClearColor(0, 0, 0, 1);
   glDisable(GL_STENCIL_TEST);
   glDisable(GL_DITHER);
-  if (!embedded_) TurnOffFixedFunctionEffects();
+  if (!EmbeddedGL()) TurnOffFixedFunctionEffects();
 }
 
 // The desktop's own alpha test applies to programs too; its driver may draw programs
 // without discard by a faster path.
 void ShaderBackend::SetAlphaTest(bool on) {
   alphaTest_ = on;
-  if (embedded_) return;
+  if (EmbeddedGL()) return;
   if (on && !alphaTestInShader_) {
     glEnable(GL_ALPHA_TEST);
   } else {
@@ -123,7 +122,7 @@ void ShaderBackend::SetAlphaTest(bool on) {
 }
 
 void ShaderBackend::KeepAlphaTestInShader(bool on) {
-  alphaTestInShader_ = on || embedded_;
+  alphaTestInShader_ = on || EmbeddedGL();
   SetAlphaTest(alphaTest_);
 }
 

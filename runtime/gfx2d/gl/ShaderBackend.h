@@ -52,7 +52,6 @@ class ShaderBackend final : public DrawBackend {
   bool bound_ = false;  // our program and buffers are bound
   uint32_t boundProgram_ = 0;
   bool texCoordsOn_ = false, coloursOn_ = false;
-  bool embedded_ = false;  // OpenGL ES: no fixed-function capabilities to turn off
   bool alphaTestInShader_ = false;
 
   bool texturing_ = true, alphaTest_ = true, replace_ = false;

@@ -1,8 +1,8 @@
 // WebGL is OpenGL ES 2.0 and has none of the fixed-function pipeline's calls. The
 // renderer draws through its shaders there and never reaches them, but its
 // fixed-function back end (for desktop contexts without shaders) still names them; here
-// they do nothing. Reading a texture's pixels back has no WebGL call either: here it
-// leaves the caller's buffer as it was.
+// they do nothing. Reading a texture's pixels back has no WebGL call either; the
+// renderer reads textures through a framebuffer there.
 #include <GL/gl.h>
 
 extern "C" {
