@@ -31,18 +31,14 @@ add_custom_command(
 add_custom_target(pindrake_web_archive DEPENDS ${PINDRAKE_WEB_ARCHIVE})
 add_dependencies(PindrakeUnpacked pindrake_web_archive)
 
-# Every sleep and every presented frame gives way to the browser, the program's stack
-# kept meanwhile (Asyncify); memory grows as the program needs; the context is WebGL 1;
-# the saved files are kept in the browser's IndexedDB (saved-files.js).
-# SDL, built as a library of its own, names two helpers of Emscripten's that its own
-# port would bring in.
+# The saved files are kept in the browser's IndexedDB (saved-files.js).
+include(${PROJECT_SOURCE_DIR}/cmake/ZentoirWebPage.cmake)
+zentoir_web_page(PindrakeUnpacked)
 set_target_properties(PindrakeUnpacked PROPERTIES
   OUTPUT_NAME Pindrake
   RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}
   LINK_DEPENDS "${PINDRAKE_WEB_ARCHIVE};${CMAKE_CURRENT_SOURCE_DIR}/web/saved-files.js")
 target_link_options(PindrakeUnpacked PRIVATE
-  -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sMIN_WEBGL_VERSION=1 -sMAX_WEBGL_VERSION=1
-  -sFORCE_FILESYSTEM=1 -lidbfs.js "--pre-js=${CMAKE_CURRENT_SOURCE_DIR}/web/saved-files.js"
-  "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_SOURCE_DIR}/web/library-functions.json"
+  -lidbfs.js "--pre-js=${CMAKE_CURRENT_SOURCE_DIR}/web/saved-files.js"
   "--preload-file=${PINDRAKE_WEB_ARCHIVE}@/Pindrake")
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/web/index.html ${PROJECT_BINARY_DIR}/index.html COPYONLY)

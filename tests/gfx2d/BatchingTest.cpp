@@ -1,7 +1,6 @@
 // Drawing with the quad batch gives the same frame, byte for byte, as drawing each quad
 // on its own.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <vector>
 
@@ -24,29 +23,12 @@ class Batching : public testing::RenderTest {
     SetSmoothing(1);
   }
 
-  // An RGBA picture whose colour and alpha vary across it, so that filtering, blending,
-  // mirroring and the alpha test all show.
   std::string GradientPng(const std::string& name, int w, int h) {
-    std::vector<uint8_t> samples;
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        const uint8_t a = (x + y) % 5 == 0 ? 0 : uint8_t(40 + (x * 215) / w);
-        samples.insert(samples.end(), {uint8_t(x * 255 / w), uint8_t(y * 255 / h), 90, a});
-      }
-    }
-    return WriteImage(name, testing::MakePng(w, h, PNG_COLOR_TYPE_RGBA, 8, samples));
+    return WriteImage(name, testing::MakeGradientPng(w, h));
   }
 
-  // A picture whose alpha is only 255, or (with holes) only 0 and 255.
   std::string SolidPng(const std::string& name, int w, int h, bool holes) {
-    std::vector<uint8_t> samples;
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        const uint8_t a = holes && (x * x + y * 3) % 7 < 2 ? 0 : 255;
-        samples.insert(samples.end(), {uint8_t(x * 255 / w), 200, uint8_t(y * 255 / h), a});
-      }
-    }
-    return WriteImage(name, testing::MakePng(w, h, PNG_COLOR_TYPE_RGBA, 8, samples));
+    return WriteImage(name, testing::MakeSolidPng(w, h, holes));
   }
 
   void LoadAssets() {

@@ -99,4 +99,26 @@ std::vector<uint8_t> MakePng(int width, int height, int colourType, int bitDepth
   return out;
 }
 
+std::vector<uint8_t> MakeGradientPng(int width, int height) {
+  std::vector<uint8_t> samples;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const uint8_t a = (x + y) % 5 == 0 ? 0 : uint8_t(40 + (x * 215) / width);
+      samples.insert(samples.end(), {uint8_t(x * 255 / width), uint8_t(y * 255 / height), 90, a});
+    }
+  }
+  return MakePng(width, height, PNG_COLOR_TYPE_RGBA, 8, samples);
+}
+
+std::vector<uint8_t> MakeSolidPng(int width, int height, bool holes) {
+  std::vector<uint8_t> samples;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const uint8_t a = holes && (x * x + y * 3) % 7 < 2 ? 0 : 255;
+      samples.insert(samples.end(), {uint8_t(x * 255 / width), 200, uint8_t(y * 255 / height), a});
+    }
+  }
+  return MakePng(width, height, PNG_COLOR_TYPE_RGBA, 8, samples);
+}
+
 }  // namespace zentoir::testing

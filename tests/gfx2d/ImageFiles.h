@@ -23,4 +23,11 @@ std::vector<uint8_t> MakePng(int width, int height, int colourType, int bitDepth
                              const std::vector<Rgb>& palette = {},
                              const std::vector<uint8_t>& transparency = {});
 
+// An RGBA PNG whose colour and alpha vary across it, with alpha 0 on every fifth
+// diagonal, so that filtering, blending, mirroring and the alpha test all show.
+std::vector<uint8_t> MakeGradientPng(int width, int height);
+
+// An RGBA PNG whose alpha is only 255, or (with holes) only 0 and 255.
+std::vector<uint8_t> MakeSolidPng(int width, int height, bool holes);
+
 }  // namespace zentoir::testing

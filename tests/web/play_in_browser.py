@@ -8,15 +8,13 @@ still there after a reload.
 DESKTOP_SCREENSHOT is scripts/screenshot's picture of the same scene, taken from the
 desktop game."""
 
-import functools
-import http.server
 import sys
 import tempfile
-import threading
 import time
 
 import board
-from devtools import Browser, decode_png, encode_png
+from devtools import Browser, encode_png
+from pages import pictures_apart, serve, wait_for_file
 
 # How far the browser's picture may be from the desktop's: both draw the same batches
 # through the same shaders; the software rasterisers round a blended or filtered texel
@@ -25,47 +23,11 @@ MOST_PIXELS_APART = 0.001  # share of pixels off by more than two steps
 LARGEST_STEP_APART = 16
 
 
-def serve(folder):
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-
-    handler = functools.partial(Quiet, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server
-
-
 def fail(message, page=None):
     if page:
         for level, text in page.console_lines():
             print(f"console {level}: {text}", file=sys.stderr)
     sys.exit(f"play_in_browser: {message}")
-
-
-def wait_for_file(page, path, timeout=30):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        size = page.evaluate(f"typeof FS != 'undefined' && FS.analyzePath('{path}').exists"
-                             f" ? FS.stat('{path}').size : 0")
-        if size:
-            return bytes(page.evaluate(f"Array.from(FS.readFile('{path}'))"))
-        page.browser.pump(0.2)
-    return None
-
-
-def compare(browser_png, desktop_png):
-    w1, h1, ours = decode_png(browser_png)
-    w2, h2, theirs = decode_png(desktop_png)
-    if (w1, h1) != (w2, h2):
-        return f"the browser's picture is {w1} x {h1}, the desktop's {w2} x {h2}"
-    apart = [abs(a - b) for a, b in zip(ours, theirs)]
-    pixels_apart = sum(max(apart[i:i + 3]) > 2 for i in range(0, len(apart), 3)) / (w1 * h1)
-    print(f"browser against desktop: {pixels_apart:.4%} of the pixels more than 2 steps "
-          f"apart, at most {max(apart)} steps")
-    if pixels_apart > MOST_PIXELS_APART or max(apart) > LARGEST_STEP_APART:
-        return "the browser's picture differs from the desktop's"
-    return None
 
 
 def point(page, x, y, left=0, top=0):
@@ -172,7 +134,11 @@ def main():
             shown = page.screenshot()
             if not any(shown[2]):
                 fail("the page shows nothing but black", page)
-            problem = compare(picture, open(desktop_screenshot, "rb").read())
+            problem, share, largest = pictures_apart(
+                picture, open(desktop_screenshot, "rb").read(), MOST_PIXELS_APART,
+                LARGEST_STEP_APART)
+            print(f"browser against desktop: {share:.4%} of the pixels more than 2 steps "
+                  f"apart, at most {largest} steps")
             if problem:
                 open(f"{build}/browser-screenshot.png", "wb").write(picture)
                 fail(f"{problem} (kept as {build}/browser-screenshot.png)", page)
