@@ -135,6 +135,25 @@ TEST_F(Capture, TheReadBackPathKeysTheSamePixelsAsTheCopy) {
   EXPECT_EQ(ImageTexel(43, 1, 1), (std::array<int, 4>{0, 255, 0, 255}));
 }
 
+// The test GL's back buffer has no alpha: through shaders the key is applied on the GPU,
+// texel for texel as the read-back applies it, in the key colours a game sets too.
+TEST_F(Capture, KeyingOnTheGpuGivesTheReadBacksTexels) {
+  ASSERT_FALSE(r.TargetHasAlpha());
+  const bool shaders = r.DrawBackendInUse() != DrawBackendKind::FixedFunction;
+  for (double key : {kKey, 0.0, 255.0}) {
+    SetTransparentColour(key);
+    DrawSmallScene();
+    SetPixel(3, 2, key);
+    CaptureSprite(48, 0, 0, 40, 3);  // 64 × 32 texels: the rest is transparent black
+    CaptureSprite(49, 0, 0, 40, 3);
+    r.ReadTargetIntoTexture(r.Sprite(49).texture, 0, 0, 40, 3, 64, 32);
+    EXPECT_EQ(r.KeyTargetIntoTexture(r.Sprite(48).texture, 0, 0, 40, 3, 64, 32), shaders);
+    EXPECT_EQ(Texels(48), Texels(49)) << key;
+    EXPECT_EQ(ImageTexel(48, 3, 2)[3], 0) << key;
+    EXPECT_EQ(ImageTexel(48, 0, 1), (std::array<int, 4>{0, 255, 0, 255})) << key;
+  }
+}
+
 TEST_F(Capture, ACaptureDropsTheCachedCollisionMask) {
   FillRect(0, 0, 8, 8, 0xFFFFFF);
   CaptureSprite(45, 0, 0, 8, 8);

@@ -37,6 +37,7 @@ def point(page, x, y, left=0, top=0):
     for at in ((639, 479), (0, 0), (x - left, y - top)):
         page.call("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": at[0], "y": at[1]})
         time.sleep(0.1)
+    page.pointer = (x, y)
 
 
 def click(page, x, y, left=0, top=0):
@@ -45,14 +46,15 @@ def click(page, x, y, left=0, top=0):
 
 
 def play_seeded_board(page):
-    """As scripts/screenshot plays it: the title left, a group burst, the picture saved."""
+    """As scripts/screenshot plays it: the title left, a group burst, the picture saved.
+    Each step waits for the screen to settle, however slowly the machine draws."""
     if not page.wait_for_console("Init OK"):
         fail("the game did not start", page)
     time.sleep(2)
     click(page, 320, 240)  # leave the title screen
-    time.sleep(8)  # the board rises
+    still_screen(page)  # the board has risen
     click(page, 200, 140)  # a group of yellow balloons
-    time.sleep(3)
+    still_screen(page)
     point(page, 300, 300)
     time.sleep(0.3)
     page.press_key("s", "KeyS", 83, "s")
@@ -70,17 +72,31 @@ def dialog_shown(shot):
     return count(150, 230) > 3100 and count(410, 490) > 3100
 
 
+def without_pointer(page, shot):
+    """The picture with the pointer's square blacked out: the game draws the pointer
+    without blending in the frames that take its screen copy, so its soft edge changes
+    every tenth of a second."""
+    x0, y0 = getattr(page, "pointer", (-100, -100))
+    width, height, rgb = shot
+    pixels = bytearray(rgb)
+    for y in range(max(0, y0 - 2), min(height, y0 + 40)):
+        start, end = (y * width + max(0, x0 - 2)) * 3, (y * width + min(width, x0 + 40)) * 3
+        pixels[start:end] = bytes(end - start)
+    return bytes(pixels)
+
+
 def still_screen(page, timeout=30):
-    """The screen once it has stayed the same for most of a second (a burst pauses
-    between its balloons for less)."""
-    deadline, last, same = time.monotonic() + timeout, page.screenshot(), 0
+    """The screen once it has stayed the same, but for the pointer, for most of a second
+    (a burst pauses between its balloons for less)."""
+    deadline, shot, same = time.monotonic() + timeout, page.screenshot(), 0
+    last = without_pointer(page, shot)
     while time.monotonic() < deadline:
         time.sleep(0.4)
         shot = page.screenshot()
-        same = same + 1 if shot == last else 0
+        seen = without_pointer(page, shot)
+        same, last = (same + 1 if seen == last else 0), seen
         if same == 2:
             return shot
-        last = shot
     fail("the screen did not settle", page)
 
 

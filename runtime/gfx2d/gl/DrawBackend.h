@@ -7,6 +7,7 @@
 // across code that uses GL directly (which calls HandBack first).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -20,6 +21,18 @@ struct BatchVertex {
 
 struct PolygonVertex {
   float x, y, s, t, red, green, blue, alpha;
+};
+
+// A rectangle of a drawing target without alpha, copied into the corner (0, 0) of an RGBA
+// texture of T × U, whose other texels become transparent black: texels in the key
+// colour get alpha 0, the others alpha 1, as a capture needs them.
+struct KeyedCopy {
+  uint32_t texture = 0;
+  int32_t x = 0, yFromBottom = 0, width = 0, height = 0;
+  int32_t textureWidth = 0, textureHeight = 0;
+  std::array<uint8_t, 3> key{};       // red, green and blue as the target stores them
+  uint32_t targetFramebuffer = 0;     // the target's, bound again afterwards
+  std::array<int32_t, 4> viewport{};  // the target's, as glViewport takes it, set again
 };
 
 enum class DrawBackendKind : uint8_t {
@@ -56,6 +69,10 @@ class DrawBackend {
   // A triangle fan with smooth shading and dithering, texture coordinates where
   // `textured`; afterwards texturing is on and the colour is white with `alpha`.
   virtual void DrawFan(const PolygonVertex* vertices, size_t count, bool textured, float alpha) = 0;
+
+  // The copy made and keyed on the GPU, with nothing read back; false where this
+  // pipeline cannot key (the caller then reads the pixels back). Blending is left off.
+  virtual bool CopyKeyed(const KeyedCopy&) { return false; }
 
   // Before code that draws with GL directly through the fixed-function pipeline: the
   // back end's own GL objects are no longer bound.

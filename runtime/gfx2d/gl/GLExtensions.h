@@ -53,6 +53,7 @@ namespace zentoir {
   X(PFNGLUSEPROGRAMPROC, glUseProgram)                             \
   X(PFNGLGETUNIFORMLOCATIONPROC, glGetUniformLocation)             \
   X(PFNGLUNIFORM1IPROC, glUniform1i)                               \
+  X(PFNGLUNIFORM3FPROC, glUniform3f)                               \
   X(PFNGLUNIFORM4FPROC, glUniform4f)                               \
   X(PFNGLUNIFORMMATRIX4FVPROC, glUniformMatrix4fv)                 \
   X(PFNGLENABLEVERTEXATTRIBARRAYPROC, glEnableVertexAttribArray)   \

@@ -53,4 +53,13 @@ int32_t TargetAlphaBits() {
   return bits;
 }
 
+bool TargetHasEightBitColour() {
+  for (GLenum channel : {GL_RED_BITS, GL_GREEN_BITS, GL_BLUE_BITS}) {
+    GLint bits = 0;
+    glGetIntegerv(channel, &bits);
+    if (bits != 8) return false;
+  }
+  return true;
+}
+
 }  // namespace zentoir

@@ -86,6 +86,9 @@ bool ShaderBackend::Start(const void* context) {
 void ShaderBackend::Abandon() {
   programs_ = {};
   vertexBuffer_ = quadIndexBuffer_ = 0;
+  keyScratch_ = keyFramebuffer_ = 0;
+  keyScratchWidth_ = keyScratchHeight_ = 0;
+  keyingRefused_ = false;
   context_ = nullptr;
   bound_ = false;
   boundProgram_ = 0;
@@ -148,6 +151,7 @@ bool ShaderBackend::UseProgram(bool vertexColour, bool pixelCentres) {
   variant.replace = texturing_ && replace_;
   variant.alphaTest = alphaTest_ && alphaTestInShader_;
   variant.vertexColour = vertexColour;
+  variant.keyColour = key_ != nullptr;
   ShaderProgram& program = programs_[variant.Index()];
   const GLExtensionFunctions& gl = GLExtensions();
   if (program.refused) return false;  // logged once, when it was built
@@ -172,6 +176,10 @@ bool ShaderBackend::UseProgram(bool vertexColour, bool pixelCentres) {
     gl.glUniform4f(program.colourLocation, colour_[0], colour_[1], colour_[2], colour_[3]);
     program.colour = colour_;
     program.colourSet = true;
+  }
+  if (key_) {
+    const std::array<uint8_t, 3>& key = *key_;
+    gl.glUniform3f(program.keyLocation, key[0], key[1], key[2]);
   }
   UseAttributes(variant.textured, vertexColour);
   return true;

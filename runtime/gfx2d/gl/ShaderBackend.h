@@ -37,6 +37,7 @@ class ShaderBackend final : public DrawBackend {
   }
   void DrawBatch(uint32_t mode, const BatchVertex* vertices, size_t count, bool coloured) override;
   void DrawFan(const PolygonVertex* vertices, size_t count, bool textured, float alpha) override;
+  bool CopyKeyed(const KeyedCopy& copy) override;
   void HandBack() override;
 
  private:
@@ -45,6 +46,8 @@ class ShaderBackend final : public DrawBackend {
   void UseAttributes(bool texCoords, bool colours);
   void Upload(const void* data, size_t bytes);
   void BindOwnBuffers();
+  // Binds the texture the target is first copied into, made at least w × h.
+  void PrepareKeyScratch(int32_t w, int32_t h);
 
   const void* context_ = nullptr;
   std::array<ShaderProgram, ShaderVariant::kCount> programs_{};
@@ -54,7 +57,13 @@ class ShaderBackend final : public DrawBackend {
   bool texCoordsOn_ = false, coloursOn_ = false;
   bool alphaTestInShader_ = false;
 
+  // The keyed copy's texture and framebuffer, made on first use in each context.
+  uint32_t keyScratch_ = 0, keyFramebuffer_ = 0;
+  int32_t keyScratchWidth_ = 0, keyScratchHeight_ = 0;
+  bool keyingRefused_ = false;  // the framebuffer was incomplete: read-backs key instead
+
   bool texturing_ = true, alphaTest_ = true, replace_ = false;
+  const std::array<uint8_t, 3>* key_ = nullptr;  // keying the texels while set
   std::array<float, 4> colour_{1, 1, 1, 1};
   int32_t projectionWidth_ = 1, projectionHeight_ = 1;
 };

@@ -33,6 +33,7 @@ precision mediump float;
 #endif
 uniform sampler2D picture;
 uniform vec4 colour;
+uniform vec3 key;  // red, green and blue from 0 to 255
 varying vec2 fragmentTexCoord;
 varying vec4 fragmentColour;
 void main() {
@@ -51,6 +52,9 @@ void main() {
 #ifdef ALPHA_TEST
   if (result.a <= 0.05) discard;
 #endif
+#ifdef KEY_COLOUR
+  result.a = all(equal(floor(result.rgb * 255.0 + 0.5), key)) ? 0.0 : 1.0;
+#endif
   gl_FragColor = result;
 }
 )";
@@ -61,6 +65,7 @@ std::string Defines(ShaderVariant variant) {
   if (variant.replace) defines += "#define REPLACE\n";
   if (variant.alphaTest) defines += "#define ALPHA_TEST\n";
   if (variant.vertexColour) defines += "#define VERTEX_COLOUR\n";
+  if (variant.keyColour) defines += "#define KEY_COLOUR\n";
   return defines;
 }
 
@@ -121,6 +126,7 @@ ShaderProgram BuildShaderProgram(ShaderVariant variant) {
   }
   program.projectionLocation = gl.glGetUniformLocation(program.name, "projection");
   program.colourLocation = gl.glGetUniformLocation(program.name, "colour");
+  program.keyLocation = gl.glGetUniformLocation(program.name, "key");
   gl.glUseProgram(program.name);
   gl.glUniform1i(gl.glGetUniformLocation(program.name, "picture"), 0);
   return program;

@@ -19,11 +19,12 @@ struct ShaderVariant {
   bool replace = false;       // texels as they are, not multiplied by the colour
   bool alphaTest = false;     // fragments of alpha 0.05 or less are dropped
   bool vertexColour = false;  // the colour comes with each vertex, not from a uniform
+  bool keyColour = false;     // alpha 0 where the colour is the key (a uniform), else 1
 
-  static constexpr uint32_t kCount = 16;
+  static constexpr uint32_t kCount = 32;
   uint32_t Index() const {
     return uint32_t(textured) | uint32_t(replace) << 1 | uint32_t(alphaTest) << 2 |
-           uint32_t(vertexColour) << 3;
+           uint32_t(vertexColour) << 3 | uint32_t(keyColour) << 4;
   }
 };
 
@@ -31,6 +32,7 @@ struct ShaderProgram {
   uint32_t name = 0;  // 0: not built (or the driver refused it)
   int32_t projectionLocation = -1;
   int32_t colourLocation = -1;
+  int32_t keyLocation = -1;
   // The uniform values last given, so that unchanged ones are not given again.
   std::array<float, 16> projection{};
   std::array<float, 4> colour{};

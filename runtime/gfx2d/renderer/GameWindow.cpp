@@ -49,6 +49,7 @@ int OpenGLRadazuri::CreateGameWindow(int w, int h, int depth, int framesPerSecon
   }
   os::DestroyWindow(previous);
   multisampleLevel = samplesUsed;
+  eightBitColour.answer = -1;  // the new window's format is asked at its first capture
 
   WarnOnceIfSoftwareRendering();
   nextFrameTime = os::MonotonicMs();

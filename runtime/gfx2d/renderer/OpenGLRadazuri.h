@@ -132,11 +132,15 @@ class OpenGLRadazuri {
   // Copies the rectangle into sprite n (a texture of at least 32 × 32, reused when its
   // size fits); 1, or 0 for an empty or oversized rectangle or a bad sprite number.
   int CaptureSprite(int32_t n, int32_t x, int32_t y, int32_t w, int32_t h);
-  // The two ways CaptureSprite fills a texture of size T × U: a GL copy into the bound
-  // texture (targets with alpha), or a read-back keyed by ReadKeyColourFromScreen.
+  // The ways CaptureSprite fills a texture of size T × U: a GL copy into the bound
+  // texture (targets with alpha), or a read-back keyed by ReadKeyColourFromScreen; or,
+  // for the read-back's texels without reading back, a copy keyed on the GPU where the
+  // back end can and the target stores the key as it is (false where not).
   void CopyTargetIntoTexture(int32_t x, int32_t y, int32_t w, int32_t h);
   void ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t y, int32_t w, int32_t h,
                              int32_t T, int32_t U);
+  bool KeyTargetIntoTexture(uint32_t texture, int32_t x, int32_t y, int32_t w, int32_t h, int32_t T,
+                            int32_t U);
   // Whether the drawing target keeps alpha.
   bool TargetHasAlpha();
   // The whole target as square tiles into background slot 0..7.
@@ -301,7 +305,13 @@ class OpenGLRadazuri {
   std::array<OffscreenScreen, kScreenCount> screens{};
   int32_t activeScreen = -1;  // -1: drawing goes to the back buffer
   ScaledTarget scaled;
-  int32_t alphaBits = 0;                // of the back buffer; a non-zero answer is kept
+  int32_t alphaBits = 0;  // of the back buffer; a non-zero answer is kept
+  // Whether the back buffer (the window's, or the scaled screen's) stores 8 bits a colour
+  // channel: asked once for each, and again after the window is made anew.
+  struct {
+    uint32_t framebuffer = 0;
+    int8_t answer = -1;  // 1 or 0; -1: not asked yet
+  } eightBitColour;
   std::vector<uint8_t> captureScratch;  // read-back captures; grows, kept between calls
 
   // Window and display.

@@ -88,6 +88,24 @@ void OpenGLRadazuri::ReadTargetIntoTexture(uint32_t texture, int32_t x, int32_t 
   UploadBgra(T, U, captureScratch.data());
 }
 
+bool OpenGLRadazuri::KeyTargetIntoTexture(uint32_t texture, int32_t x, int32_t y, int32_t w,
+                                          int32_t h, int32_t T, int32_t U) {
+  const uint32_t target = BackBufferFramebuffer();
+  if (eightBitColour.answer < 0 || eightBitColour.framebuffer != target)
+    eightBitColour = {target, int8_t(TargetHasEightBitColour() ? 1 : 0)};
+  if (eightBitColour.answer == 0) return false;
+  quadBatch.Flush();
+  KeyedCopy copy;
+  copy.texture = texture;
+  copy.x = x, copy.yFromBottom = TargetHeight() - y - h, copy.width = w, copy.height = h;
+  copy.textureWidth = T, copy.textureHeight = U;
+  copy.key = {uint8_t(transparentColour), uint8_t(transparentColour >> 8),
+              uint8_t(transparentColour >> 16)};
+  copy.targetFramebuffer = target;
+  copy.viewport = {viewportX, height - viewportHeight - viewportY, viewportWidth, viewportHeight};
+  return drawBackends.Current().CopyKeyed(copy);
+}
+
 int OpenGLRadazuri::CaptureSprite(int32_t n, int32_t x, int32_t y, int32_t w, int32_t h) {
   if (!IsSpriteNumber(n) || w < 1 || h < 1 || w > MaxTextureSize() || h > MaxTextureSize())
     return 0;
@@ -98,7 +116,7 @@ int OpenGLRadazuri::CaptureSprite(int32_t n, int32_t x, int32_t y, int32_t w, in
   PrepareCaptureTexture(*this, sprite, T, U);
   if (TargetHasAlpha()) {
     CopyTargetIntoTexture(x, y, w, h);
-  } else {
+  } else if (!KeyTargetIntoTexture(sprite.texture, x, y, w, h, T, U)) {
     ReadTargetIntoTexture(sprite.texture, x, y, w, h, T, U);
   }
   sprite.textureWidth = int16_t(T);
