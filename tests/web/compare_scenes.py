@@ -23,10 +23,11 @@ from pages import pictures_apart, serve, wait_for_file
 # only where the rules leave a tie: where a stretched or zoomed sprite drawn with nearest
 # texels puts a pixel's centre exactly on the edge between two texels (every fifth pixel
 # of a sprite stretched by 5/4), and where a rotated edge passes through a pixel's centre.
+# Polygons are shaded with dithering, which each rasteriser does in its own pattern.
 BOUNDS = {
     "sprites.png": (0.01, 255),  # measured: 0.71 %, nearest-texel ties in stretched sprites
     "alpha-modes.png": (0.004, 255),  # 0.22 %, the same ties in sprites zoomed by 1.3
-    "primitives.png": (0.0002, 16),  # 0.003 %, at most 8 steps: line ends
+    "primitives.png": (0.0002, 16),  # 0.003 %, at most 8 steps: dithered polygons
     "screens.png": (0.0002, 255),  # 0.003 %: 9 pixels on rotated edges
     "text.png": (0.0001, 4),  # nothing more than 1 step apart
 }
